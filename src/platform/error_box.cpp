@@ -1,0 +1,34 @@
+#include "error_box.h"
+
+#include "dialogs.h"
+#include "errors.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+QString ApplicationTitle()
+{
+    const QString path = QCoreApplication::applicationFilePath();
+    const QString base = QFileInfo(path).completeBaseName();
+    return base.isEmpty() ? QStringLiteral("Kalvo") : base;
+}
+
+QString ErrorBoxText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void ShowApplicationError(const QString& message)
+{
+    Dialogs().MessageBox(ErrorBoxText(message), ApplicationTitle(), MB_OK | MB_ICONERROR);
+}
+
+void ShowApplicationError(const std::exception& error)
+{
+    if (const auto* own = dynamic_cast<const Exception*>(&error))
+        ShowApplicationError(own->Message());
+    else
+        ShowApplicationError(QString::fromUtf8(error.what()));
+}

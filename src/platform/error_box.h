@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <utility>
+
+// The application title: the executable's file name without its extension ("Kalvo").
+QString ApplicationTitle();
+
+// The text the error box shows: the message with "." appended when its last character's code is
+// above that of ".".
+QString ErrorBoxText(const QString& message);
+
+// The one place that reports an error no handler caught: error icon, OK, under the title.
+void ShowApplicationError(const QString& message);
+void ShowApplicationError(const std::exception& error);
+
+// Runs an event handler; whatever it throws is shown by the error box and the program goes on.
+template <typename Handler>
+void Guarded(Handler&& handler)
+{
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const std::exception& error) {
+        ShowApplicationError(error);
+    }
+}

@@ -1,0 +1,115 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon IconOf(unsigned flags)
+{
+    switch (flags & 0xF0) {
+    case MB_ICONERROR: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONWARNING: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons ButtonsOf(unsigned flags)
+{
+    switch (flags & 0x0F) {
+    case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MB_YESNO: return QMessageBox::Yes | QMessageBox::No;
+    default: return QMessageBox::Ok;
+    }
+}
+
+int ResultOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    case QMessageBox::Cancel: return IDCANCEL;
+    default: return IDOK;
+    }
+}
+
+// "Text files (*.txt)|*.txt|All (*.*)|*.*" becomes Qt's ";;"-separated filter list.
+QString QtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        out << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+    return out.join(QStringLiteral(";;"));
+}
+
+class QtDialogs final : public DialogService {
+public:
+    int MessageBox(const QString& text, const QString& caption, unsigned flags) override
+    {
+        QMessageBox box(IconOf(flags), caption, text, ButtonsOf(flags), QApplication::activeWindow());
+        return ResultOf(box.exec());
+    }
+
+    std::optional<TFontDesc> ChooseFont(const TFontDesc& initial) override
+    {
+        bool ok = false;
+        const QFont chosen = QFontDialog::getFont(&ok, ToQFont(initial), QApplication::activeWindow());
+        if (!ok)
+            return std::nullopt;
+        TFontDesc font = initial;
+        font.name = chosen.family();
+        if (chosen.pointSize() > 0)
+            font.SetSize(chosen.pointSize());
+        font.style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
+                     (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
+        return font;
+    }
+
+    std::optional<TColor> ChooseColor(TColor initial) override
+    {
+        const QColor chosen = QColorDialog::getColor(ToQColor(initial), QApplication::activeWindow());
+        if (!chosen.isValid())
+            return std::nullopt;
+        return FromQColor(chosen);
+    }
+
+    std::optional<QString> OpenFileName(const FileDialogRequest& r) override
+    {
+        const QString name = QFileDialog::getOpenFileName(QApplication::activeWindow(), r.title, r.initialDir, QtFilter(r.filter));
+        return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
+    }
+
+    std::optional<QString> SaveFileName(const FileDialogRequest& r) override
+    {
+        QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title,
+                                                    r.initialDir + r.fileName, QtFilter(r.filter));
+        if (name.isEmpty())
+            return std::nullopt;
+        if (!r.defaultExt.isEmpty() && !name.contains(QLatin1Char('.')))
+            name += QLatin1Char('.') + r.defaultExt;
+        return name;
+    }
+};
+
+DialogService*& Installed()
+{
+    static DialogService* installed = nullptr;
+    return installed;
+}
+
+}  // namespace
+
+DialogService& Dialogs()
+{
+    static QtDialogs qtDialogs;
+    return Installed() ? *Installed() : qtDialogs;
+}
+
+void SetDialogs(DialogService* service) { Installed() = service; }

@@ -1,0 +1,41 @@
+#include "diary_sql.h"
+
+namespace DiarySql {
+
+namespace {
+
+QString Quoted(TDateTime day) { return QLatin1Char('"') + DayKey(day) + QLatin1Char('"'); }
+
+QString RangeSelect(const QString& columns, TDateTime first, TDateTime last)
+{
+    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM MyDb  WHERE date BETWEEN ") + Quoted(first) +
+           QStringLiteral(" AND ") + Quoted(last) + QStringLiteral(" order by date asc");
+}
+
+}  // namespace
+
+std::vector<Pragma> ConnectionPragmas()
+{
+    return {{"cache_size", "10000"},
+            {"locking_mode", "Exclusive"},
+            {"synchronous", "FULL"},
+            {"journal_mode", "Delete"},
+            {"foreign_keys", "On"}};
+}
+
+void ConfigureConnection(SqliteConnection& connection)
+{
+    connection.Pragmas = ConnectionPragmas();
+    connection.LockOnOpen = true;
+    connection.AfterConnect = [&connection] { connection.ExecSQL(kCreateTable); };
+}
+
+QString DayKey(TDateTime day) { return FormatDateTime(QStringLiteral("yyyy-MM-dd"), day); }
+
+QString DaySelect(TDateTime day) { return QStringLiteral("SELECT *  FROM MyDb WHERE date = ") + Quoted(day); }
+
+QString FilledDaysSelect(TDateTime first, TDateTime last) { return RangeSelect(QStringLiteral("date"), first, last); }
+
+QString PrintoutSelect(TDateTime first, TDateTime last) { return RangeSelect(QStringLiteral("*"), first, last); }
+
+}  // namespace DiarySql

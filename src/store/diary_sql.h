@@ -1,0 +1,34 @@
+#pragma once
+
+#include "sqlite_connection.h"
+#include "platform/date_time.h"
+
+#include <QString>
+#include <vector>
+
+// The diary table and every statement the program sends, text for text.
+namespace DiarySql {
+
+inline const QString kCreateTable =
+    QStringLiteral("CREATE TABLE IF NOT EXISTS MyDb(ID integer PRIMARY KEY,date datetime , diary string)");
+inline const QString kSelectAll = QStringLiteral("SELECT * FROM MyDb order by date asc");
+inline const QString kInsert = QStringLiteral("INSERT INTO MyDb (\"date\", \"diary\") VALUES (:Val1, :Val2)");
+inline const QString kUpdate = QStringLiteral("update MyDb set diary =:Val2  where date = :Val1");
+inline const QString kDelete = QStringLiteral("DELETE FROM MyDb WHERE date = :Val1");
+
+// Connection settings, in the order they are sent. Writes are synced in full so that a crash or
+// power loss cannot corrupt the diary.
+std::vector<Pragma> ConnectionPragmas();
+
+// Gives a connection the diary's settings: the pragmas, the lock taken at open and the table
+// created after connecting.
+void ConfigureConnection(SqliteConnection& connection);
+
+// "2021-06-30": the day key the `date` column holds; never depends on the locale.
+QString DayKey(TDateTime day);
+
+QString DaySelect(TDateTime day);
+QString FilledDaysSelect(TDateTime first, TDateTime last);
+QString PrintoutSelect(TDateTime first, TDateTime last);
+
+}  // namespace DiarySql

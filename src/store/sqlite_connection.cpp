@@ -1,0 +1,81 @@
+#include "sqlite_connection.h"
+
+#include <sqlite3.h>
+
+QString SqliteErrorText(const QString& sqliteMessage)
+{
+    if (sqliteMessage.startsWith(QLatin1String(kDataAccessTag)))
+        return sqliteMessage;
+    return QLatin1String(kDataAccessTag) + QStringLiteral("[Phys][SQLite] ERROR: ") + sqliteMessage;
+}
+
+SqliteConnection::~SqliteConnection() { Close(); }
+
+void SqliteConnection::Open()
+{
+    if (db_)
+        return;
+    if (BeforeConnect)
+        BeforeConnect();
+    const QByteArray path = Database.toUtf8();
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(path.isEmpty() ? ":memory:" : path.constData(), &db_, flags, nullptr);
+    try {
+        if (rc != SQLITE_OK)
+            Fail();
+        sqlite3_extended_result_codes(db_, 1);
+        // Day keys are written in double quotes; accept them as string literals whatever the
+        // library's build default.
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DML, 1, nullptr);
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
+        for (const Pragma& p : Pragmas)
+            ExecSQL(QStringLiteral("PRAGMA ") + QLatin1String(p.name) + QStringLiteral(" = ") + QLatin1String(p.value));
+        if (LockOnOpen) {
+            ExecSQL(QStringLiteral("BEGIN EXCLUSIVE"));
+            ExecSQL(QStringLiteral("COMMIT"));
+        }
+        if (AfterConnect)
+            AfterConnect();
+    } catch (const Exception& error) {
+        lastOpenError_ = error.Message();
+        Close();
+        throw;
+    }
+    lastOpenError_.clear();
+}
+
+void SqliteConnection::Close()
+{
+    if (!db_)
+        return;
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+sqlite3* SqliteConnection::Handle() const
+{
+    if (!db_) {
+        QString text = QLatin1String(kDataAccessTag) + QStringLiteral(" The diary database is not open");
+        if (!lastOpenError_.isEmpty())
+            text += QStringLiteral(" (") + lastOpenError_ + QLatin1Char(')');
+        throw SqliteError(text);
+    }
+    return db_;
+}
+
+void SqliteConnection::ExecSQL(const QString& sql)
+{
+    const QByteArray utf8 = sql.toUtf8();
+    char* message = nullptr;
+    if (sqlite3_exec(Handle(), utf8.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db_));
+        sqlite3_free(message);
+        throw SqliteError(SqliteErrorText(text));
+    }
+}
+
+void SqliteConnection::Fail() const
+{
+    const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
+    throw SqliteError(SqliteErrorText(text));
+}

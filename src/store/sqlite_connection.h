@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/errors.h"
+
+#include <QString>
+#include <functional>
+
+struct sqlite3;
+
+// An error reported by SQLite or by this data-access layer.
+class SqliteError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The tag that begins every message of this layer.
+inline constexpr const char* kDataAccessTag = "[Kalvo]";
+
+// "[Kalvo][Phys][SQLite] ERROR: <SQLite's message>"; a message that already carries the tag stays.
+QString SqliteErrorText(const QString& sqliteMessage);
+
+struct Pragma {
+    const char* name;
+    const char* value;
+};
+
+// One connection to a database file. Opening runs BeforeConnect, opens the file read-write
+// (created when missing), sends the pragmas, takes the file's lock and runs AfterConnect.
+class SqliteConnection {
+public:
+    SqliteConnection() = default;
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    QString Database;                     // the file path
+    std::function<void()> BeforeConnect;  // may set Database
+    std::function<void()> AfterConnect;
+    std::vector<Pragma> Pragmas;
+    // Begin and commit an exclusive transaction right after the pragmas, so that in the exclusive
+    // locking mode the file stays locked from the start.
+    bool LockOnOpen = false;
+
+    void Open();
+    void Close();
+    bool Connected() const { return db_ != nullptr; }
+    void ExecSQL(const QString& sql);
+    sqlite3* Handle() const;  // throws when not connected
+    QString LastOpenError() const { return lastOpenError_; }
+
+    // Raises the error for a failed SQLite call on this connection.
+    [[noreturn]] void Fail() const;
+
+private:
+    sqlite3* db_ = nullptr;
+    QString lastOpenError_;
+};

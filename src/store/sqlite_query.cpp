@@ -1,0 +1,166 @@
+#include "sqlite_query.h"
+
+#include "sqlite_values.h"
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace {
+
+struct StatementDeleter {
+    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+};
+using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+
+QByteArray ColumnBytes(sqlite3_stmt* stmt, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return QByteArray(text ? text : "", sqlite3_column_bytes(stmt, column));
+}
+
+// Days with a zero or out-of-range year, month or day read as NULL.
+QVariant DateTimeVariant(std::optional<TDateTime> value)
+{
+    if (!value || DecodeDate(*value).year < 1 || DecodeDate(*value).year > 9999)
+        return {};
+    return *value;
+}
+
+QVariant ReadDateTime(sqlite3_stmt* stmt, int column)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT: return DateTimeVariant(DateTimeFromJulianDay(sqlite3_column_double(stmt, column)));
+    case SQLITE_TEXT: return DateTimeVariant(DateTimeFromText(ColumnBytes(stmt, column)));
+    default: return {};
+    }
+}
+
+QVariant ReadColumn(sqlite3_stmt* stmt, int column, FieldKind kind)
+{
+    if (sqlite3_column_type(stmt, column) == SQLITE_NULL)
+        return {};
+    switch (kind) {
+    case FieldKind::DateTime: return ReadDateTime(stmt, column);
+    case FieldKind::Integer: return static_cast<qint64>(sqlite3_column_int64(stmt, column));
+    case FieldKind::Float: return sqlite3_column_double(stmt, column);
+    case FieldKind::Blob: return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)), sqlite3_column_bytes(stmt, column));
+    case FieldKind::String: break;
+    }
+    return QString::fromUtf8(ColumnBytes(stmt, column));
+}
+
+}  // namespace
+
+FieldKind FieldKindOf(const QString& declaredType)
+{
+    const QString t = declaredType.toLower();
+    if (t.startsWith(QLatin1String("datetime")) || t == QLatin1String("date") || t == QLatin1String("timestamp"))
+        return FieldKind::DateTime;
+    if (t.contains(QLatin1String("int")))
+        return FieldKind::Integer;
+    if (t.contains(QLatin1String("real")) || t.contains(QLatin1String("floa")) || t.contains(QLatin1String("doub")))
+        return FieldKind::Float;
+    if (t.contains(QLatin1String("blob")))
+        return FieldKind::Blob;
+    return FieldKind::String;
+}
+
+void SqliteQuery::SetSQL(const QString& sql)
+{
+    Close();
+    sql_ = sql;
+    params_.clear();
+}
+
+void SqliteQuery::SetDateTimeParam(const QString& name, TDateTime value) { params_[name] = DateTimeParamText(value); }
+
+void SqliteQuery::SetTextParam(const QString& name, const QString& value) { params_[name] = value; }
+
+void SqliteQuery::Close()
+{
+    fields_.clear();
+    rows_.clear();
+    current_ = 0;
+    active_ = false;
+}
+
+void SqliteQuery::Open() { Run(true); }
+
+void SqliteQuery::ExecSQL() { Run(false); }
+
+void SqliteQuery::BindParams(sqlite3_stmt* stmt) const
+{
+    for (const auto& [name, value] : params_) {
+        const int index = sqlite3_bind_parameter_index(stmt, (QLatin1Char(':') + name).toUtf8().constData());
+        if (index == 0)
+            continue;
+        const QByteArray utf8 = value.toUtf8();
+        if (sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+            connection_->Fail();
+    }
+}
+
+void SqliteQuery::ReadRow(sqlite3_stmt* stmt)
+{
+    QVector<QVariant> row;
+    row.reserve(fields_.size());
+    for (int c = 0; c < fields_.size(); ++c)
+        row.push_back(ReadColumn(stmt, c, fields_[c].kind));
+    rows_.push_back(std::move(row));
+}
+
+void SqliteQuery::Run(bool wantRows)
+{
+    Close();
+    sqlite3* db = connection_->Handle();
+    const QByteArray utf8 = sql_.toUtf8();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &raw, nullptr) != SQLITE_OK)
+        connection_->Fail();
+    Statement stmt(raw);
+    BindParams(stmt.get());
+    if (wantRows) {
+        for (int c = 0; c < sqlite3_column_count(stmt.get()); ++c) {
+            const char* decl = sqlite3_column_decltype(stmt.get(), c);
+            const QString declared = QString::fromUtf8(decl ? decl : "");
+            fields_.push_back({QString::fromUtf8(sqlite3_column_name(stmt.get(), c)), declared, FieldKindOf(declared)});
+        }
+    }
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
+        if (wantRows)
+            ReadRow(stmt.get());
+    if (rc != SQLITE_DONE) {
+        Close();
+        connection_->Fail();
+    }
+    active_ = wantRows;
+}
+
+const QVariant& SqliteQuery::Value(const QString& field) const
+{
+    if (Eof())
+        throw SqliteError(QLatin1String(kDataAccessTag) + QStringLiteral(" No current record"));
+    for (int c = 0; c < fields_.size(); ++c)
+        if (fields_[c].name.compare(field, Qt::CaseInsensitive) == 0)
+            return rows_[current_][c];
+    throw SqliteError(QLatin1String(kDataAccessTag) + QStringLiteral(" Field '%1' not found").arg(field));
+}
+
+bool SqliteQuery::IsNull(const QString& field) const { return Value(field).isNull(); }
+
+TDateTime SqliteQuery::AsDateTime(const QString& field) const
+{
+    const QVariant& v = Value(field);
+    return v.isNull() ? 0.0 : v.toDouble();
+}
+
+QString SqliteQuery::AsString(const QString& field) const
+{
+    const QVariant& v = Value(field);
+    return v.isNull() ? QString() : v.toString();
+}
+
+qint64 SqliteQuery::AsInteger(const QString& field) const { return Value(field).toLongLong(); }

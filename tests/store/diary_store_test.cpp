@@ -1,0 +1,201 @@
+#include "store/diary_sql.h"
+#include "store/sqlite_query.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kVal1 = QStringLiteral("Val1");
+const QString kVal2 = QStringLiteral("Val2");
+
+class DiaryStore : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("Kalvo.db"));
+
+    std::unique_ptr<SqliteConnection> OpenDiary()
+    {
+        auto connection = std::make_unique<SqliteConnection>();
+        connection->Database = path;
+        DiarySql::ConfigureConnection(*connection);
+        connection->Open();
+        return connection;
+    }
+
+    static void Insert(SqliteConnection& c, TDateTime day, const QString& text)
+    {
+        SqliteQuery q(c);
+        q.SetSQL(DiarySql::kInsert);
+        q.SetDateTimeParam(kVal1, day);
+        q.SetTextParam(kVal2, text);
+        q.ExecSQL();
+    }
+
+    static QString DiaryOf(SqliteConnection& c, TDateTime day)
+    {
+        SqliteQuery q(c);
+        q.SetSQL(DiarySql::DaySelect(day));
+        q.Open();
+        return q.Eof() ? QStringLiteral("<none>") : q.AsString(QStringLiteral("diary"));
+    }
+};
+
+const TDateTime kJune30 = EncodeDate(2021, 6, 30);
+
+}  // namespace
+
+TEST_F(DiaryStore, CreatesTheTableWithTheExactStatement)
+{
+    auto c = OpenDiary();
+    SqliteQuery q(*c);
+    q.SetSQL(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'MyDb'"));
+    q.Open();
+    ASSERT_EQ(q.RecordCount(), 1);
+    EXPECT_EQ(q.AsString(QStringLiteral("sql")),
+              QStringLiteral("CREATE TABLE MyDb(ID integer PRIMARY KEY,date datetime , diary string)"));
+}
+
+TEST_F(DiaryStore, StatementsCarryTheirExactText)
+{
+    const TDateTime july2 = EncodeDate(2021, 7, 2);
+    EXPECT_EQ(DiarySql::DaySelect(kJune30), QStringLiteral("SELECT *  FROM MyDb WHERE date = \"2021-06-30\""));
+    EXPECT_EQ(DiarySql::FilledDaysSelect(EncodeDate(2021, 6, 1), july2),
+              QStringLiteral("SELECT date FROM MyDb  WHERE date BETWEEN \"2021-06-01\" AND \"2021-07-02\" order by date asc"));
+    EXPECT_EQ(DiarySql::PrintoutSelect(EncodeDate(2021, 6, 1), july2),
+              QStringLiteral("SELECT * FROM MyDb  WHERE date BETWEEN \"2021-06-01\" AND \"2021-07-02\" order by date asc"));
+}
+
+TEST_F(DiaryStore, DayParameterIsBoundAsTheDayKeyText)
+{
+    auto c = OpenDiary();
+    Insert(*c, kJune30, QStringLiteral("line\r\n"));
+    SqliteQuery q(*c);
+    q.SetSQL(QStringLiteral("SELECT typeof(date) AS t, CAST(date AS TEXT) AS k FROM MyDb"));
+    q.Open();
+    EXPECT_EQ(q.AsString(QStringLiteral("t")), QStringLiteral("text"));
+    EXPECT_EQ(q.AsString(QStringLiteral("k")), QStringLiteral("2021-06-30"));
+    EXPECT_EQ(DiaryOf(*c, kJune30), QStringLiteral("line\r\n"));
+}
+
+TEST_F(DiaryStore, ReadsEveryStoredFormOfADate)
+{
+    auto c = OpenDiary();
+    struct Case {
+        const char* stored;  // an SQL literal
+        bool isNull;
+        TDateTime expected;
+    } cases[] = {
+        {"'2021-06-30'", false, kJune30},
+        {"'30.06.2021'", false, kJune30},
+        {"'2021-06-30T12:00'", false, kJune30 + 0.5},
+        {"'2021-06-30 12:34:56.789'", false, kJune30 + EncodeTime(12, 34, 56, 789)},
+        {"2459396", false, kJune30 + 0.5},  // Julian INTEGER: noon
+        {"2459395.5", false, kJune30},      // Julian REAL: midnight
+        {"'2459395.5'", false, kJune30},    // a number in text
+        {"'abc'", true, 0},
+        {"'0000-00-00'", true, 0},
+        {"NULL", true, 0},
+    };
+    for (const Case& k : cases) {
+        c->ExecSQL(QStringLiteral("DELETE FROM MyDb"));
+        c->ExecSQL(QStringLiteral("INSERT INTO MyDb (date, diary) VALUES (%1, 'x')").arg(QLatin1String(k.stored)));
+        SqliteQuery q(*c);
+        q.SetSQL(DiarySql::kSelectAll);
+        q.Open();
+        ASSERT_EQ(q.RecordCount(), 1);
+        EXPECT_EQ(q.IsNull(QStringLiteral("date")), k.isNull) << k.stored;
+        EXPECT_NEAR(q.AsDateTime(QStringLiteral("date")), k.expected, 1e-9) << k.stored;
+    }
+}
+
+TEST_F(DiaryStore, RangeIncludesBothEndDays)
+{
+    auto c = OpenDiary();
+    for (const TDateTime day : {EncodeDate(2021, 5, 31), EncodeDate(2021, 6, 1), kJune30, EncodeDate(2021, 7, 2),
+                                EncodeDate(2021, 7, 3)})
+        Insert(*c, day, QStringLiteral("x"));
+    SqliteQuery q(*c);
+    q.SetSQL(DiarySql::FilledDaysSelect(EncodeDate(2021, 6, 1), EncodeDate(2021, 7, 2)));
+    q.Open();
+    QVector<TDateTime> days;
+    for (q.First(); !q.Eof(); q.Next())
+        days << q.AsDateTime(QStringLiteral("date"));
+    EXPECT_EQ(days, (QVector<TDateTime>{EncodeDate(2021, 6, 1), kJune30, EncodeDate(2021, 7, 2)}));
+}
+
+TEST_F(DiaryStore, NumericDiaryTextBecomesANumber)
+{
+    auto c = OpenDiary();
+    Insert(*c, kJune30, QStringLiteral("0012.50"));
+    SqliteQuery q(*c);
+    q.SetSQL(QStringLiteral("SELECT typeof(diary) AS t FROM MyDb"));
+    q.Open();
+    EXPECT_EQ(q.AsString(QStringLiteral("t")), QStringLiteral("real"));
+    EXPECT_EQ(DiaryOf(*c, kJune30), QStringLiteral("12.5"));
+}
+
+TEST_F(DiaryStore, LongAndNonAsciiTextsComeBackUnchanged)
+{
+    auto c = OpenDiary();
+    QString text;
+    while (text.size() < 150000)
+        text += QStringLiteral("日記 – naïve 🙂 line\r\n");
+    Insert(*c, kJune30, text);
+    EXPECT_EQ(DiaryOf(*c, kJune30), text);
+
+    SqliteQuery update(*c);
+    update.SetSQL(DiarySql::kUpdate);
+    update.SetDateTimeParam(kVal1, kJune30);
+    update.SetTextParam(kVal2, text + text);
+    update.ExecSQL();
+    EXPECT_EQ(DiaryOf(*c, kJune30), text + text);
+}
+
+TEST_F(DiaryStore, FileThatIsNoDatabaseFailsAtOpenAndStaysUntouched)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QByteArray junk = QByteArray("this is not a diary, just some text\n").repeated(200);
+    file.write(junk);
+    file.close();
+
+    try {
+        OpenDiary();
+        FAIL() << "opening a file that is no database must fail";
+    } catch (const SqliteError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("[Kalvo][Phys][SQLite] ERROR: file is not a database"));
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), junk);
+
+    SqliteConnection closed;
+    SqliteQuery q(closed);
+    q.SetSQL(DiarySql::kSelectAll);
+    EXPECT_THROW(q.Open(), SqliteError);
+}
+
+TEST_F(DiaryStore, SecondConnectionIsRefusedAtOpen)
+{
+    auto first = OpenDiary();
+    Insert(*first, kJune30, QStringLiteral("mine"));
+    try {
+        OpenDiary();
+        FAIL() << "a second connection to an open diary must fail";
+    } catch (const SqliteError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("[Kalvo][Phys][SQLite] ERROR: database is locked"));
+    }
+    // The first connection goes on undisturbed.
+    Insert(*first, EncodeDate(2021, 7, 1), QStringLiteral("still mine"));
+    EXPECT_EQ(DiaryOf(*first, kJune30), QStringLiteral("mine"));
+}
+
+TEST_F(DiaryStore, ErrorsKeepAnExistingTag)
+{
+    EXPECT_EQ(SqliteErrorText(QStringLiteral("no such table: X")), QStringLiteral("[Kalvo][Phys][SQLite] ERROR: no such table: X"));
+    EXPECT_EQ(SqliteErrorText(QStringLiteral("[Kalvo] The diary database is not open")),
+              QStringLiteral("[Kalvo] The diary database is not open"));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/date_time.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+// The "now" every test starts with: 2021-06-30 10:20:30.400 local time.
+TDateTime FixedNow();
+
+// Puts every shared service back the way a test expects to find it: English locale, fixed clock,
+// the system visual style.
+void ResetTestEnvironment();
+
+// A fresh directory that stands in for the executable's directory for one test.
+class ScopedExecutableDir {
+public:
+    ScopedExecutableDir();
+    ~ScopedExecutableDir();
+    QString Path() const;       // with trailing separator
+    QString File(const QString& name) const { return Path() + name; }
+
+private:
+    QTemporaryDir dir_;
+};

@@ -1,0 +1,220 @@
+#include "canvas.h"
+
+#include <QFontMetricsF>
+
+std::vector<double> DashPattern(TPenStyle style)
+{
+    switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+QPen TCanvas::MakeQPen() const
+{
+    if (Pen.style == psClear)
+        return QPen(Qt::NoPen);
+    QPen pen(ToQColor(Pen.color));
+    pen.setWidthF(Pen.width <= 1 ? 1 : Pen.width);
+    pen.setCapStyle(Pen.cap == TPenCap::Flat ? Qt::FlatCap : Pen.cap == TPenCap::Round ? Qt::RoundCap : Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    const std::vector<double> pattern = Pen.style == psUserStyle ? Pen.pattern : DashPattern(Pen.style);
+    if (!pattern.empty()) {
+        // Qt measures dashes in pen widths; the pattern is in pixels at width 1 and grows with the pen.
+        QList<qreal> dashes(pattern.begin(), pattern.end());
+        pen.setDashPattern(dashes);
+    }
+    return pen;
+}
+
+QBrush TCanvas::MakeQBrush() const
+{
+    static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
+                                            Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    return QBrush(ToQColor(Brush.color), styles[Brush.style]);
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    const QPoint from = penPos_;
+    penPos_ = {x, y};
+    if (Pen.style == psClear || from == penPos_)
+        return;
+    // Stop one pixel short of the end point along the dominant direction.
+    QPoint end = penPos_;
+    const int dx = end.x() - from.x(), dy = end.y() - from.y();
+    if (std::abs(dx) >= std::abs(dy))
+        end.rx() -= dx > 0 ? 1 : -1;
+    else
+        end.ry() -= dy > 0 ? 1 : -1;
+    painter_->save();
+    QPen pen = MakeQPen();
+    if (Pen.width <= 1)
+        pen.setCapStyle(Qt::SquareCap);
+    painter_->setPen(pen);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    if (Pen.width <= 1 && (dx == 0 || dy == 0) && pen.style() == Qt::SolidLine)
+        painter_->fillRect(QRect(QPoint(std::min(from.x(), end.x()), std::min(from.y(), end.y())),
+                                 QPoint(std::max(from.x(), end.x()), std::max(from.y(), end.y()))),
+                           ToQColor(Pen.color));
+    else
+        painter_->drawLine(from, end);
+    painter_->restore();
+}
+
+void TCanvas::Line(QPointF from, QPointF to)
+{
+    if (Pen.style == psClear)
+        return;
+    painter_->save();
+    painter_->setPen(MakeQPen());
+    painter_->drawLine(from, to);
+    painter_->restore();
+}
+
+void TCanvas::FillRect(const QRect& rect)
+{
+    if (Brush.style == bsClear || rect.isEmpty())
+        return;
+    painter_->fillRect(rect, MakeQBrush());
+}
+
+void TCanvas::FrameRect(const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    const QColor color = ToQColor(Brush.color);
+    painter_->fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), color);
+    painter_->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), color);
+    painter_->fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), color);
+    painter_->fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), color);
+}
+
+void TCanvas::Rectangle(const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    FillRect(rect);
+    if (Pen.style == psClear)
+        return;
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    painter_->setPen(MakeQPen());
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter_->restore();
+}
+
+void TCanvas::Ellipse(const QRect& rect)
+{
+    painter_->save();
+    painter_->setPen(MakeQPen());
+    painter_->setBrush(MakeQBrush());
+    painter_->drawEllipse(rect.adjusted(0, 0, -1, -1));
+    painter_->restore();
+}
+
+void TCanvas::Polygon(const std::vector<QPoint>& points)
+{
+    painter_->save();
+    painter_->setPen(MakeQPen());
+    painter_->setBrush(Brush.style == bsClear ? QBrush(Qt::NoBrush) : MakeQBrush());
+    painter_->drawPolygon(points.data(), static_cast<int>(points.size()));
+    painter_->restore();
+}
+
+void TCanvas::DrawFocusRect(const QRect& rect)
+{
+    if (rect.isEmpty())
+        return;
+    // Every other pixel along the edges, starting at the corner.
+    const QColor color = ToQColor(Pen.color == clNone ? clBlack : Pen.color);
+    auto dot = [&](int x, int y) {
+        if (((x - rect.left()) + (y - rect.top())) % 2 == 0)
+            painter_->fillRect(QRect(x, y, 1, 1), color);
+    };
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        dot(x, rect.top());
+        dot(x, rect.bottom());
+    }
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y) {
+        dot(rect.left(), y);
+        dot(rect.right(), y);
+    }
+}
+
+void TCanvas::Frame3D(QRect& rect, TColor topLeft, TColor bottomRight, int width)
+{
+    const QColor tl = ToQColor(topLeft), br = ToQColor(bottomRight);
+    for (int i = 0; i < width && !rect.isEmpty(); ++i) {
+        painter_->fillRect(QRect(rect.left(), rect.top(), rect.width() - 1, 1), tl);
+        painter_->fillRect(QRect(rect.left(), rect.top(), 1, rect.height() - 1), tl);
+        painter_->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), br);
+        painter_->fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), br);
+        rect.adjust(1, 1, -1, -1);
+    }
+}
+
+int TCanvas::TextHeight(const QString&) const { return ::TextHeight(Font); }
+
+void TCanvas::Record(const QString& text, const QRectF& bounds)
+{
+    if (recorder_ && !text.isEmpty())
+        recorder_->push_back({text, bounds});
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
+    const TextMetrics m = FontMetrics(Font);
+    const QRect cell(x, y, TextWidth(text), m.Height());
+    FillRect(cell);
+    painter_->save();
+    painter_->setFont(ToQFont(Font));
+    painter_->setPen(ToQColor(Font.color));
+    painter_->drawText(QPointF(x, y + m.ascent), text);
+    painter_->restore();
+    Record(text, cell);
+}
+
+void TCanvas::TextRect(const QRect& clip, int x, int y, const QString& text)
+{
+    PushClip(clip);
+    TextOut(x, y, text);
+    PopClip();
+}
+
+void TCanvas::TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances)
+{
+    const TextMetrics m = FontMetrics(Font);
+    painter_->save();
+    painter_->setFont(ToQFont(Font));
+    painter_->setPen(ToQColor(Font.color));
+    double x = topLeft.x();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // Keep surrogate pairs together.
+        const int length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        painter_->drawText(QPointF(x, topLeft.y() + m.ascent), text.mid(i, length));
+        x += i < qsizetype(advances.size()) ? advances[i] : 0;
+        i += length - 1;
+    }
+    painter_->restore();
+    Record(text, QRectF(topLeft, QPointF(x, topLeft.y() + m.Height())));
+}
+
+void TCanvas::PushClip(const QRect& rect)
+{
+    painter_->save();
+    painter_->setClipRect(rect, painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    ++clipDepth_;
+}
+
+void TCanvas::PopClip()
+{
+    if (clipDepth_ == 0)
+        return;
+    --clipDepth_;
+    painter_->restore();
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "colors.h"
+#include "font_desc.h"
+
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle };
+enum class TPenCap { Square, Flat, Round };
+
+struct TPen {
+    TColor color = clBlack;
+    double width = 1;
+    TPenStyle style = psSolid;
+    std::vector<double> pattern;  // psUserStyle: on/off lengths in pixels at width 1
+    TPenCap cap = TPenCap::Square;
+};
+
+enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+
+struct TBrush {
+    TColor color = clWhite;
+    TBrushStyle style = bsSolid;
+};
+
+// A text the canvas put out, for search in the preview: the text and its cell.
+struct RecordedText {
+    QString text;
+    QRectF bounds;
+};
+
+// A GDI-like drawing surface over a QPainter, so that the self-drawn controls and the report's
+// output share one set of drawing rules on screen, printer and images. Rectangles follow the
+// platform's convention: right and bottom edges are outside the shape.
+class TCanvas {
+public:
+    explicit TCanvas(QPainter& painter) : painter_(&painter) {}
+
+    TPen Pen;
+    TBrush Brush;
+    TFontDesc Font;
+
+    QPainter& Painter() const { return *painter_; }
+
+    // Lines: LineTo leaves out its end point, as the platform does.
+    void MoveTo(int x, int y) { penPos_ = {x, y}; }
+    void LineTo(int x, int y);
+    QPoint PenPos() const { return penPos_; }
+    // A line in floating coordinates with the pen's caps, for report output.
+    void Line(QPointF from, QPointF to);
+
+    void FillRect(const QRect& rect);            // with the brush, no outline
+    void FrameRect(const QRect& rect);           // one-pixel frame in the brush colour
+    void Rectangle(const QRect& rect);           // pen outline, brush inside
+    void Ellipse(const QRect& rect);
+    void Polygon(const std::vector<QPoint>& points);
+    void DrawFocusRect(const QRect& rect);       // dotted frame
+    // Raised or sunken frame of `width` pixels; the rectangle shrinks by it.
+    void Frame3D(QRect& rect, TColor topLeft, TColor bottomRight, int width);
+
+    // Text with its cell's top-left at (x, y). An opaque brush fills the cell first.
+    void TextOut(int x, int y, const QString& text);
+    // The same, clipped to `clip`.
+    void TextRect(const QRect& clip, int x, int y, const QString& text);
+    // Text whose characters are placed by explicit advances (floating pixels).
+    void TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances);
+    int TextWidth(const QString& text) const { return ::TextWidth(Font, text); }
+    int TextHeight(const QString& text = QString()) const;
+    QSize TextExtent(const QString& text) const { return ::TextExtent(Font, text); }
+
+    // Clipping nests: PushClip intersects with the current clip, PopClip restores it.
+    void PushClip(const QRect& rect);
+    void PopClip();
+
+    // Every text output is added here when set.
+    void SetTextRecorder(std::vector<RecordedText>* recorder) { recorder_ = recorder; }
+
+private:
+    QPen MakeQPen() const;
+    QBrush MakeQBrush() const;
+    void Record(const QString& text, const QRectF& bounds);
+
+    QPainter* painter_;
+    QPoint penPos_;
+    std::vector<RecordedText>* recorder_ = nullptr;
+    int clipDepth_ = 0;
+};
+
+// The platform's on/off lengths of a pen style at width 1 (empty for solid and clear).
+std::vector<double> DashPattern(TPenStyle style);

@@ -13,7 +13,8 @@ case "$kind" in
 esac
 exec 9>/tmp/kalvo-build.lock
 flock 9
-[ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "${flags[@]}"
+# Configure every time: new layer folders are only picked up by a fresh configure.
+cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
 cmake --build "$dir" -j 2 "${targets[@]}"

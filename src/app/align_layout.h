@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QWidget>
+#include <vector>
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// A child placed by alignment the way the designed forms arrange their controls: top and bottom
+// children take the full width in turn, left and right ones the remaining height, and the client
+// child what is left, each inside its margins.
+struct AlignedChild {
+    QWidget* widget = nullptr;
+    TAlign align = alNone;
+    QMargins margins;
+};
+
+// The rectangles for the children in order, inside `client`. Pure, so tests can check it.
+std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedChild>& children);
+void ApplyAlign(const QRect& client, const std::vector<AlignedChild>& children);

@@ -1,0 +1,136 @@
+#include "main_window.h"
+
+#include "date_time_picker.h"
+#include "panel.h"
+#include "style_manager.h"
+#include "platform/clock.h"
+#include "platform/error_box.h"
+#include "platform/locale_info.h"
+#include "platform/paths.h"
+#include "platform/visual_styles.h"
+#include "store/diary_sql.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QCheckBox>
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+namespace {
+
+// The longest locale name the platform hands out, terminator included.
+constexpr int kLocaleNameMaxLength = 85;
+constexpr double kPrintRangeHours = 744;
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent)
+{
+    CreateControls();
+    Guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    DBPath = ExecutableDir() + QStringLiteral("Kalvo.db");
+    // A diary that cannot be opened is reported, and the window still comes up complete: the
+    // commands that need the database then report that it is not open.
+    Guarded([this] { OpenDiaryDatabase(); });
+    DChk = std::make_unique<QList<TDateTime>>();
+    FilledFont = std::make_unique<TFontDesc>();
+    LoadPreferences();
+    SetFilledColor(FilledFont->color);
+    ToDatePicker->SetDateTime(Now());
+    FromDatePicker->SetDateTime(ToDatePicker->DateTime() - kPrintRangeHours / kHoursPerDay);
+    ReportList = std::make_unique<QList<TReportData>>();
+    if (FilledFont->style & fsBold)
+        BoldCheck->setChecked(true);
+    if (FilledFont->style & fsItalic)
+        ItalicCheck->setChecked(true);
+    FillStyleBox();
+    ApplyLocale();
+}
+
+void TForm1::FillStyleBox()
+{
+    const QSignalBlocker blocker(ComboBox1);
+    ComboBox1->clear();
+    QStringList names = VisualStyles::Instance().StyleNames();
+    names.sort(Qt::CaseInsensitive);
+    ComboBox1->addItems(names);
+    const int active = names.indexOf(QRegularExpression(QRegularExpression::escape(VisualStyles::Instance().ActiveStyleName()),
+                                                        QRegularExpression::CaseInsensitiveOption));
+    ComboBox1->setCurrentIndex(active);
+}
+
+void TForm1::ApplyLocale()
+{
+    const QString localeName = CurrentLocale().name.left(kLocaleNameMaxLength - 1);
+    DayFormat = QStringLiteral("MM.dd.yyyy");
+    if (localeName.contains(QLatin1String("ja"))) {
+        GroupBox1->setTitle(QStringLiteral("印刷範囲"));
+        GroupBox3->setTitle(QStringLiteral("記入済み日付"));
+        DayFormat = QStringLiteral("yyyy年MM月dd日 (aaa 曜日)");
+    }
+}
+
+void TForm1::FDConnection1BeforeConnect() { FDConnection1.Database = DBPath; }
+
+void TForm1::FDConnection1AfterConnect() { FDConnection1.ExecSQL(DiarySql::kCreateTable); }
+
+void TForm1::OpenDiaryDatabase()
+{
+    DiarySql::ConfigureConnection(FDConnection1);
+    FDConnection1.BeforeConnect = [this] { FDConnection1BeforeConnect(); };
+    FDConnection1.AfterConnect = [this] { FDConnection1AfterConnect(); };
+    FDQuery1 = std::make_unique<SqliteQuery>(FDConnection1);
+    FDConnection1.Open();
+    FDQuery1->SetSQL(DiarySql::kSelectAll);
+    FDQuery1->Open();
+}
+
+void TForm1::LoadPreferences()
+{
+    // Until the settings file is read here, a first start looks like one without a settings file.
+    SwitchStyle(QString::fromLatin1(VisualStyles::kSystemStyleName), true);
+}
+
+void TForm1::SavePreferences() {}
+
+void TForm1::FormClose()
+{
+    DChk.reset();
+    SavePreferences();
+    FilledFont.reset();
+    ReportList.reset();
+}
+
+void TForm1::BtnInsertRecordClick() {}
+void TForm1::BtnDeleteRecordClick() {}
+void TForm1::BtnPostClick() {}
+void TForm1::BtnPrintPreviewClick() {}
+
+void TForm1::BtnSettingClick()
+{
+    SplitView1->setVisible(!SplitView1->isVisible());
+    SplitView1->resize(SplitView1->isVisible() ? Memo1->width() : 0, SplitView1->height());
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!closed_) {
+        closed_ = true;
+        Guarded([this] { FormClose(); });
+    }
+    event->accept();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Realign();
+}

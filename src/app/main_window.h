@@ -1,0 +1,101 @@
+#pragma once
+
+#include "report_data.h"
+#include "platform/date_time.h"
+#include "platform/font_desc.h"
+#include "store/sqlite_query.h"
+
+#include <QList>
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+class TDateTimePicker;
+class TPanel;
+
+// The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
+class TForm1 : public QWidget {
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Shared with the commands.
+    QString DBPath;
+    std::unique_ptr<QList<TDateTime>> DChk;
+    std::unique_ptr<TFontDesc> FilledFont;
+    std::unique_ptr<QList<TReportData>> ReportList;
+    QString DayFormat;
+
+    // Controls, named as the window's designed layout names them.
+    QFrame* RzToolbar1 = nullptr;
+    QToolButton* BtnInsertRecord = nullptr;
+    QToolButton* BtnDeleteRecord = nullptr;
+    QToolButton* BtnPost = nullptr;
+    QFrame* RzSpacer1 = nullptr;
+    QToolButton* BtnPrintPreview = nullptr;
+    QToolButton* BtnSetting = nullptr;
+    TPanel* Panel2 = nullptr;
+    QFrame* RzCalendar1 = nullptr;
+    TPanel* Panel1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QFrame* SplitView1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QPushButton* MemoFontBtn = nullptr;
+    QCheckBox* BoldCheck = nullptr;
+    QCheckBox* ItalicCheck = nullptr;
+    QFrame* FilledColorEdit = nullptr;
+    TDateTimePicker* FromDatePicker = nullptr;
+    TDateTimePicker* ToDatePicker = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* RzLabel1 = nullptr;
+    QPushButton* CloseSetBtn = nullptr;
+
+    SqliteConnection FDConnection1;
+    std::unique_ptr<SqliteQuery> FDQuery1;
+
+    // Handlers.
+    void FormCreate();
+    void FormClose();
+    void FDConnection1BeforeConnect();
+    void FDConnection1AfterConnect();
+    void BtnInsertRecordClick();
+    void BtnDeleteRecordClick();
+    void BtnPostClick();
+    void BtnPrintPreviewClick();
+    void BtnSettingClick();
+
+    // Steps the handlers share.
+    void OpenDiaryDatabase();
+    void LoadPreferences();
+    void SavePreferences();
+
+    // The filled-day colour the colour edit holds.
+    TColor FilledColor() const { return filledColor_; }
+    void SetFilledColor(TColor color) { filledColor_ = color; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateToolbar();
+    void CreateSettingsPanel();
+    void SetTabOrder();
+    void Realign();
+    void FillStyleBox();
+    void ApplyLocale();
+
+    TColor filledColor_ = clBlack;
+    bool closed_ = false;
+};

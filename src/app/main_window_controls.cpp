@@ -1,0 +1,168 @@
+// Building the main window's controls at their designed places.
+#include "main_window.h"
+
+#include "date_time_picker.h"
+#include "form_scale.h"
+#include "panel.h"
+#include "platform/colors.h"
+#include "platform/error_box.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+
+FormScale ScreenScale()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return FormScale(screen ? RoundHalfEven(screen->logicalDotsPerInch()) : 96);
+}
+
+template <typename Widget, typename... Args>
+Widget* Make(const char* name, QWidget* parent, const QRect& designed, Args&&... args)
+{
+    auto* w = new Widget(std::forward<Args>(args)..., parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(ScreenScale()(designed));
+    return w;
+}
+
+// Runs a handler of the window from a control's signal, reporting whatever it throws.
+template <typename Sender, typename Signal>
+void Connect(Sender* sender, Signal signal, TForm1* form, void (TForm1::*handler)())
+{
+    QObject::connect(sender, signal, form, [form, handler] { Guarded([&] { (form->*handler)(); }); });
+}
+
+}  // namespace
+
+void TForm1::CreateControls()
+{
+    const FormScale scale = ScreenScale();
+    setWindowTitle(QStringLiteral("Kalvo"));
+    setFont(ToQFont(TFontDesc{}));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(clBtnFace));
+    setPalette(p);
+    resize(scale(545), scale(190));
+
+    CreateToolbar();
+    Panel2 = Make<TPanel>("Panel2", this, {0, 29, 169, 161}, QStringLiteral("Panel2"));
+    RzCalendar1 = Make<QFrame>("RzCalendar1", Panel2, {4, 4, 161, 159});
+    RzCalendar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->AddAligned(RzCalendar1, alClient, QMargins(3, 3, 3, 3));
+
+    Panel1 = Make<TPanel>("Panel1", this, {169, 29, 376, 161}, QStringLiteral("Panel1"));
+    Memo1 = Make<QPlainTextEdit>("Memo1", Panel1, {4, 4, 368, 153});
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Panel1->AddAligned(Memo1, alClient, QMargins(3, 3, 3, 3));
+
+    CreateSettingsPanel();
+    SetTabOrder();
+    Realign();
+}
+
+void TForm1::CreateToolbar()
+{
+    RzToolbar1 = Make<QFrame>("RzToolbar1", this, {0, 0, 545, 29});
+    RzToolbar1->setFrameStyle(QFrame::NoFrame);
+    struct Button {
+        QToolButton** field;
+        const char* name;
+        QString caption;
+        QString hint;
+        QRect bounds;
+        void (TForm1::*handler)();
+    };
+    const Button buttons[] = {
+        {&BtnInsertRecord, "BtnInsertRecord", QStringLiteral("Insert Record"), QStringLiteral("Insert Record"), {4, 2, 94, 25}, &TForm1::BtnInsertRecordClick},
+        {&BtnDeleteRecord, "BtnDeleteRecord", QStringLiteral("Delete Record"), QStringLiteral("Delete Record"), {98, 2, 96, 25}, &TForm1::BtnDeleteRecordClick},
+        {&BtnPost, "BtnPost", QStringLiteral("Post"), QStringLiteral("Post"), {194, 2, 60, 25}, &TForm1::BtnPostClick},
+        {&BtnPrintPreview, "BtnPrintPreview", QStringLiteral("Print Preview"), QStringLiteral("Print Preview"), {262, 2, 91, 25}, &TForm1::BtnPrintPreviewClick},
+        {&BtnSetting, "BtnSetting", QStringLiteral("Settings"), QStringLiteral("Utilities"), {353, 2, 67, 25}, &TForm1::BtnSettingClick},
+    };
+    for (const Button& b : buttons) {
+        QToolButton* button = Make<QToolButton>(b.name, RzToolbar1, b.bounds);
+        button->setText(b.caption);
+        button->setToolTip(b.hint);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        Connect(button, &QToolButton::clicked, this, b.handler);
+        *b.field = button;
+    }
+    RzSpacer1 = Make<QFrame>("RzSpacer1", RzToolbar1, {254, 2, 8, 25});
+}
+
+void TForm1::CreateSettingsPanel()
+{
+    const FormScale scale = ScreenScale();
+    SplitView1 = Make<QFrame>("SplitView1", this, {171, 33, 0, 161});
+    SplitView1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    SplitView1->setAutoFillBackground(true);
+    SplitView1->setMinimumWidth(0);
+    SplitView1->resize(0, SplitView1->height());
+    SplitView1->hide();  // closed: 0 pixels wide
+
+    GroupBox1 = Make<QGroupBox>("GroupBox1", SplitView1, {119, 6, 125, 80}, QStringLiteral("Printing range"));
+    FromDatePicker = Make<TDateTimePicker>("FromDatePicker", GroupBox1, {15, 24, 105, 21});
+    FromDatePicker->setToolTip(QStringLiteral("From"));
+    ToDatePicker = Make<TDateTimePicker>("ToDatePicker", GroupBox1, {15, 51, 105, 21});
+    ToDatePicker->setToolTip(QStringLiteral("To"));
+
+    GroupBox2 = Make<QGroupBox>("GroupBox2", SplitView1, {6, 6, 107, 59}, QStringLiteral("Memo"));
+    MemoFontBtn = Make<QPushButton>("MemoFontBtn", GroupBox2, {16, 20, 81, 25}, QStringLiteral("Font"));
+
+    GroupBox3 = Make<QGroupBox>("GroupBox3", SplitView1, {4, 71, 109, 82}, QStringLiteral("Filled Out"));
+    BoldCheck = Make<QCheckBox>("BoldCheck", GroupBox3, {16, 19, 59, 17}, QStringLiteral("Bold"));
+    ItalicCheck = Make<QCheckBox>("ItalicCheck", GroupBox3, {57, 19, 49, 17}, QStringLiteral("Italic"));
+    FilledColorEdit = Make<QFrame>("FilledColorEdit", GroupBox3, {15, 50, 67, 21});
+    FilledColorEdit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    GroupBox4 = Make<QGroupBox>("GroupBox4", SplitView1, {119, 92, 125, 61}, QStringLiteral("Style"));
+    ComboBox1 = Make<QComboBox>("ComboBox1", GroupBox4, {15, 21, 91, 21});
+    ComboBox1->setEditable(true);
+    ComboBox1->setEditText(QStringLiteral("ComboBox1"));
+
+    RzLabel1 = Make<QLabel>("RzLabel1", SplitView1, {254, 89, 53, 26},
+                            QStringLiteral("Ver1.0\nQt %1").arg(QLatin1String(qVersion())));
+    CloseSetBtn = Make<QPushButton>("CloseSetBtn", SplitView1, {250, 121, 59, 25}, QStringLiteral("Close"));
+    (void)scale;
+}
+
+void TForm1::SetTabOrder()
+{
+    // Window: toolbar, Panel1 (memo), Panel2 (calendar), settings panel.
+    setTabOrder(Memo1, RzCalendar1);
+    setTabOrder(RzCalendar1, GroupBox1);
+    // Settings panel: printing range, Close, memo font, filled look, style.
+    setTabOrder(FromDatePicker, ToDatePicker);
+    setTabOrder(ToDatePicker, CloseSetBtn);
+    setTabOrder(CloseSetBtn, MemoFontBtn);
+    setTabOrder(MemoFontBtn, BoldCheck);
+    setTabOrder(BoldCheck, ItalicCheck);
+    setTabOrder(ItalicCheck, FilledColorEdit);
+    setTabOrder(FilledColorEdit, ComboBox1);
+    RzCalendar1->setFocusPolicy(Qt::StrongFocus);
+    FilledColorEdit->setFocusPolicy(Qt::StrongFocus);
+}
+
+void TForm1::Realign()
+{
+    const FormScale scale = ScreenScale();
+    ApplyAlign(rect(), {{RzToolbar1, alTop, {}}, {Panel2, alLeft, {}}, {Panel1, alClient, {}}});
+    // The settings panel floats over the memo: its left and top stay, its bottom follows the
+    // window's bottom edge as designed (4 pixels below the client area).
+    const int bottom = height() + scale(4);
+    SplitView1->setGeometry(scale(171), scale(33), SplitView1->width(), std::max(0, bottom - scale(33)));
+    SplitView1->raise();
+}

@@ -1,0 +1,128 @@
+#include "app/main_window.h"
+#include "app/date_time_picker.h"
+#include "app/style_manager.h"
+#include "platform/locale_info.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/visual_styles.h"
+#include "test_env.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    ScopedExecutableDir dir;
+    ScriptedDialogs dialogs;
+};
+
+}  // namespace
+
+TEST_F(MainWindow, PrintingRangeStartsExactly744HoursBeforeNow)
+{
+    TForm1 form;
+    EXPECT_EQ(form.ToDatePicker->DateTime(), FixedNow());
+    EXPECT_NEAR(form.FromDatePicker->DateTime(), FixedNow() - 31.0, 1e-9);
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+}
+
+TEST_F(MainWindow, JapaneseLocaleSwitchesTwoCaptionsAndTheDayFormat)
+{
+    const TDateTime june30 = EncodeDate(2021, 6, 30);
+    {
+        TForm1 form;
+        EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("Printing range"));
+        EXPECT_EQ(form.GroupBox3->title(), QStringLiteral("Filled Out"));
+        EXPECT_EQ(FormatDateTime(form.DayFormat, june30), QStringLiteral("06.30.2021"));
+    }
+    SetCurrentLocale(JapaneseLocale());
+    TForm1 form;
+    EXPECT_EQ(form.GroupBox1->title(), QStringLiteral("印刷範囲"));
+    EXPECT_EQ(form.GroupBox3->title(), QStringLiteral("記入済み日付"));
+    EXPECT_EQ(form.GroupBox2->title(), QStringLiteral("Memo"));
+    EXPECT_EQ(form.GroupBox4->title(), QStringLiteral("Style"));
+    EXPECT_EQ(FormatDateTime(form.DayFormat, june30), QStringLiteral("2021年06月30日 (水 曜日)"));
+}
+
+TEST_F(MainWindow, FirstStartCreatesTheDiaryAndEndsInTheWindowsStyle)
+{
+    RegisterStoredStyles();
+    ASSERT_TRUE(SwitchStyle(QStringLiteral("CopperDark"), true));
+    TForm1 form;
+    EXPECT_TRUE(QFile::exists(dir.File(QStringLiteral("Kalvo.db"))));
+    EXPECT_EQ(form.DBPath, dir.File(QStringLiteral("Kalvo.db")));
+    EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("Windows"));
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Windows"));
+    EXPECT_EQ(form.ComboBox1->itemText(0), QStringLiteral("CopperDark"));  // sorted
+}
+
+TEST_F(MainWindow, UnknownStyleShowsTheStyleErrorAndKeepsTheStyle)
+{
+    EXPECT_FALSE(SwitchStyle(QStringLiteral("Nope"), true));
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("スタイル 'Nope' が見つかりません"));
+    EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("Windows"));
+}
+
+TEST_F(MainWindow, ControlsStandAtTheirDesignedPlaces)
+{
+    TForm1 form;
+    struct Case {
+        const char* name;
+        QRect bounds;
+    } cases[] = {
+        {"RzToolbar1", {0, 0, 545, 29}},
+        {"BtnInsertRecord", {4, 2, 94, 25}},
+        {"BtnDeleteRecord", {98, 2, 96, 25}},
+        {"BtnPrintPreview", {262, 2, 91, 25}},
+        {"BtnSetting", {353, 2, 67, 25}},
+        {"Panel2", {0, 29, 169, 161}},
+        {"Panel1", {169, 29, 376, 161}},
+        {"Memo1", {4, 4, 368, 153}},
+        {"GroupBox3", {4, 71, 109, 82}},
+        {"FilledColorEdit", {15, 50, 67, 21}},
+        {"CloseSetBtn", {250, 121, 59, 25}},
+    };
+    for (const Case& c : cases) {
+        const QWidget* w = form.findChild<QWidget*>(QLatin1String(c.name));
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), c.bounds) << c.name;
+    }
+    EXPECT_EQ(form.SplitView1->geometry().topLeft(), QPoint(171, 33));
+    EXPECT_EQ(form.SplitView1->width(), 0);
+}
+
+TEST_F(MainWindow, DiaryThatIsNoDatabaseIsReportedAndLeftAlone)
+{
+    const QByteArray junk = QByteArray("not a database at all\n").repeated(100);
+    QFile file(dir.File(QStringLiteral("Kalvo.db")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(junk);
+    file.close();
+
+    TForm1 form;
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("[Kalvo][Phys][SQLite] ERROR: file is not a database."));
+    EXPECT_EQ(dialogs.Messages()[0].caption, QStringLiteral("app_tests"));
+    // The window is complete all the same.
+    EXPECT_NE(form.DChk, nullptr);
+    EXPECT_NE(form.ReportList, nullptr);
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Windows"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), junk);
+}
+
+TEST_F(MainWindow, SecondCopyOnTheSameDiaryIsRefusedAtStart)
+{
+    TForm1 first;
+    ASSERT_TRUE(dialogs.Messages().isEmpty());
+    TForm1 second;
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("[Kalvo][Phys][SQLite] ERROR: database is locked."));
+    EXPECT_TRUE(first.FDConnection1.Connected());
+    EXPECT_NO_THROW(first.FDConnection1.ExecSQL(QStringLiteral("INSERT INTO MyDb (date, diary) VALUES ('2021-06-30', 'x')")));
+}

@@ -94,6 +94,7 @@ private:
     void SetTabOrder();
     void Realign();
     void FillStyleBox();
+    void ApplyStyleColors();
     void ApplyLocale();
 
     TColor filledColor_ = clBlack;

@@ -6,6 +6,7 @@
 #include "panel.h"
 #include "platform/colors.h"
 #include "platform/error_box.h"
+#include "platform/visual_styles.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -49,9 +50,8 @@ void TForm1::CreateControls()
     setWindowTitle(QStringLiteral("Kalvo"));
     setFont(ToQFont(TFontDesc{}));
     setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(clBtnFace));
-    setPalette(p);
+    ApplyStyleColors();
+    QObject::connect(VisualStyles::Instance().Changes(), &StyleChangeNotifier::styleChanged, this, [this] { ApplyStyleColors(); });
     resize(scale(545), scale(190));
 
     CreateToolbar();
@@ -70,6 +70,22 @@ void TForm1::CreateControls()
     CreateSettingsPanel();
     SetTabOrder();
     Realign();
+}
+
+void TForm1::ApplyStyleColors()
+{
+    // The window's colours follow the active visual style's system colours.
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ToQColor(clBtnFace));
+    p.setColor(QPalette::WindowText, ToQColor(clWindowText));
+    p.setColor(QPalette::Button, ToQColor(clBtnFace));
+    p.setColor(QPalette::ButtonText, ToQColor(clBtnText));
+    p.setColor(QPalette::Base, ToQColor(clWindow));
+    p.setColor(QPalette::Text, ToQColor(clWindowText));
+    p.setColor(QPalette::Highlight, ToQColor(clHighlight));
+    p.setColor(QPalette::HighlightedText, ToQColor(clHighlightText));
+    setPalette(p);
+    update();
 }
 
 void TForm1::CreateToolbar()

@@ -6,7 +6,7 @@ VisualStyles& VisualStyles::Instance()
     return instance;
 }
 
-VisualStyles::VisualStyles() : active_(QLatin1String(kSystemStyleName))
+VisualStyles::VisualStyles() : active_(QLatin1String(kSystemStyleName)), notifier_(new StyleChangeNotifier)
 {
     styles_.push_back({QLatin1String(kSystemStyleName), {}});
     SetSystemColorResolver([this](int index) { return StyleColor(index); });
@@ -49,8 +49,7 @@ bool VisualStyles::TrySetStyle(const QString& name)
     if (style->name == active_)
         return true;
     active_ = style->name;
-    for (const auto& listener : listeners_)
-        listener();
+    emit notifier_->styleChanged();
     return true;
 }
 

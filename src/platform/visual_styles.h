@@ -2,10 +2,17 @@
 
 #include "colors.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <map>
+
+class StyleChangeNotifier : public QObject {
+    Q_OBJECT
+signals:
+    void styleChanged();
+};
 
 // A named visual style: the platform's own look ("Windows") or a stored style with a palette of
 // system colours that replaces the classic values.
@@ -28,7 +35,9 @@ public:
     // Case-insensitive; returns false (and changes nothing) for an unknown name.
     bool TrySetStyle(const QString& name);
     TColor StyleColor(int systemIndex) const;
-    void OnStyleChanged(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+    // Raises styleChanged() after every switch; connect with a context object so a closed window
+    // stops listening by itself.
+    StyleChangeNotifier* Changes() const { return notifier_; }
 
     static constexpr const char* kSystemStyleName = "Windows";
 
@@ -38,5 +47,5 @@ private:
 
     std::vector<VisualStyle> styles_;
     QString active_;
-    std::vector<std::function<void()>> listeners_;
+    StyleChangeNotifier* notifier_;
 };

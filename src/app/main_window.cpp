@@ -2,6 +2,7 @@
 
 #include "date_time_picker.h"
 #include "panel.h"
+#include "split_view.h"
 #include "style_manager.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
@@ -114,10 +115,31 @@ void TForm1::BtnDeleteRecordClick() {}
 void TForm1::BtnPostClick() {}
 void TForm1::BtnPrintPreviewClick() {}
 
-void TForm1::BtnSettingClick()
+void TForm1::BtnSettingClick() { SplitView1->SetOpened(!SplitView1->Opened()); }
+
+void TForm1::CloseSetBtnClick() { SplitView1->SetOpened(false); }
+
+void TForm1::SplitView1Opening() { SplitView1->SetOpenedWidth(Memo1->width()); }
+
+void TForm1::Panel1Resize()
 {
-    SplitView1->setVisible(!SplitView1->isVisible());
-    SplitView1->resize(SplitView1->isVisible() ? Memo1->width() : 0, SplitView1->height());
+    if (SplitView1)
+        SplitView1->SetOpenedWidth(Memo1->width());
+}
+
+// The filled-day look changes only once the panel has finished closing.
+void TForm1::SplitView1Closed()
+{
+    if (!FilledFont)
+        return;  // the window has already closed
+    FilledFont->style = 0;
+    if (BoldCheck->isChecked())
+        FilledFont->style = fsBold;
+    if (ItalicCheck->isChecked())
+        FilledFont->style |= fsItalic;
+    FilledFont->color = FilledColor();
+    RzCalendar1->update();
+    RzCalendar1->repaint();
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -19,6 +19,7 @@ class QPushButton;
 class QToolButton;
 class TDateTimePicker;
 class TPanel;
+class TSplitView;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
 class TForm1 : public QWidget {
@@ -45,7 +46,7 @@ public:
     QFrame* RzCalendar1 = nullptr;
     TPanel* Panel1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
-    QFrame* SplitView1 = nullptr;
+    TSplitView* SplitView1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QGroupBox* GroupBox3 = nullptr;
@@ -73,6 +74,10 @@ public:
     void BtnPostClick();
     void BtnPrintPreviewClick();
     void BtnSettingClick();
+    void CloseSetBtnClick();
+    void SplitView1Opening();
+    void SplitView1Closed();
+    void Panel1Resize();
 
     // Steps the handlers share.
     void OpenDiaryDatabase();

@@ -4,6 +4,7 @@
 #include "date_time_picker.h"
 #include "form_scale.h"
 #include "panel.h"
+#include "split_view.h"
 #include "platform/colors.h"
 #include "platform/error_box.h"
 #include "platform/visual_styles.h"
@@ -66,6 +67,7 @@ void TForm1::CreateControls()
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Panel1->AddAligned(Memo1, alClient, QMargins(3, 3, 3, 3));
+    Panel1->OnResize = [this] { Panel1Resize(); };
 
     CreateSettingsPanel();
     SetTabOrder();
@@ -122,12 +124,10 @@ void TForm1::CreateToolbar()
 void TForm1::CreateSettingsPanel()
 {
     const FormScale scale = ScreenScale();
-    SplitView1 = Make<QFrame>("SplitView1", this, {171, 33, 0, 161});
-    SplitView1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SplitView1->setAutoFillBackground(true);
-    SplitView1->setMinimumWidth(0);
-    SplitView1->resize(0, SplitView1->height());
-    SplitView1->hide();  // closed: 0 pixels wide
+    SplitView1 = Make<TSplitView>("SplitView1", this, {171, 33, 0, 161});
+    SplitView1->SetOpenedWidth(scale(320));
+    SplitView1->OnOpening = [this] { SplitView1Opening(); };
+    SplitView1->OnClosed = [this] { SplitView1Closed(); };
 
     GroupBox1 = Make<QGroupBox>("GroupBox1", SplitView1, {119, 6, 125, 80}, QStringLiteral("Printing range"));
     FromDatePicker = Make<TDateTimePicker>("FromDatePicker", GroupBox1, {15, 24, 105, 21});
@@ -152,7 +152,7 @@ void TForm1::CreateSettingsPanel()
     RzLabel1 = Make<QLabel>("RzLabel1", SplitView1, {254, 89, 53, 26},
                             QStringLiteral("Ver1.0\nQt %1").arg(QLatin1String(qVersion())));
     CloseSetBtn = Make<QPushButton>("CloseSetBtn", SplitView1, {250, 121, 59, 25}, QStringLiteral("Close"));
-    (void)scale;
+    Connect(CloseSetBtn, &QPushButton::clicked, this, &TForm1::CloseSetBtnClick);
 }
 
 void TForm1::SetTabOrder()

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/date_time_picker.h"
+#include "app/split_view.h"
 #include "app/style_manager.h"
 #include "platform/locale_info.h"
 #include "platform/scripted_dialogs.h"

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QPlainTextEdit;
+
+// The memo as the day-page commands see it: its display lines, so a paragraph the memo wraps over
+// three lines counts as three, without a final empty line.
+QStringList MemoLines(const QPlainTextEdit& memo);
+
+// The diary text of the memo: every line followed by CR LF.
+QString AssembleMemoText(const QPlainTextEdit& memo);
+
+// Replaces the memo's text with `text` added as one line (the text followed by a line break).
+void SetMemoToLine(QPlainTextEdit& memo, const QString& text);

@@ -29,6 +29,40 @@ const std::array<PlacementKey, 8> kPlacementKeys{{
     {"YSize", [](TWindowPlacement& p) -> int& { return p.rcNormalPosition.bottom; }},
 }};
 
+// A member of a window's outer bounds and the key suffix it is stored under.
+struct FrameKey {
+    const char* suffix;
+    int (*get)(const QRect& frame);
+    void (*set)(QWidget* window, int value);
+};
+using FrameKeys = std::array<FrameKey, 2>;
+
+const FrameKeys kPositionKeys{{
+    {"X", [](const QRect& frame) { return frame.left(); }, SetWindowLeft},
+    {"Y", [](const QRect& frame) { return frame.top(); }, SetWindowTop},
+}};
+
+const FrameKeys kSizeKeys{{
+    {"XSize", [](const QRect& frame) { return frame.width(); }, SetWindowWidth},
+    {"YSize", [](const QRect& frame) { return frame.height(); }, SetWindowHeight},
+}};
+
+void WriteFrameKeys(TExIniFile& ini, const QString& section, const QString& item, const QWidget* window,
+                    const FrameKeys& keys)
+{
+    const QRect frame = WindowFrame(window);
+    for (const FrameKey& key : keys)
+        ini.WriteInteger(section, Key(item, key.suffix), key.get(frame));
+}
+
+// One member after the other, each defaulting to the window's value at that moment.
+void ReadFrameKeys(const TExIniFile& ini, const QString& section, const QString& item, QWidget* window,
+                   const FrameKeys& keys)
+{
+    for (const FrameKey& key : keys)
+        key.set(window, ini.ReadInteger(section, Key(item, key.suffix), key.get(WindowFrame(window))));
+}
+
 }  // namespace
 
 void TExIniFile::WriteFont(const QString& section, const QString& item, const TFontDesc& value)
@@ -69,28 +103,22 @@ void TExIniFile::ReadForm(const QString& section, const QString& item, QWidget* 
 
 void TExIniFile::WriteFormPos(const QString& section, const QString& item, const QWidget* value)
 {
-    const QRect frame = WindowFrame(value);
-    WriteInteger(section, Key(item, "X"), frame.left());
-    WriteInteger(section, Key(item, "Y"), frame.top());
+    WriteFrameKeys(*this, section, item, value, kPositionKeys);
 }
 
 void TExIniFile::ReadFormPos(const QString& section, const QString& item, QWidget* form) const
 {
-    SetWindowLeft(form, ReadInteger(section, Key(item, "X"), WindowFrame(form).left()));
-    SetWindowTop(form, ReadInteger(section, Key(item, "Y"), WindowFrame(form).top()));
+    ReadFrameKeys(*this, section, item, form, kPositionKeys);
 }
 
 void TExIniFile::WriteFormSize(const QString& section, const QString& item, const QWidget* value)
 {
-    const QRect frame = WindowFrame(value);
-    WriteInteger(section, Key(item, "XSize"), frame.width());
-    WriteInteger(section, Key(item, "YSize"), frame.height());
+    WriteFrameKeys(*this, section, item, value, kSizeKeys);
 }
 
 void TExIniFile::ReadFormSize(const QString& section, const QString& item, QWidget* form) const
 {
-    SetWindowWidth(form, ReadInteger(section, Key(item, "XSize"), WindowFrame(form).width()));
-    SetWindowHeight(form, ReadInteger(section, Key(item, "YSize"), WindowFrame(form).height()));
+    ReadFrameKeys(*this, section, item, form, kSizeKeys);
 }
 
 void TExIniFile::WriteList(const QString& section, const QString& item, const QStringList& value)

@@ -37,7 +37,7 @@ QString AppDataBaseDir()
 QString BaseDirectory(TBaseDir baseDir)
 {
     switch (baseDir) {
-    case bdWindows: return IncludeTrailingSeparator(SystemDir());
+    case bdWindows: return SystemDir();
     case bdApplication: return ExecutableDir();
     case bdAppData: return AppDataBaseDir();
     case bdNone: break;

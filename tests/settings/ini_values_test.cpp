@@ -168,6 +168,14 @@ TEST_F(IniValues, DatesTimesAndFloatsFollowTheLocaleOfTheCall)
     EXPECT_EQ(ini->ReadString("D", "Float", ""), "2,25");
     SetCurrentLocale(EnglishLocale());
     EXPECT_EQ(ini->ReadFloat("D", "Float", -1), -1);
+
+    // Hand-typed shapes: no year means this year, two digits lie within 50 years of it.
+    WriteBytes("[T]\r\nNoYear=6/30\r\nShortYear=6/30/21\r\nOldYear=6/30/72\r\nTimeOnly=10:20\r\n");
+    ini = Open();
+    EXPECT_EQ(ini->ReadDate("T", "NoYear", -1), day);
+    EXPECT_EQ(ini->ReadDate("T", "ShortYear", -1), day);
+    EXPECT_EQ(ini->ReadDate("T", "OldYear", -1), EncodeDate(1972, 6, 30));
+    EXPECT_DOUBLE_EQ(ini->ReadDateTime("T", "TimeOnly", -1), EncodeTime(10, 20, 0, 0));
 }
 
 TEST_F(IniValues, FloatsUseTheShortestGeneralForm)

@@ -186,6 +186,18 @@ void TCanvas::TextRect(const QRect& clip, int x, int y, const QString& text)
     PopClip();
 }
 
+void TCanvas::DrawTextLine(const QRect& rect, const QString& text, TTextAlign align)
+{
+    const QSize size = TextExtent(text);
+    int x = rect.left();
+    if (align == TTextAlign::Center)
+        x = (rect.left() + rect.left() + rect.width() - size.width()) / 2;
+    else if (align == TTextAlign::Right)
+        x = rect.left() + rect.width() - size.width();
+    const int y = (rect.top() + rect.top() + rect.height() - size.height()) / 2;
+    TextOut(x, y, text);
+}
+
 void TCanvas::TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances)
 {
     const TextMetrics m = FontMetrics(Font);

@@ -20,6 +20,8 @@ struct TPen {
     TPenCap cap = TPenCap::Square;
 };
 
+enum class TTextAlign { Left, Center, Right };
+
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 struct TBrush {
@@ -66,6 +68,8 @@ public:
     void TextOut(int x, int y, const QString& text);
     // The same, clipped to `clip`.
     void TextRect(const QRect& clip, int x, int y, const QString& text);
+    // One line of text aligned horizontally in `rect` and centred vertically, not clipped.
+    void DrawTextLine(const QRect& rect, const QString& text, TTextAlign align);
     // Text whose characters are placed by explicit advances (floating pixels).
     void TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances);
     int TextWidth(const QString& text) const { return ::TextWidth(Font, text); }

@@ -1,0 +1,5 @@
+#include "persistent.h"
+
+#include "property_reflection.h"
+
+void TfrxPersistent::Assign(const TfrxPersistent& source) { CopyPublishedProperties(source, *this); }

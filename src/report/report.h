@@ -1,0 +1,114 @@
+#pragma once
+
+#include "data_set_link.h"
+#include "engine_options.h"
+#include "preview_options.h"
+#include "print_options.h"
+#include "report_datasets.h"
+#include "report_options.h"
+
+#include "component.h"
+
+#include <QStringList>
+#include <functional>
+
+class TfrxPage;
+
+// The report: its pages are its children, in order; it owns the options and the list of data
+// sources its template may use.
+class TfrxReport : public TfrxComponent {
+    Q_OBJECT
+    Q_PROPERTY(QString Version READ Version WRITE SetVersion)
+    Q_PROPERTY(TfrxDataSet* DataSet READ DataSet WRITE SetDataSet)
+    Q_PROPERTY(QString DataSetName READ DataSetName WRITE SetDataSetName)
+    Q_PROPERTY(bool DotMatrixReport READ DotMatrixReport WRITE SetDotMatrixReport)
+    Q_PROPERTY(TfrxEngineOptions* EngineOptions READ EngineOptions)
+    Q_PROPERTY(QString IniFile READ IniFile WRITE SetIniFile)
+    Q_PROPERTY(bool OldStyleProgress READ OldStyleProgress WRITE SetOldStyleProgress)
+    Q_PROPERTY(TfrxPreviewOptions* PreviewOptions READ PreviewOptions)
+    Q_PROPERTY(TfrxPrintOptions* PrintOptions READ PrintOptions)
+    Q_PROPERTY(TfrxReportOptions* ReportOptions READ ReportOptions)
+    Q_PROPERTY(QString ScriptLanguage READ ScriptLanguage WRITE SetScriptLanguage)
+    Q_PROPERTY(QStringList ScriptText READ ScriptText WRITE SetScriptText)
+    Q_PROPERTY(bool ShowProgress READ ShowProgress WRITE SetShowProgress)
+    Q_PROPERTY(bool StoreInDFM READ StoreInDFM WRITE SetStoreInDFM)
+    Q_CLASSINFO("default:OldStyleProgress", "false")
+    Q_CLASSINFO("default:ShowProgress", "true")
+    Q_CLASSINFO("default:StoreInDFM", "true")
+
+public:
+    static inline const QString kVersion = QStringLiteral("6.2.1");
+    static inline const QString kDefaultIniFile = QStringLiteral("\\Software\\Velmora");
+    static inline const QString kDefaultScriptLanguage = QStringLiteral("PascalScript");
+
+    using GetValueEvent = std::function<void(const QString& varName, QVariant& value)>;
+    using NewGetValueEvent = std::function<void(TfrxReport* sender, const QString& varName, QVariant& value)>;
+
+    Q_INVOKABLE explicit TfrxReport(QObject* owner = nullptr);
+    ~TfrxReport() override;
+
+    // Always the library's version, whatever a template stores.
+    QString Version() const { return kVersion; }
+    void SetVersion(const QString&) {}
+    // A report-level data source repeats the whole report per row.
+    TfrxDataSet* DataSet() const { return dataSet_.DataSet(); }
+    void SetDataSet(TfrxDataSet* value) { dataSet_.SetDataSet(value); }
+    QString DataSetName() const { return dataSet_.DataSetName(); }
+    void SetDataSetName(const QString& value) { dataSet_.SetDataSetName(value, this); }
+    bool DotMatrixReport() const { return dotMatrixReport_; }
+    void SetDotMatrixReport(bool value) { dotMatrixReport_ = value; }
+    TfrxEngineOptions* EngineOptions() const { return engineOptions_; }
+    QString IniFile() const { return iniFile_; }
+    void SetIniFile(const QString& value) { iniFile_ = value; }
+    bool OldStyleProgress() const { return oldStyleProgress_; }
+    void SetOldStyleProgress(bool value) { oldStyleProgress_ = value; }
+    TfrxPreviewOptions* PreviewOptions() const { return previewOptions_; }
+    TfrxPrintOptions* PrintOptions() const { return printOptions_; }
+    TfrxReportOptions* ReportOptions() const { return reportOptions_; }
+    QString ScriptLanguage() const { return scriptLanguage_; }
+    void SetScriptLanguage(const QString& value) { scriptLanguage_ = value; }
+    QStringList ScriptText() const { return scriptText_; }
+    void SetScriptText(const QStringList& value) { scriptText_ = value; }
+    bool ShowProgress() const { return showProgress_; }
+    void SetShowProgress(bool value) { showProgress_ = value; }
+    bool StoreInDFM() const { return storeInDFM_; }
+    void SetStoreInDFM(bool value) { storeInDFM_ = value; }
+
+    GetValueEvent OnGetValue;
+    NewGetValueEvent OnNewGetValue;
+
+    TfrxReportDataSets& Datasets() { return datasets_; }
+    const TfrxReportDataSets& Datasets() const { return datasets_; }
+
+    int PagesCount() const;
+    TfrxPage* Pages(int index) const;
+
+    // The data source of the first Datasets item whose source's user name is the alias (without
+    // regard to case), or none.
+    TfrxDataSet* GetDataset(const QString& alias) const;
+    // The source's user name when Datasets lists it, a note saying it is not listed otherwise,
+    // and empty for none.
+    QString GetAlias(const TfrxDataSet* dataSet) const;
+    // Splits a field reference such as frxUserDataSet1."Data1" at its first full stop followed by
+    // a double quote: the alias names the data source, the field runs up to the closing quote.
+    // Without such a pair there is neither.
+    void GetDatasetAndField(const QString& name, TfrxDataSet*& dataSet, QString& field) const;
+    // The value of a field reference, with Null replaced by the field type's empty value while
+    // ConvertNulls is on. False when the name is no field reference of a listed data source.
+    bool GetFieldReferenceValue(const QString& name, QVariant& value) const;
+
+private:
+    DataSetLink dataSet_;
+    bool dotMatrixReport_ = false;
+    TfrxEngineOptions* engineOptions_;
+    QString iniFile_ = kDefaultIniFile;
+    bool oldStyleProgress_ = false;
+    TfrxPreviewOptions* previewOptions_;
+    TfrxPrintOptions* printOptions_;
+    TfrxReportOptions* reportOptions_;
+    QString scriptLanguage_ = kDefaultScriptLanguage;
+    QStringList scriptText_;
+    bool showProgress_ = true;
+    bool storeInDFM_ = true;
+    TfrxReportDataSets datasets_;
+};

@@ -1,0 +1,10 @@
+#include "report_component.h"
+
+void TfrxReportComponent::Draw(TCanvas&, double, double, double, double) {}
+
+void TfrxReportComponent::BeforePrint() { savedBounds_ = QRectF(Left(), Top(), Width(), Height()); }
+
+void TfrxReportComponent::AfterPrint()
+{
+    SetBounds(savedBounds_.left(), savedBounds_.top(), savedBounds_.width(), savedBounds_.height());
+}

@@ -2,6 +2,8 @@
 
 #include "controls/accelerator.h"
 #include "controls/month_calendar_dates.h"
+#include "controls/raise_then.h"
+#include "controls/year_spinner.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
 #include "platform/locale_info.h"
@@ -9,7 +11,6 @@
 
 #include <QLayout>
 #include <algorithm>
-#include <QMenu>
 
 namespace {
 
@@ -39,19 +40,6 @@ private:
     bool old_;
 };
 
-// Runs `after` once the event has been raised, also when its handler throws.
-template <typename Raise, typename After>
-void RaiseThen(Raise&& raise, After&& after)
-{
-    try {
-        raise();
-    } catch (...) {
-        after();
-        throw;
-    }
-    after();
-}
-
 }  // namespace
 
 TRzCalendar::TRzCalendar(QWidget* parent)
@@ -67,21 +55,19 @@ TRzCalendar::TRzCalendar(QWidget* parent)
     SetBorderOuter(fsLowered);
     SetFlatColorAdjustment(0);
     setFocusPolicy(Qt::TabFocus);
+    FRepeatTimer.SetOnTimer([this] { Guarded([this] { ArrowRepeatStep(); }); });
     UpdateMetrics();
     CreateMonthMenu();
+    CreateYearSpinner();
+    UpdateAccelerators();
 }
 
-TRzCalendar::~TRzCalendar() = default;
-
-void TRzCalendar::CreateMonthMenu()
+TRzCalendar::~TRzCalendar()
 {
-    FMonthPopupMenu = new QMenu(this);
-    const QStringList& names = CurrentLocale().longMonthNames;
-    for (int month = 1; month <= 12; ++month) {
-        QAction* item = FMonthPopupMenu->addAction(names.value(month - 1));
-        item->setData(month);  // the tag
-        item->setCheckable(true);
-    }
+    // The editor outlives this part of the calendar and may still lose its focus.
+    FYearSpinner->OnStep = nullptr;
+    FYearSpinner->OnCloseRequest = nullptr;
+    FYearSpinner->OnFocusLost = nullptr;
 }
 
 // ---- Dates ----
@@ -266,6 +252,7 @@ void TRzCalendar::SetCaptionTodayBtn(const QString& value)
     if (FCaptionTodayBtn == value)
         return;
     FCaptionTodayBtn = value;
+    UpdateAccelerators();
     UpdateMetrics();
 }
 
@@ -274,6 +261,7 @@ void TRzCalendar::SetCaptionClearBtn(const QString& value)
     if (FCaptionClearBtn == value)
         return;
     FCaptionClearBtn = value;
+    UpdateAccelerators();
     UpdateMetrics();
 }
 

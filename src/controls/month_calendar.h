@@ -7,10 +7,15 @@
 #include "controls/month_calendar_types.h"
 #include "platform/timer.h"
 
+#include <QShortcut>
+
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QMenu;
+
+class TRzYearSpinner;
 struct TRzCalendarPaint;
 
 using TRzViewDateChangeEvent = std::function<void(QObject* Sender, TDateTime ViewDate)>;
@@ -84,6 +89,13 @@ public:
     TRzCalendarMetrics Metrics() const;
     TRzCalendarLayout CalcLayout() const;
     QMenu* MonthPopupMenu() const { return FMonthPopupMenu; }
+    TRzYearSpinner* YearSpinner() const { return FYearSpinner; }
+    bool YearSpinnerVisible() const { return FYearSpinnerVisible; }
+    // The area under the mouse and the one the left button went down in (caNone for none).
+    TRzCalendarArea OverArea() const { return FOverArea; }
+    TRzCalendarArea PressedArea() const { return FPressedArea; }
+    // A dialog character: runs Clear or Today when it is the accelerator of that button's caption.
+    bool DialogChar(QChar c);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -97,6 +109,9 @@ public:
     TRzCalendarClearEvent OnClear;
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    TKeyEvent OnKeyDown;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
 
 protected:
     void InternalSetDate(TDateTime value);
@@ -106,6 +121,16 @@ protected:
     // Re-measures the font and the captions, then re-applies the automatic size and repaints.
     void UpdateMetrics();
 
+    // Input (month_calendar_input.cpp).
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     void ClampDate(TDateTime minDate, TDateTime maxDate);
     void SetForcedDate(TDateTime value);
@@ -113,13 +138,34 @@ private:
     void CheckInRange(TDateTime value) const;
     void ApplyAutoSize();
     void TodayTimerTick();
-    void CreateMonthMenu();
     bool DrawableCell(TDateTime day) const;
     QString TodayCaption() const;
     QString ClearCaption() const;
     QString TitleText() const;
     bool UnderSystemStyle() const;
     bool FlatBorder() const;
+
+    // Input (month_calendar_input.cpp).
+    void HitTestPoint(QPoint point);
+    void SetOverArea(TRzCalendarArea area);
+    void SetPressedArea(TRzCalendarArea area);
+    void Press(Qt::MouseButton button, QPoint point);
+    void PickDay(QPoint point);
+    void ClickCalendar();
+    void DblClickCalendar();
+    void StartArrowRepeat();
+    void ArrowRepeatStep();
+    void NavigateByKey(int key);
+    void UpdateAccelerators();
+
+    // Month menu and year editor (month_calendar_pickers.cpp).
+    void CreateMonthMenu();
+    void OpenMonthMenu(QPoint point);
+    void ChooseMonth(int tag);
+    void CreateYearSpinner();
+    void OpenYearEditor();
+    void HideYearEditor(bool returnFocus);
+    void FollowYearEditor(int years);
 
     // Painting (month_calendar_paint.cpp).
     void PaintBackground(TCanvas& canvas) const;
@@ -138,6 +184,7 @@ private:
     TRzCalendarElements FElements;
     TRzCalendarArea FPressedArea = caNone;
     TRzCalendarArea FOverArea = caNone;
+    QRect FMouseOverRect;
     bool FShowDays = true;
     bool FIsPopup = false;
     QPoint FCharSize;
@@ -150,6 +197,7 @@ private:
     TDateTime FFirstDateInGrid = 0;
     bool FForceUpdate = false;
     bool FClearClicked = false;
+    bool FIgnoreClick = false;
     TColor FButtonColor = clBtnFace;
     TColor FButtonFontColor = clWindowText;
     QString FCaptionClearBtn;
@@ -157,7 +205,13 @@ private:
     int FClearBtnWidth = 0;
     int FTodayBtnWidth = 0;
     std::unique_ptr<TRzCalendarColors> FCalendarColors;
+    int FCounter = 0;
+    TTimer FRepeatTimer;
     QMenu* FMonthPopupMenu = nullptr;
+    TRzYearSpinner* FYearSpinner = nullptr;
+    bool FYearSpinnerVisible = false;
+    bool clickPending_ = false;  // a left press inside awaits its release
+    std::vector<std::unique_ptr<QShortcut>> accelerators_;
     bool FThemeAware = true;
     bool autoSize_ = true;
     bool focusCuesHidden_ = true;

@@ -148,3 +148,11 @@ int DayCellAt(const TRzCalendarLayout& layout, QPoint point)
             return index;
     return -1;
 }
+
+QRect YearEditorRect(const TRzCalendarLayout& layout, int spaceWidth, int yearWidth)
+{
+    constexpr int kButtonWidth = 18;
+    const int left = RightOf(layout[caMonth]) - kButtonWidth - spaceWidth;
+    const int right = left + 2 * spaceWidth + yearWidth + 2 * kButtonWidth;
+    return EdgeRect(left, layout[caYear].top() - 1, right, BottomOf(layout[caYear]) + 1);
+}

@@ -47,3 +47,7 @@ inline QRect EdgeRect(int left, int top, int right, int bottom)
 // The first column and row outside a rectangle.
 inline int RightOf(const QRect& rect) { return rect.left() + rect.width(); }
 inline int BottomOf(const QRect& rect) { return rect.top() + rect.height(); }
+
+// Where the year editor opens: over the year in the title, one pixel taller at both ends, with
+// room for the year between two spaces and the editor's two 18-pixel buttons.
+QRect YearEditorRect(const TRzCalendarLayout& layout, int spaceWidth, int yearWidth);

@@ -32,8 +32,9 @@ QPen TCanvas::MakeQPen() const
 
 QBrush TCanvas::MakeQBrush() const
 {
+    // bsFDiagonal runs down to the right, bsBDiagonal up to the right, as on the platform.
     static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
-                                            Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+                                            Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
     return QBrush(ToQColor(Brush.color), styles[Brush.style]);
 }
 

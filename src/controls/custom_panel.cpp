@@ -1,5 +1,6 @@
 #include "custom_panel.h"
 
+#include "controls/assign_changed.h"
 #include "platform/canvas.h"
 #include "platform/error_box.h"
 
@@ -63,10 +64,8 @@ TRzCustomPanel::TRzCustomPanel(QWidget* parent) : QWidget(parent)
 template <typename T>
 void TRzCustomPanel::SetFrameValue(T& field, T value)
 {
-    if (field == value)
-        return;
-    field = value;
-    FrameChanged();
+    if (AssignChanged(field, value))
+        FrameChanged();
 }
 
 void TRzCustomPanel::SetBorderOuter(TFrameStyle style) { SetFrameValue(frame_.outer, style); }
@@ -82,18 +81,14 @@ void TRzCustomPanel::SetFlatColorAdjustment(int amount) { SetFrameValue(flatColo
 
 void TRzCustomPanel::SetColor(TColor color)
 {
-    if (color_ == color)
-        return;
-    color_ = color;
-    update();
+    if (AssignChanged(color_, color))
+        update();
 }
 
 void TRzCustomPanel::SetFont(const TFontDesc& font)
 {
-    if (font_ == font)
-        return;
-    font_ = font;
-    FontChanged();
+    if (AssignChanged(font_, font))
+        FontChanged();
 }
 
 TColor TRzCustomPanel::AdjustedFlatColor() const

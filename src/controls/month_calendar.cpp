@@ -1,6 +1,7 @@
 #include "month_calendar.h"
 
 #include "controls/accelerator.h"
+#include "controls/assign_changed.h"
 #include "controls/month_calendar_dates.h"
 #include "controls/raise_then.h"
 #include "controls/year_spinner.h"
@@ -209,58 +210,46 @@ void TRzCalendar::TodayTimerTick()
 
 void TRzCalendar::SetElements(TRzCalendarElements value)
 {
-    if (FElements == value)
-        return;
-    FElements = value;
-    UpdateMetrics();
+    if (AssignChanged(FElements, value))
+        UpdateMetrics();
 }
 
 void TRzCalendar::SetShowDays(bool value)
 {
-    if (FShowDays == value)
-        return;
-    FShowDays = value;
-    UpdateMetrics();
+    if (AssignChanged(FShowDays, value))
+        UpdateMetrics();
 }
 
 void TRzCalendar::SetThemeAware(bool value)
 {
-    if (FThemeAware == value)
-        return;
-    FThemeAware = value;
-    update();
+    if (AssignChanged(FThemeAware, value))
+        update();
 }
 
 void TRzCalendar::SetButtonColor(TColor value)
 {
-    if (FButtonColor == value)
-        return;
-    FButtonColor = value;
-    update();
+    if (AssignChanged(FButtonColor, value))
+        update();
 }
 
 void TRzCalendar::SetButtonFontColor(TColor value)
 {
-    if (FButtonFontColor == value)
-        return;
-    FButtonFontColor = value;
-    update();
+    if (AssignChanged(FButtonFontColor, value))
+        update();
 }
 
 void TRzCalendar::SetCaptionTodayBtn(const QString& value)
 {
-    if (FCaptionTodayBtn == value)
+    if (!AssignChanged(FCaptionTodayBtn, value))
         return;
-    FCaptionTodayBtn = value;
     UpdateAccelerators();
     UpdateMetrics();
 }
 
 void TRzCalendar::SetCaptionClearBtn(const QString& value)
 {
-    if (FCaptionClearBtn == value)
+    if (!AssignChanged(FCaptionClearBtn, value))
         return;
-    FCaptionClearBtn = value;
     UpdateAccelerators();
     UpdateMetrics();
 }
@@ -332,10 +321,8 @@ QSize TRzCalendar::minimumSizeHint() const { return NaturalSize(Metrics(), QSize
 
 void TRzCalendar::SetAutoSize(bool value)
 {
-    if (autoSize_ == value)
-        return;
-    autoSize_ = value;
-    ApplyAutoSize();
+    if (AssignChanged(autoSize_, value))
+        ApplyAutoSize();
 }
 
 void TRzCalendar::ApplyAutoSize()

@@ -6,6 +6,16 @@ QString DayText(TDateTime day) { return FormatDateTime(QStringLiteral("yyyy-mm-d
 
 TDateTime Day(int year, int month, int day) { return EncodeDate(year, month, day); }
 
+QStringList Log(std::initializer_list<const char*> lines)
+{
+    QStringList log;
+    for (const char* line : lines)
+        log << QString::fromLatin1(line);
+    return log;
+}
+
+QRgb Rgb(TColor color) { return ToQColor(color).rgb() & 0xFFFFFF; }
+
 CalendarHarness::CalendarHarness()
 {
     calendar.OnChange = [this](QObject*) { log << QStringLiteral("Change ") + DayText(calendar.Date()); };
@@ -23,6 +33,13 @@ void CalendarHarness::Create()
     calendar.show();
     QApplication::processEvents();
     log.clear();
+}
+
+void CalendarHarness::CreateSized(TRzCalendarElements elements)
+{
+    calendar.SetElements(elements);
+    calendar.resize(161, 159);
+    Create();
 }
 
 QStringList CalendarHarness::TakeLog()

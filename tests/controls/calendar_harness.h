@@ -20,6 +20,8 @@ struct CalendarHarness {
     CalendarHarness();
     // Creates the calendar's window (shows it) and forgets the events that raised.
     void Create();
+    // The same for a calendar of the main window's size with the given elements.
+    void CreateSized(TRzCalendarElements elements);
     // The log so far; the log starts empty again.
     QStringList TakeLog();
     // The calendar as it paints now.
@@ -28,6 +30,12 @@ struct CalendarHarness {
 
 QString DayText(TDateTime day);  // "2021-06-30"
 TDateTime Day(int year, int month, int day);
+QStringList Log(std::initializer_list<const char*> lines);
+// A colour as the pixels of a rendered image hold it.
+QRgb Rgb(TColor color);
+
+// The elements of the main window's calendar.
+inline const TRzCalendarElements kMainWindowElements{ceYear, ceMonth, ceArrows, ceDaysOfWeek, ceFillDays, ceTodayButton};
 
 // Readable QString output in test failures and messages.
 inline std::ostream& operator<<(std::ostream& out, const QString& text) { return out << text.toStdString(); }

@@ -10,30 +10,16 @@
 
 namespace {
 
-const TRzCalendarElements kMainWindowElements{ceYear, ceMonth, ceArrows, ceDaysOfWeek, ceFillDays, ceTodayButton};
-
-QStringList Log(std::initializer_list<const char*> lines)
-{
-    QStringList log;
-    for (const char* line : lines)
-        log << QString::fromLatin1(line);
-    return log;
-}
-
-QRgb Rgb(TColor color) { return ToQColor(color).rgb() & 0xFFFFFF; }
-
 // The main window's calendar as a real, active window, driven by synthesized input. Key-down
 // events are logged too.
 struct InputHarness : CalendarHarness {
     explicit InputHarness(TRzCalendarElements elements = kMainWindowElements)
     {
-        calendar.SetElements(elements);
-        calendar.resize(161, 159);
         calendar.OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers) {
             if (key != Qt::Key_Shift && key != Qt::Key_Control && key != Qt::Key_Alt)
                 log << QStringLiteral("KeyDown");
         };
-        Create();
+        CreateSized(elements);
         calendar.activateWindow();
         QApplication::processEvents();
     }

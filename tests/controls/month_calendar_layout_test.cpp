@@ -5,8 +5,6 @@
 
 namespace {
 
-const TRzCalendarElements kMainWindowElements{ceYear, ceMonth, ceArrows, ceDaysOfWeek, ceFillDays, ceTodayButton};
-
 // The main window's calendar: 161 x 159, sunken 2-pixel frame, Tahoma 8 pt ("0" is 6 x 13), with
 // text widths chosen round so that every expected edge below can be followed by hand.
 TRzCalendarMetrics MainWindowMetrics()

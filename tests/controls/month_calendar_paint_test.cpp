@@ -9,23 +9,17 @@
 
 namespace {
 
-const TRzCalendarElements kMainWindowElements{ceYear, ceMonth, ceArrows, ceDaysOfWeek, ceFillDays, ceTodayButton};
-
 TFontDesc Bold(TFontDesc font)
 {
     font.style = fsBold;
     return font;
 }
 
-QRgb Rgb(TColor color) { return ToQColor(color).rgb() & 0xFFFFFF; }
-
 // The main window's calendar (161 x 159), 10 June 2021 selected; today is 30 June 2021.
 struct PaintHarness : CalendarHarness {
     explicit PaintHarness(TRzCalendarElements elements = kMainWindowElements)
     {
-        calendar.SetElements(elements);
-        calendar.resize(161, 159);
-        Create();
+        CreateSized(elements);
         calendar.SetDate(Day(2021, 6, 10));
         TakeLog();
     }

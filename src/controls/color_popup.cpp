@@ -111,6 +111,13 @@ bool TRzColorPopup::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::NonClientAreaMouseButtonPress: return HandlePress(watched);
+    case QEvent::Close:
+    case QEvent::WindowStateChange:
+        // What the window menu does to the owner's window (close, minimise, maximise) ends the
+        // popup too, and goes on.
+        if (watched == owner_->window())
+            CloseUp(false);
+        return false;
     default: return false;
     }
 }

@@ -21,7 +21,8 @@ public:
 
     // Shows the popup under the owner and returns once it has closed: true when the palette's
     // choice was accepted (a click on it or Enter), false when it was cancelled (Escape, a press
-    // outside, the owner losing the focus, the application going to the background or quitting).
+    // outside, the owner losing the focus, its window being closed, minimised or maximised, the
+    // application going to the background or quitting).
     bool Popup();
     bool IsOpen() const { return loop_ != nullptr && !closed_; }
     // Ends the popup's loop; the first call decides.

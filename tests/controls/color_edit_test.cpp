@@ -1,6 +1,7 @@
 #include "color_test_support.h"
 
 #include "controls/color_edit.h"
+#include "controls/color_edit_face.h"
 #include "controls/color_popup.h"
 #include "platform/scripted_dialogs.h"
 
@@ -136,6 +137,10 @@ TEST_F(ColorEditTest, EscapeOrAPressOutsideCancelsAndThePressGoesNoFurther)
         {"press outside through the window system",
          [&] { QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, button->geometry().center()); }},
         {"focus moves away", [&] { button->setFocus(); }},
+        {"window minimised", [&] {
+             QWindowStateChangeEvent change(Qt::WindowNoState);
+             QApplication::sendEvent(&window, &change);
+         }},
     };
     edit->SetSelectedColor(255);
     for (const auto& [what, close] : closers) {
@@ -233,6 +238,31 @@ TEST_F(ColorEditTest, OpensAboveWhenThereIsNoRoomBelow)
         EXPECT_EQ(popup.geometry().bottom() + 1, edit->mapToGlobal(QPoint(0, 0)).y());
         popup.CloseUp(false);
     });
+}
+
+TEST_F(ColorEditTest, FixedPopupSizeReplacesTheNaturalOne)
+{
+    edit->SetPopupWidth(200);
+    edit->SetPopupHeight(150);
+    WhileOpen([&](TRzColorPopup& popup) {
+        EXPECT_EQ(popup.size(), QSize(200, 150));
+        EXPECT_EQ(popup.Picker()->Layout().CellSize(), QSize(24, 23));  // 192 / 8, (142 - 23) / 5
+        popup.CloseUp(false);
+    });
+}
+
+TEST(ColorEditFace, ButtonAtTheEndOfTheReadingDirection)
+{
+    const QSize size(67, 21);
+    const ColorEditFace right = ColorEditFaceLayout(size, true, DropButtonSide::Right);
+    EXPECT_EQ(right.button, QRect(48, 2, 17, 17));
+    EXPECT_EQ(right.swatch, QRect(4, 4, 42, 13));
+    const ColorEditFace left = ColorEditFaceLayout(size, true, DropButtonSide::Left);
+    EXPECT_EQ(left.button, QRect(2, 2, 17, 17));
+    EXPECT_EQ(left.swatch, QRect(21, 4, 42, 13));
+    const ColorEditFace hidden = ColorEditFaceLayout(size, false, DropButtonSide::Right);
+    EXPECT_TRUE(hidden.button.isEmpty());
+    EXPECT_EQ(hidden.swatch, QRect(4, 4, 59, 13));
 }
 
 TEST_F(ColorEditTest, FaceShowsTheColourTheFocusAndTheButtonState)

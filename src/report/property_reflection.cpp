@@ -156,16 +156,16 @@ QObject* SubObjectOf(const QObject& holder, const QMetaProperty& property)
 
 namespace {
 
-void CollectLeaves(const QObject& holder, const QString& prefix, QList<PublishedLeaf>& leaves)
+void CollectLeaves(const QObject& holder, const QString& prefix, bool parentsStored, QList<PublishedLeaf>& leaves)
 {
     for (const QMetaProperty& property : PublishedProperties(*holder.metaObject())) {
         const QString path = prefix + QString::fromLatin1(property.name());
         if (KindOf(property) == PropertyKind::SubObject) {
             if (QObject* sub = SubObjectOf(holder, property))
-                CollectLeaves(*sub, path + u'.', leaves);
+                CollectLeaves(*sub, path + u'.', parentsStored && IsStored(holder, property), leaves);
             continue;
         }
-        leaves.append({path, const_cast<QObject*>(&holder), property});
+        leaves.append({path, const_cast<QObject*>(&holder), property, parentsStored});
     }
 }
 
@@ -174,23 +174,24 @@ void CollectLeaves(const QObject& holder, const QString& prefix, QList<Published
 QList<PublishedLeaf> PublishedLeaves(const QObject& root)
 {
     QList<PublishedLeaf> leaves;
-    CollectLeaves(root, QString(), leaves);
+    CollectLeaves(root, QString(), true, leaves);
     return leaves;
 }
 
 std::optional<PublishedLeaf> FindPublishedLeaf(const QObject& root, QStringView path)
 {
     const QObject* holder = &root;
+    bool parentsStored = true;
     const QList<QStringView> steps = path.split(u'.');
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const auto property = FindPublishedProperty(*holder->metaObject(), steps[i]);
         if (!property)
             return std::nullopt;
-        const bool last = i + 1 == steps.size();
-        if (last)
-            return PublishedLeaf{path.toString(), const_cast<QObject*>(holder), *property};
+        if (i + 1 == steps.size())
+            return PublishedLeaf{path.toString(), const_cast<QObject*>(holder), *property, parentsStored};
         if (KindOf(*property) != PropertyKind::SubObject)
             return std::nullopt;
+        parentsStored = parentsStored && IsStored(*holder, *property);
         holder = SubObjectOf(*holder, *property);
         if (!holder)
             return std::nullopt;
@@ -298,6 +299,8 @@ bool IsStored(const QObject& holder, const QMetaProperty& property)
         BadDeclaration(holder, property, test);
     return stored;
 }
+
+bool IsLeafStored(const PublishedLeaf& leaf) { return leaf.parentsStored && IsStored(*leaf.holder, leaf.property); }
 
 void CopyPublishedProperties(const QObject& source, QObject& target)
 {

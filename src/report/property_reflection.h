@@ -46,6 +46,8 @@ struct PublishedLeaf {
     QString path;
     QObject* holder = nullptr;  // the root or the sub-object that has the property
     QMetaProperty property;
+    // Every sub-object on the way passed its stored-test when the leaves were listed.
+    bool parentsStored = true;
 };
 
 // Every leaf of an object, sub-objects expanded in place, in declaration order.
@@ -72,6 +74,9 @@ bool HoldsDeclaredDefault(const QObject& holder, const QMetaProperty& property);
 
 // Whether the property is written out: its stored-test when the class declares one, else true.
 bool IsStored(const QObject& holder, const QMetaProperty& property);
+
+// Whether a leaf is written out: its own stored-test and those of the sub-objects on its way.
+bool IsLeafStored(const PublishedLeaf& leaf);
 
 // Copies every writable published property, and sub-objects property by property.
 void CopyPublishedProperties(const QObject& source, QObject& target);

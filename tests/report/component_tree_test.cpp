@@ -9,6 +9,8 @@
 #include "report/user_dataset.h"
 
 #include <QPointer>
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -8,6 +8,8 @@
 #include "report/user_dataset.h"
 #include "report/variant.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -11,6 +11,8 @@
 
 #include "platform/clock.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 #include <map>

@@ -5,6 +5,8 @@
 #include "report/report_page.h"
 #include "report/report_units.h"
 
+#include "qt_print.h"
+
 #include <gtest/gtest.h>
 
 #include <set>

@@ -3,12 +3,14 @@
 #include "date_time_picker.h"
 #include "panel.h"
 #include "split_view.h"
+#include "controls/month_calendar.h"
 #include "style_manager.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
 #include "platform/locale_info.h"
 #include "platform/paths.h"
 #include "platform/visual_styles.h"
+#include "settings/ex_ini_file.h"
 #include "store/diary_sql.h"
 
 #include <QCloseEvent>
@@ -43,7 +45,8 @@ void TForm1::FormCreate()
     Guarded([this] { OpenDiaryDatabase(); });
     DChk = std::make_unique<QList<TDateTime>>();
     FilledFont = std::make_unique<TFontDesc>();
-    LoadPreferences();
+    // A damaged settings file is reported like a damaged diary, and start-up goes on.
+    Guarded([this] { LoadPreferences(); });
     SetFilledColor(FilledFont->color);
     ToDatePicker->SetDateTime(Now());
     FromDatePicker->SetDateTime(ToDatePicker->DateTime() - kPrintRangeHours / kHoursPerDay);
@@ -94,13 +97,6 @@ void TForm1::OpenDiaryDatabase()
     FDQuery1->Open();
 }
 
-void TForm1::LoadPreferences()
-{
-    // Until the settings file is read here, a first start looks like one without a settings file.
-    SwitchStyle(QString::fromLatin1(VisualStyles::kSystemStyleName), true);
-}
-
-void TForm1::SavePreferences() {}
 
 void TForm1::FormClose()
 {
@@ -110,9 +106,6 @@ void TForm1::FormClose()
     ReportList.reset();
 }
 
-void TForm1::BtnInsertRecordClick() {}
-void TForm1::BtnDeleteRecordClick() {}
-void TForm1::BtnPostClick() {}
 void TForm1::BtnPrintPreviewClick() {}
 
 void TForm1::BtnSettingClick() { SplitView1->SetOpened(!SplitView1->Opened()); }

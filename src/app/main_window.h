@@ -19,6 +19,8 @@ class QPushButton;
 class QToolButton;
 class TDateTimePicker;
 class TPanel;
+class TRzCalendar;
+class TExIniFile;
 class TSplitView;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
@@ -43,7 +45,7 @@ public:
     QToolButton* BtnPrintPreview = nullptr;
     QToolButton* BtnSetting = nullptr;
     TPanel* Panel2 = nullptr;
-    QFrame* RzCalendar1 = nullptr;
+    TRzCalendar* RzCalendar1 = nullptr;
     TPanel* Panel1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     TSplitView* SplitView1 = nullptr;
@@ -62,6 +64,7 @@ public:
     QPushButton* CloseSetBtn = nullptr;
 
     SqliteConnection FDConnection1;
+    std::unique_ptr<TExIniFile> ExIni;
     std::unique_ptr<SqliteQuery> FDQuery1;
 
     // Handlers.
@@ -69,6 +72,10 @@ public:
     void FormClose();
     void FDConnection1BeforeConnect();
     void FDConnection1AfterConnect();
+    void RzCalendar1Click();
+    void RzCalendar1ViewDateChange(QObject* Sender, TDateTime ViewDate);
+    void RzCalendar1GetDayFormat(QObject* Sender, TDateTime DayDate, uint16_t Year, uint16_t Month, uint16_t Day,
+                                 TColor& DayColor, TColor& DayFontColor, TFontStyles& DayFontStyle);
     void BtnInsertRecordClick();
     void BtnDeleteRecordClick();
     void BtnPostClick();
@@ -78,11 +85,16 @@ public:
     void SplitView1Opening();
     void SplitView1Closed();
     void Panel1Resize();
+    void MemoFontBtnClick();
+    void ComboBox1Change();
 
     // Steps the handlers share.
     void OpenDiaryDatabase();
     void LoadPreferences();
     void SavePreferences();
+
+    const TFontDesc& MemoFont() const;
+    void SetMemoFont(const TFontDesc& font);
 
     // The filled-day colour the colour edit holds.
     TColor FilledColor() const { return filledColor_; }
@@ -94,6 +106,8 @@ protected:
 
 private:
     void CreateControls();
+    void CreateCalendar();
+    void CreateSettingsFile();
     void CreateToolbar();
     void CreateSettingsPanel();
     void SetTabOrder();
@@ -103,5 +117,6 @@ private:
     void ApplyLocale();
 
     TColor filledColor_ = clBlack;
+    TFontDesc memoFont_;
     bool closed_ = false;
 };

@@ -4,6 +4,7 @@
 #include "date_time_picker.h"
 #include "form_scale.h"
 #include "panel.h"
+#include "controls/month_calendar.h"
 #include "split_view.h"
 #include "platform/colors.h"
 #include "platform/error_box.h"
@@ -57,9 +58,7 @@ void TForm1::CreateControls()
 
     CreateToolbar();
     Panel2 = Make<TPanel>("Panel2", this, {0, 29, 169, 161}, QStringLiteral("Panel2"));
-    RzCalendar1 = Make<QFrame>("RzCalendar1", Panel2, {4, 4, 161, 159});
-    RzCalendar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel2->AddAligned(RzCalendar1, alClient, QMargins(3, 3, 3, 3));
+    CreateCalendar();
 
     Panel1 = Make<TPanel>("Panel1", this, {169, 29, 376, 161}, QStringLiteral("Panel1"));
     Memo1 = Make<QPlainTextEdit>("Memo1", Panel1, {4, 4, 368, 153});
@@ -70,6 +69,7 @@ void TForm1::CreateControls()
     Panel1->OnResize = [this] { Panel1Resize(); };
 
     CreateSettingsPanel();
+    CreateSettingsFile();
     SetTabOrder();
     Realign();
 }
@@ -88,6 +88,23 @@ void TForm1::ApplyStyleColors()
     p.setColor(QPalette::HighlightedText, ToQColor(clHighlightText));
     setPalette(p);
     update();
+}
+
+void TForm1::CreateCalendar()
+{
+    RzCalendar1 = Make<TRzCalendar>("RzCalendar1", Panel2, {4, 4, 161, 159});
+    RzCalendar1->SetElements({ceYear, ceMonth, ceArrows, ceDaysOfWeek, ceFillDays, ceTodayButton});
+    RzCalendar1->SetBorderOuter(fsLowered);
+    RzCalendar1->SetFont(TFontDesc{});  // Tahoma, height -11, clWindowText
+    RzCalendar1->OnClick = [this](QObject*) { Guarded([this] { RzCalendar1Click(); }); };
+    RzCalendar1->OnViewDateChange = [this](QObject* sender, TDateTime viewDate) {
+        Guarded([&] { RzCalendar1ViewDateChange(sender, viewDate); });
+    };
+    RzCalendar1->OnGetDayFormat = [this](QObject* sender, TDateTime day, uint16_t y, uint16_t m, uint16_t d,
+                                         TColor& color, TColor& fontColor, TFontStyles& style) {
+        RzCalendar1GetDayFormat(sender, day, y, m, d, color, fontColor, style);
+    };
+    Panel2->AddAligned(RzCalendar1, alClient, QMargins(3, 3, 3, 3));
 }
 
 void TForm1::CreateToolbar()
@@ -137,6 +154,7 @@ void TForm1::CreateSettingsPanel()
 
     GroupBox2 = Make<QGroupBox>("GroupBox2", SplitView1, {6, 6, 107, 59}, QStringLiteral("Memo"));
     MemoFontBtn = Make<QPushButton>("MemoFontBtn", GroupBox2, {16, 20, 81, 25}, QStringLiteral("Font"));
+    Connect(MemoFontBtn, &QPushButton::clicked, this, &TForm1::MemoFontBtnClick);
 
     GroupBox3 = Make<QGroupBox>("GroupBox3", SplitView1, {4, 71, 109, 82}, QStringLiteral("Filled Out"));
     BoldCheck = Make<QCheckBox>("BoldCheck", GroupBox3, {16, 19, 59, 17}, QStringLiteral("Bold"));
@@ -148,6 +166,7 @@ void TForm1::CreateSettingsPanel()
     ComboBox1 = Make<QComboBox>("ComboBox1", GroupBox4, {15, 21, 91, 21});
     ComboBox1->setEditable(true);
     ComboBox1->setEditText(QStringLiteral("ComboBox1"));
+    Connect(ComboBox1, &QComboBox::currentTextChanged, this, &TForm1::ComboBox1Change);
 
     RzLabel1 = Make<QLabel>("RzLabel1", SplitView1, {254, 89, 53, 26},
                             QStringLiteral("Ver1.0\nQt %1").arg(QLatin1String(qVersion())));

@@ -3,17 +3,49 @@
 #include "platform/dialogs.h"
 #include "platform/error_box.h"
 #include "platform/visual_styles.h"
+#include "settings/mem_ini_file.h"
+
+#include <QDir>
+
+namespace {
+
+struct NamedColor {
+    const char* name;
+    TColor color;
+};
+
+// The system colours a stored style may set, by the names the style files use.
+const NamedColor kStyleColors[] = {
+    {"clBtnFace", clBtnFace},     {"clMenu", clMenu},         {"clMenuBar", clMenuBar},
+    {"clWindow", clWindow},       {"clWindowText", clWindowText}, {"clBtnText", clBtnText},
+    {"clMenuText", clMenuText},   {"clCaptionText", clCaptionText}, {"clHighlight", clHighlight},
+    {"clMenuHighlight", clMenuHighlight}, {"clHighlightText", clHighlightText}, {"clBtnShadow", clBtnShadow},
+    {"clBtnHighlight", clBtnHighlight}, {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight},
+    {"clGrayText", clGrayText},   {"clInfoBk", clInfoBk},     {"clInfoText", clInfoText},
+};
+
+VisualStyle ReadStyle(const QString& resource)
+{
+    const TMemIniFile file(resource);
+    VisualStyle style{file.ReadString(QStringLiteral("Style"), QStringLiteral("Name"), QString()), {}};
+    for (const NamedColor& named : kStyleColors) {
+        const QColor color(file.ReadString(QStringLiteral("Colors"), QLatin1String(named.name), QString()));
+        if (color.isValid())
+            style.systemColors[SystemColorIndex(named.color)] = FromQColor(color);
+    }
+    return style;
+}
+
+}  // namespace
 
 void RegisterStoredStyles()
 {
-    // A dark copper look; the full catalogue arrives with the settings panel.
-    VisualStyle copper{QStringLiteral("CopperDark"), {}};
-    copper.systemColors = {
-        {5, RGB(0x2B, 0x25, 0x22)},  {8, RGB(0xF0, 0xE0, 0xD0)},  {15, RGB(0x3A, 0x30, 0x2A)},
-        {18, RGB(0xF0, 0xE0, 0xD0)}, {13, RGB(0xB8, 0x73, 0x33)}, {14, RGB(0xFF, 0xFF, 0xFF)},
-        {16, RGB(0x20, 0x1A, 0x16)}, {20, RGB(0x5A, 0x4A, 0x40)}, {17, RGB(0x9A, 0x8A, 0x7A)},
-    };
-    VisualStyles::Instance().Register(copper);
+    const QDir folder(QStringLiteral(":/styles"));
+    for (const QString& entry : folder.entryList({QStringLiteral("*.style")}, QDir::Files, QDir::Name)) {
+        const VisualStyle style = ReadStyle(folder.filePath(entry));
+        if (!style.name.isEmpty())
+            VisualStyles::Instance().Register(style);
+    }
 }
 
 bool SwitchStyle(const QString& name, bool showErrorDialog)

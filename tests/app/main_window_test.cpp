@@ -58,7 +58,7 @@ TEST_F(MainWindow, FirstStartCreatesTheDiaryAndEndsInTheWindowsStyle)
     EXPECT_EQ(form.DBPath, dir.File(QStringLiteral("Kalvo.db")));
     EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("Windows"));
     EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("Windows"));
-    EXPECT_EQ(form.ComboBox1->itemText(0), QStringLiteral("CopperDark"));  // sorted
+    EXPECT_EQ(form.ComboBox1->itemText(0), QStringLiteral("Amakrits"));  // sorted
 }
 
 TEST_F(MainWindow, UnknownStyleShowsTheStyleErrorAndKeepsTheStyle)
@@ -126,4 +126,26 @@ TEST_F(MainWindow, SecondCopyOnTheSameDiaryIsRefusedAtStart)
     EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("[Kalvo][Phys][SQLite] ERROR: database is locked."));
     EXPECT_TRUE(first.FDConnection1.Connected());
     EXPECT_NO_THROW(first.FDConnection1.ExecSQL(QStringLiteral("INSERT INTO MyDb (date, diary) VALUES ('2021-06-30', 'x')")));
+}
+
+TEST_F(MainWindow, StyleBoxListsTheWholeCatalogueSorted)
+{
+    RegisterStoredStyles();
+    TForm1 form;
+    QStringList names;
+    for (int i = 0; i < form.ComboBox1->count(); ++i)
+        names << form.ComboBox1->itemText(i);
+    const QStringList expected = {
+        "Amakrits", "Amethyst Kamri", "Aqua Graphite", "Aqua Light Slate", "Auric", "Calypso", "Carbon",
+        "Charcoal Dark Slate", "Cobalt XEMedia", "Copper", "CopperDark", "Coral", "Cyan Dusk", "Cyan Night",
+        "Diamond", "Emerald", "Jet", "Luna", "Material Oxford Blue", "Puerto Rico", "Ruby Graphite",
+        "Sapphire Kamri", "Tablet Light", "TabletDark", "Windows", "Zircon", "Zircon SE"};
+    EXPECT_EQ(names, expected);
+
+    // Switching ignores case and re-colours the window.
+    const QColor before = form.palette().color(QPalette::Window);
+    ASSERT_TRUE(SwitchStyle(QStringLiteral("tabletdark"), true));
+    EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("TabletDark"));
+    EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0x2D, 0x2D, 0x30));
+    EXPECT_NE(form.palette().color(QPalette::Window), before);
 }

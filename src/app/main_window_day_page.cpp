@@ -1,0 +1,107 @@
+// The day page: loading a day into the memo, writing it back, and marking the filled days.
+#include "main_window.h"
+
+#include "memo_lines.h"
+#include "controls/month_calendar.h"
+#include "platform/dialogs.h"
+#include "store/diary_sql.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace {
+
+const QString kVal1 = QStringLiteral("Val1");
+const QString kVal2 = QStringLiteral("Val2");
+constexpr double kFilledRangeDays = 744 / kHoursPerDay;
+
+QString ErrorMessage(const std::exception& error)
+{
+    if (const auto* own = dynamic_cast<const Exception*>(&error))
+        return own->Message();
+    return QString::fromUtf8(error.what());
+}
+
+}  // namespace
+
+void TForm1::RzCalendar1Click()
+{
+    // The day is read before the memo changes, so a failed read leaves the memo as it was.
+    FDQuery1->SetSQL(DiarySql::DaySelect(RzCalendar1->Date()));
+    FDQuery1->Open();
+    const QString text = FDQuery1->Eof() ? QString() : FDQuery1->AsString(QStringLiteral("diary"));
+    FDQuery1->Close();
+    Memo1->clear();
+    SetMemoToLine(*Memo1, text);
+    Memo1->verticalScrollBar()->setValue(0);
+    Memo1->moveCursor(QTextCursor::Start);
+    Memo1->setFocus();
+}
+
+void TForm1::BtnInsertRecordClick()
+{
+    try {
+        const QString text = AssembleMemoText(*Memo1);
+        FDQuery1->SetSQL(DiarySql::kInsert);
+        FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
+        FDQuery1->SetTextParam(kVal2, text);
+        FDQuery1->ExecSQL();
+        DChk->append(RzCalendar1->Date());
+        RzCalendar1->update();
+        RzCalendar1->repaint();
+    } catch (const std::exception& error) {
+        QString message = ErrorMessage(error);
+        if (message.contains(QLatin1String("UNIQUE")))
+            message = QStringLiteral("日付が重複しています");
+        Dialogs().MessageBox(message, QStringLiteral("情報"), MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+void TForm1::BtnPostClick()
+{
+    const QString text = AssembleMemoText(*Memo1);
+    FDQuery1->SetSQL(DiarySql::kUpdate);
+    FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
+    FDQuery1->SetTextParam(kVal2, text);
+    FDQuery1->ExecSQL();
+}
+
+void TForm1::BtnDeleteRecordClick()
+{
+    FDQuery1->SetSQL(DiarySql::kDelete);
+    FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
+    FDQuery1->ExecSQL();
+    DChk->removeOne(RzCalendar1->Date());
+    RzCalendar1->update();
+    RzCalendar1->repaint();
+}
+
+void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
+{
+    if (!DChk)
+        return;  // the window is not complete yet or has closed
+    DChk->clear();
+    SqliteQuery query(FDConnection1);
+    query.SetSQL(DiarySql::FilledDaysSelect(ViewDate, ViewDate + kFilledRangeDays));
+    query.Open();
+    for (query.First(); !query.Eof(); query.Next())
+        DChk->append(query.AsDateTime(QStringLiteral("date")));
+}
+
+void TForm1::RzCalendar1GetDayFormat(QObject*, TDateTime DayDate, uint16_t, uint16_t, uint16_t, TColor&,
+                                     TColor& DayFontColor, TFontStyles& DayFontStyle)
+{
+    const int weekday = DayOfWeek(DayDate);
+    if (weekday == 1)
+        DayFontColor = clRed;
+    else if (weekday == 7)
+        DayFontColor = clBlue;
+    if (!DChk || !FilledFont)
+        return;
+    for (const TDateTime filled : *DChk) {
+        if (filled == DayDate) {
+            DayFontColor = FilledFont->color;
+            DayFontStyle = FilledFont->style;
+        }
+    }
+}

@@ -1,0 +1,75 @@
+// Preferences kept in the settings file between runs, and the settings panel's own commands.
+#include "main_window.h"
+
+#include "style_manager.h"
+#include "platform/dialogs.h"
+#include "platform/visual_styles.h"
+#include "settings/ex_ini_file.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString kStyleSection = QStringLiteral("Style");
+const QString kStyleName = QStringLiteral("Name");
+
+}  // namespace
+
+void TForm1::CreateSettingsFile()
+{
+    ExIni = std::make_unique<TExIniFile>();
+    ExIni->SetBaseDir(bdApplication);
+    ExIni->SetFence(fcNone);
+    ExIni->SetCaseSensitive(false);
+    ExIni->SetAutoUpdate(true);
+    ExIni->Loaded();
+}
+
+const TFontDesc& TForm1::MemoFont() const { return memoFont_; }
+
+void TForm1::SetMemoFont(const TFontDesc& font)
+{
+    memoFont_ = font;
+    Memo1->setFont(ToQFont(font));
+    QPalette p = Memo1->palette();
+    p.setColor(QPalette::Text, ToQColor(font.color));
+    Memo1->setPalette(p);
+}
+
+void TForm1::LoadPreferences()
+{
+    ExIni->ReadForm(QStringLiteral("Form"), QStringLiteral("Position"), this);
+    TFontDesc memo = memoFont_;
+    ExIni->ReadFont(QStringLiteral("Memo"), QStringLiteral("Font"), memo);
+    SetMemoFont(memo);
+    ExIni->ReadFont(QStringLiteral("Calender"), QStringLiteral("Filled"), *FilledFont);
+    SwitchStyle(ExIni->ReadString(kStyleSection, kStyleName, QString::fromLatin1(VisualStyles::kSystemStyleName)), true);
+}
+
+void TForm1::SavePreferences()
+{
+    // A window dragged partly off the top or left of the screen is kept reachable.
+    // (A window's position is that of its frame.)
+    if (y() < 0)
+        move(x(), 0);
+    if (x() < 0)
+        move(0, y());
+    ExIni->WriteForm(QStringLiteral("Form"), QStringLiteral("Position"), this);
+    ExIni->WriteFont(QStringLiteral("Memo"), QStringLiteral("Font"), memoFont_);
+    ExIni->WriteFont(QStringLiteral("Calender"), QStringLiteral("Filled"), *FilledFont);
+    ExIni->WriteString(kStyleSection, kStyleName, VisualStyles::Instance().ActiveStyleName());
+}
+
+void TForm1::MemoFontBtnClick()
+{
+    if (const std::optional<TFontDesc> chosen = Dialogs().ChooseFont(memoFont_))
+        SetMemoFont(*chosen);
+}
+
+void TForm1::ComboBox1Change()
+{
+    const int index = ComboBox1->currentIndex();
+    const QString name = index >= 0 && ComboBox1->currentText() == ComboBox1->itemText(index) ? ComboBox1->itemText(index) : QString();
+    SwitchStyle(name, true);
+}

@@ -1,0 +1,131 @@
+#include "app/main_window.h"
+#include "app/split_view.h"
+#include "app/style_manager.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/timer.h"
+#include "platform/visual_styles.h"
+#include "settings/ex_ini_file.h"
+#include "test_env.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class Preferences : public ::testing::Test {
+protected:
+    ScopedExecutableDir dir;
+    ScriptedDialogs dialogs;
+    ManualTimers timers;
+
+    QString IniPath() const { return dir.File(QStringLiteral("app_tests.ini")); }
+    QString IniText() const
+    {
+        QFile file(IniPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    static void Quit(TForm1& form) { form.close(); }
+};
+
+}  // namespace
+
+TEST_F(Preferences, FirstCloseWritesAllFourKeys)
+{
+    {
+        TForm1 form;
+        form.show();
+        EXPECT_FALSE(QFile::exists(IniPath()));
+        Quit(form);
+    }
+    const QString text = IniText();
+    for (const char* expected : {"[Form]", "Position", "[Memo]", "Font", "[Calender]", "Filled", "[Style]\r\nName=Windows"})
+        EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n" << text.toStdString();
+}
+
+TEST_F(Preferences, FontsStyleAndPlacementComeBackNextRun)
+{
+    RegisterStoredStyles();
+    {
+        TForm1 form;
+        form.show();
+        form.move(40, 30);
+        TFontDesc memo = form.MemoFont();
+        memo.name = QStringLiteral("Arial");
+        memo.SetSize(12);
+        dialogs.Queue(std::optional<TFontDesc>(memo));
+        form.MemoFontBtnClick();
+        form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(QStringLiteral("CopperDark")));
+        EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("CopperDark"));
+        form.FilledFont->style = fsItalic;
+        form.FilledFont->color = clGreen;
+        Quit(form);
+    }
+    SwitchStyle(QStringLiteral("Windows"), false);
+    TForm1 form;
+    EXPECT_EQ(form.MemoFont().name, QStringLiteral("Arial"));
+    EXPECT_EQ(form.MemoFont().Size(), 12);
+    EXPECT_EQ(form.FilledFont->style, fsItalic);
+    EXPECT_EQ(form.FilledFont->color, clGreen);
+    EXPECT_TRUE(form.ItalicCheck->isChecked());
+    EXPECT_FALSE(form.BoldCheck->isChecked());
+    EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("CopperDark"));
+    EXPECT_EQ(form.ComboBox1->currentText(), QStringLiteral("CopperDark"));
+    EXPECT_EQ(form.pos(), QPoint(40, 30));
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+}
+
+TEST_F(Preferences, QuittingWithThePanelOpenKeepsTheStoredFilledFont)
+{
+    {
+        TForm1 form;
+        form.show();
+        form.BtnSettingClick();
+        ManualTimers::Advance(15 * 30);
+        form.BoldCheck->setChecked(true);
+        Quit(form);
+    }
+    TForm1 form;
+    EXPECT_EQ(form.FilledFont->style, 0);
+}
+
+TEST_F(Preferences, WindowAboveOrLeftOfTheScreenIsStoredAtZero)
+{
+    {
+        TForm1 form;
+        form.show();
+        form.move(-50, -20);
+        Quit(form);
+    }
+    TForm1 form;
+    EXPECT_EQ(form.pos(), QPoint(0, 0));
+}
+
+TEST_F(Preferences, TypingIntoTheStyleBoxTriesTheEmptyName)
+{
+    TForm1 form;
+    form.show();
+    QTest::keyClick(form.ComboBox1->lineEdit(), Qt::Key_End);
+    QTest::keyClick(form.ComboBox1->lineEdit(), Qt::Key_X);
+    ASSERT_FALSE(dialogs.Messages().isEmpty());
+    EXPECT_EQ(dialogs.Messages().back().text, QStringLiteral("スタイル '' が見つかりません"));
+    EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("Windows"));
+}
+
+TEST_F(Preferences, UnknownStoredStyleIsReportedAtStart)
+{
+    {
+        TExIniFile ini;
+        ini.SetBaseDir(bdApplication);
+        ini.SetAutoUpdate(true);
+        ini.Loaded();
+        ini.WriteString(QStringLiteral("Style"), QStringLiteral("Name"), QStringLiteral("Plaid"));
+    }
+    TForm1 form;
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("スタイル 'Plaid' が見つかりません"));
+}

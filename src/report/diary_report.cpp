@@ -69,12 +69,20 @@ TfrxMemoView* MakeMemo(TfrxBand* band, const QString& name, QRectF bounds, const
     return memo;
 }
 
-void MakeMasterData(TfrxReportPage& page, TfrxUserDataSet& dataSet)
+// A band across the printable width with a plain brush fill and no frame.
+template <typename Band>
+Band* MakeBand(TfrxReportPage& page, const QString& name, double top, double height)
 {
-    auto* band = Make<TfrxMasterData>(&page, QStringLiteral("MasterData1"));
-    band->SetBounds(0, 102.04731, kBandWidth, 86.92919);
+    auto* band = Make<Band>(&page, name);
+    band->SetBounds(0, top, kBandWidth, height);
     band->SetFillType(ftBrush);
     band->Frame()->SetTyp({});
+    return band;
+}
+
+void MakeMasterData(TfrxReportPage& page, TfrxUserDataSet& dataSet)
+{
+    auto* band = MakeBand<TfrxMasterData>(page, QStringLiteral("MasterData1"), 102.04731, 86.92919);
     band->SetDataSet(&dataSet);
     band->SetDataSetName(QStringLiteral("frxUserDataSet1"));
     band->SetRowCount(0);
@@ -110,21 +118,17 @@ void MakeMasterData(TfrxReportPage& page, TfrxUserDataSet& dataSet)
     rule->SetAllowVectorExport(true);
 }
 
+// The printout's date at the right of every page's header.
 void MakePageHeader(TfrxReportPage& page)
 {
-    auto* band = Make<TfrxPageHeader>(&page, QStringLiteral("PageHeader1"));
-    band->SetBounds(0, 18.89765, kBandWidth, 22.67718);
-    band->SetFillType(ftBrush);
-    band->Frame()->SetTyp({});
+    auto* band = MakeBand<TfrxPageHeader>(page, QStringLiteral("PageHeader1"), 18.89765, 22.67718);
     MakeMemo(band, QStringLiteral("Memo1"), {600.94527, 0, 113.3859, 18.89765}, QStringLiteral("[Date]"));
 }
 
+// The page number at the right of every page's footer.
 void MakePageFooter(TfrxReportPage& page)
 {
-    auto* band = Make<TfrxPageFooter>(&page, QStringLiteral("PageFooter1"));
-    band->SetBounds(0, 249.44898, kBandWidth, 22.67718);
-    band->SetFillType(ftBrush);
-    band->Frame()->SetTyp({});
+    auto* band = MakeBand<TfrxPageFooter>(page, QStringLiteral("PageFooter1"), 249.44898, 22.67718);
     MakeMemo(band, QStringLiteral("Memo2"), {646.29963, 0, 68.03154, 18.89765}, QStringLiteral("[Page#]"));
 }
 

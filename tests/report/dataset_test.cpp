@@ -136,6 +136,32 @@ TEST(DataSet, ValuesComeFromBothHandlersInTurn)
     EXPECT_TRUE(VarIsNull(seen[1]));
 }
 
+TEST(DataSet, DisplayTextsConvertValuesTheGeneralWay)
+{
+    struct Case {
+        QVariant value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {QVariant(), ""},
+        {NullVariant(), ""},
+        {QStringLiteral("line 1\r\nline 2"), "line 1\r\nline 2"},
+        {42, "42"},
+        {-1.5, "-1.5"},
+        {0.1 + 0.2, "0.3"},  // 15 significant digits
+        {1e20, "1E20"},
+        {1.5e-7, "1.5E-7"},
+        {true, "True"},
+        {DateVariant(EncodeDate(2021, 6, 30)), "6/30/2021"},
+        {DateVariant(EncodeDate(2021, 6, 30) + EncodeTime(9, 5, 7, 0)), "6/30/2021 9:05:07"},
+    };
+    for (const Case& c : cases) {
+        TfrxUserDataSet dataSet;
+        dataSet.OnGetValue = [&](const QString&, QVariant& value) { value = c.value; };
+        EXPECT_EQ(dataSet.GetDisplayText("Data1"), c.text);
+    }
+}
+
 TEST(DataSet, FieldListBlobsAndTheBaseAnswers)
 {
     TfrxUserDataSet dataSet;

@@ -8,6 +8,7 @@
 #include "report/report.h"
 #include "report/report_classes.h"
 #include "report/report_page.h"
+#include "report/user_dataset.h"
 
 #include "platform/clock.h"
 
@@ -222,6 +223,15 @@ TEST(Reflection, DottedNamesReachSubObjectsForReadingAndWriting)
     EXPECT_EQ(memo.Fill()->BackColor(), clRed);
     EXPECT_EQ(ReadPublished(memo, u"Frame.Typ").toInt(), 12);
     EXPECT_EQ(ReadPublished(memo, u"Frame.Style").toInt(), int(fsDot));
+
+    // References are written as objects of any class and must fit the property's class.
+    TfrxUserDataSet dataSet;
+    EXPECT_TRUE(WritePublished(memo, u"DataSet", QVariant::fromValue<QObject*>(&dataSet)));
+    EXPECT_EQ(memo.DataSet(), &dataSet);
+    EXPECT_EQ(KindOf(FindPublishedLeaf(memo, u"DataSet")->property), PropertyKind::Reference);
+    EXPECT_EQ(KindOf(FindPublishedLeaf(memo, u"Frame")->property), PropertyKind::SubObject);
+    EXPECT_EQ(KindOf(FindPublishedLeaf(memo, u"Memo")->property), PropertyKind::WideStrings);
+    EXPECT_EQ(KindOf(FindPublishedLeaf(memo, u"Fill.BackColor")->property), PropertyKind::Color);
 
     // A step that names nothing, a path through a plain property, a bad member name.
     EXPECT_FALSE(WritePublished(memo, u"Frame.Nothing", 1));

@@ -6,6 +6,7 @@
 #include "test_env.h"
 
 #include <QPlainTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -210,4 +211,34 @@ TEST_F(DayPage, FailedLoadReportsAndKeepsTheMemo)
     ASSERT_EQ(dialogs.Messages().size(), 1);
     EXPECT_TRUE(dialogs.Messages()[0].text.startsWith(QStringLiteral("[Kalvo]")));
     EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("precious"));
+}
+
+TEST_F(DayPage, ArrowKeysMoveTheDayWithoutLoadingIt)
+{
+    Store(kJune30, QStringLiteral("old text\r\n"));
+    ClickDay(kJune30);
+    form->RzCalendar1->setFocus();
+    QTest::keyClick(form->RzCalendar1, Qt::Key_Left);
+    EXPECT_EQ(form->RzCalendar1->Date(), kJune30 - 1);
+    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("old text\n\n"));
+    form->BtnPostClick();  // no row on the 29th: nothing changes
+    form->BtnInsertRecordClick();
+    EXPECT_EQ(StoredTexts(kJune30 - 1), QStringList{QStringLiteral("old text\r\n\r\n")});
+}
+
+TEST_F(DayPage, ClickingADayCellLoadsIt)
+{
+    Store(kJune30 - 2, QStringLiteral("from a click\r\n"));
+    form->RzCalendar1->SetDate(kJune30);
+    // Find the cell of the 28th by hit-testing the grid.
+    QPoint target;
+    for (int y = 0; y < form->RzCalendar1->height() && target.isNull(); ++y)
+        for (int x = 0; x < form->RzCalendar1->width() && target.isNull(); ++x)
+            if (form->RzCalendar1->HitTest(x, y) == kJune30 - 2)
+                target = QPoint(x + 3, y + 3);  // inside the cell, off its corner
+    ASSERT_FALSE(target.isNull());
+    QTest::mouseClick(form->RzCalendar1, Qt::LeftButton, {}, target);
+    EXPECT_EQ(form->RzCalendar1->Date(), kJune30 - 2);
+    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("from a click\n\n"));
+    EXPECT_TRUE(form->Memo1->hasFocus() || !form->isActiveWindow());
 }

@@ -27,8 +27,6 @@ public:
     void SetStyle(TfrxBrushStyle value) { style_ = value; }
 
     bool IsHatched() const { return style_ >= frx::bsHorizontal; }
-    // Back colour clNone, fore colour black, solid style.
-    bool IsDefault() const;
 
 private:
     TColor backColor_ = clNone;

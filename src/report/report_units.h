@@ -12,5 +12,3 @@ constexpr double fr1CharX = 9.6;    // cell width of character-grid pages
 constexpr int fr1CharY = 17;        // cell height of character-grid pages
 constexpr TColor clTransparent = clNone;
 
-// Coordinates closer than this count as equal when bounds are compared.
-constexpr double kBoundsEpsilon = 0.0001;

@@ -2,6 +2,7 @@
 
 #include "color_edit_face.h"
 #include "color_popup.h"
+#include "store_changed.h"
 
 #include "platform/canvas.h"
 #include "platform/error_box.h"
@@ -56,22 +57,20 @@ TRzColorEdit::~TRzColorEdit() = default;
 
 void TRzColorEdit::SetSelectedColor(TColor color)
 {
-    if (selectedColor_ == color)
-        return;
-    selectedColor_ = color;
-    update();
+    if (StoreChanged(selectedColor_, color))
+        update();
 }
 
 void TRzColorEdit::SetDropButtonVisible(bool visible)
 {
-    dropButtonVisible_ = visible;
-    update();
+    if (StoreChanged(dropButtonVisible_, visible))
+        update();
 }
 
 void TRzColorEdit::SetColor(TColor color)
 {
-    color_ = color;
-    update();
+    if (StoreChanged(color_, color))
+        update();
 }
 
 void TRzColorEdit::ConfigurePicker(TRzColorPicker& picker) const

@@ -2,6 +2,7 @@
 
 #include "color_hint_window.h"
 #include "color_picker_keys.h"
+#include "store_changed.h"
 
 #include "platform/dialogs.h"
 #include "platform/error_box.h"
@@ -38,10 +39,8 @@ TRzColorPicker::~TRzColorPicker() = default;
 
 void TRzColorPicker::SetRow(bool& field, bool show)
 {
-    if (field == show)
-        return;
-    field = show;
-    PartsChanged();
+    if (StoreChanged(field, show))
+        PartsChanged();
 }
 
 void TRzColorPicker::PartsChanged()
@@ -81,55 +80,29 @@ void TRzColorPicker::SetShowColorHints(bool show)
         HideHint();
 }
 
-void TRzColorPicker::SetCustomColor(TColor color)
-{
-    if (customColor_ == color)
-        return;
-    customColor_ = color;
-    update();
-}
-
-void TRzColorPicker::SetDefaultColor(TColor color)
-{
-    if (defaultColor_ == color)
-        return;
-    defaultColor_ = color;
-    update();
-}
-
-void TRzColorPicker::SetNoColorCaption(const QString& caption)
-{
-    noColorCaption_ = caption;
-    update();
-}
-
+void TRzColorPicker::SetCustomColor(TColor color) { RepaintIf(StoreChanged(customColor_, color)); }
+void TRzColorPicker::SetDefaultColor(TColor color) { RepaintIf(StoreChanged(defaultColor_, color)); }
+void TRzColorPicker::SetNoColorCaption(const QString& caption) { RepaintIf(StoreChanged(noColorCaption_, caption)); }
 void TRzColorPicker::SetDefaultColorCaption(const QString& caption)
 {
-    defaultColorCaption_ = caption;
-    update();
+    RepaintIf(StoreChanged(defaultColorCaption_, caption));
 }
-
 void TRzColorPicker::SetCustomColorCaption(const QString& caption)
 {
-    customColorCaption_ = caption;
-    update();
+    RepaintIf(StoreChanged(customColorCaption_, caption));
+}
+void TRzColorPicker::SetButtonColor(TColor color) { RepaintIf(StoreChanged(buttonColor_, color)); }
+void TRzColorPicker::SetButtonFontColor(TColor color) { RepaintIf(StoreChanged(buttonFontColor_, color)); }
+
+void TRzColorPicker::RepaintIf(bool changed)
+{
+    if (changed)
+        update();
 }
 
 QString TRzColorPicker::Caption(const QString& caption, const char* fallback) const
 {
     return caption.isEmpty() ? QString::fromLatin1(fallback) : caption;
-}
-
-void TRzColorPicker::SetButtonColor(TColor color)
-{
-    buttonColor_ = color;
-    update();
-}
-
-void TRzColorPicker::SetButtonFontColor(TColor color)
-{
-    buttonFontColor_ = color;
-    update();
 }
 
 TColor TRzColorPicker::SelectedColor() const
@@ -169,13 +142,7 @@ void TRzColorPicker::Click()
         OnClick(this);
 }
 
-void TRzColorPicker::SetHighlight(int code)
-{
-    if (highlightColorIndex_ == code)
-        return;
-    highlightColorIndex_ = code;
-    update();
-}
+void TRzColorPicker::SetHighlight(int code) { RepaintIf(StoreChanged(highlightColorIndex_, code)); }
 
 void TRzColorPicker::UpdateHint(int code)
 {

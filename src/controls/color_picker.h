@@ -91,6 +91,7 @@ private:
     struct Painter;
 
     void SetRow(bool& field, bool show);
+    void RepaintIf(bool changed);
     void PartsChanged();
     void AdjustSize();
     int ButtonRowHeight() const;

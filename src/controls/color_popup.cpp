@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QWindow>
 
+#include <vector>
+
 namespace {
 
-// A tool-tip window is the one kind that no window system activates when it is shown or clicked,
-// and it stays above the owner's window.
+// Window systems leave a tool-tip window undecorated and inactive when it appears or is clicked,
+// and keep it above the owner's window.
 constexpr Qt::WindowFlags kPopupFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
 
 }  // namespace

@@ -87,6 +87,8 @@ void TForm1::ApplyStyleColors()
     p.setColor(QPalette::Highlight, ToQColor(clHighlight));
     p.setColor(QPalette::HighlightedText, ToQColor(clHighlightText));
     setPalette(p);
+    if (Memo1)
+        SetMemoFont(MemoFont());  // its text colour may be a system colour too
     update();
 }
 

@@ -148,4 +148,5 @@ TEST_F(MainWindow, StyleBoxListsTheWholeCatalogueSorted)
     EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("TabletDark"));
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0x2D, 0x2D, 0x30));
     EXPECT_NE(form.palette().color(QPalette::Window), before);
+    EXPECT_EQ(form.Memo1->palette().color(QPalette::Text), QColor(0xF1, 0xF1, 0xF1));
 }

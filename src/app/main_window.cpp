@@ -3,6 +3,7 @@
 #include "date_time_picker.h"
 #include "panel.h"
 #include "split_view.h"
+#include "controls/color_edit.h"
 #include "controls/month_calendar.h"
 #include "style_manager.h"
 #include "platform/clock.h"
@@ -47,7 +48,7 @@ void TForm1::FormCreate()
     FilledFont = std::make_unique<TFontDesc>();
     // A damaged settings file is reported like a damaged diary, and start-up goes on.
     Guarded([this] { LoadPreferences(); });
-    SetFilledColor(FilledFont->color);
+    FilledColorEdit->SetSelectedColor(FilledFont->color);
     ToDatePicker->SetDateTime(Now());
     FromDatePicker->SetDateTime(ToDatePicker->DateTime() - kPrintRangeHours / kHoursPerDay);
     ReportList = std::make_unique<QList<TReportData>>();
@@ -130,7 +131,7 @@ void TForm1::SplitView1Closed()
         FilledFont->style = fsBold;
     if (ItalicCheck->isChecked())
         FilledFont->style |= fsItalic;
-    FilledFont->color = FilledColor();
+    FilledFont->color = FilledColorEdit->SelectedColor();
     RzCalendar1->update();
     RzCalendar1->repaint();
 }

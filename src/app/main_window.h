@@ -20,6 +20,7 @@ class QToolButton;
 class TDateTimePicker;
 class TPanel;
 class TRzCalendar;
+class TRzColorEdit;
 class TExIniFile;
 class TSplitView;
 
@@ -56,7 +57,7 @@ public:
     QPushButton* MemoFontBtn = nullptr;
     QCheckBox* BoldCheck = nullptr;
     QCheckBox* ItalicCheck = nullptr;
-    QFrame* FilledColorEdit = nullptr;
+    TRzColorEdit* FilledColorEdit = nullptr;
     TDateTimePicker* FromDatePicker = nullptr;
     TDateTimePicker* ToDatePicker = nullptr;
     QComboBox* ComboBox1 = nullptr;
@@ -96,9 +97,6 @@ public:
     const TFontDesc& MemoFont() const;
     void SetMemoFont(const TFontDesc& font);
 
-    // The filled-day colour the colour edit holds.
-    TColor FilledColor() const { return filledColor_; }
-    void SetFilledColor(TColor color) { filledColor_ = color; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,7 +114,6 @@ private:
     void ApplyStyleColors();
     void ApplyLocale();
 
-    TColor filledColor_ = clBlack;
     TFontDesc memoFont_;
     bool closed_ = false;
 };

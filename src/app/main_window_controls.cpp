@@ -4,6 +4,7 @@
 #include "date_time_picker.h"
 #include "form_scale.h"
 #include "panel.h"
+#include "controls/color_edit.h"
 #include "controls/month_calendar.h"
 #include "split_view.h"
 #include "platform/colors.h"
@@ -161,8 +162,8 @@ void TForm1::CreateSettingsPanel()
     GroupBox3 = Make<QGroupBox>("GroupBox3", SplitView1, {4, 71, 109, 82}, QStringLiteral("Filled Out"));
     BoldCheck = Make<QCheckBox>("BoldCheck", GroupBox3, {16, 19, 59, 17}, QStringLiteral("Bold"));
     ItalicCheck = Make<QCheckBox>("ItalicCheck", GroupBox3, {57, 19, 49, 17}, QStringLiteral("Italic"));
-    FilledColorEdit = Make<QFrame>("FilledColorEdit", GroupBox3, {15, 50, 67, 21});
-    FilledColorEdit->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    FilledColorEdit = Make<TRzColorEdit>("FilledColorEdit", GroupBox3, {15, 50, 67, 21});
+    FilledColorEdit->SetShowCustomColor(true);
 
     GroupBox4 = Make<QGroupBox>("GroupBox4", SplitView1, {119, 92, 125, 61}, QStringLiteral("Style"));
     ComboBox1 = Make<QComboBox>("ComboBox1", GroupBox4, {15, 21, 91, 21});

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/split_view.h"
 #include "app/style_manager.h"
+#include "controls/color_edit.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/timer.h"
 #include "platform/visual_styles.h"
@@ -71,6 +72,7 @@ TEST_F(Preferences, FontsStyleAndPlacementComeBackNextRun)
     EXPECT_EQ(form.MemoFont().Size(), 12);
     EXPECT_EQ(form.FilledFont->style, fsItalic);
     EXPECT_EQ(form.FilledFont->color, clGreen);
+    EXPECT_EQ(form.FilledColorEdit->SelectedColor(), clGreen);
     EXPECT_TRUE(form.ItalicCheck->isChecked());
     EXPECT_FALSE(form.BoldCheck->isChecked());
     EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("CopperDark"));

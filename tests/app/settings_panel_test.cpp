@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/split_view.h"
+#include "controls/color_edit.h"
 #include "platform/scripted_dialogs.h"
 #include "test_env.h"
 
@@ -67,7 +68,7 @@ TEST_F(SettingsPanel, FilledLookChangesOnlyWhenThePanelHasClosed)
     form.BtnSettingClick();
     ManualTimers::Advance(15 * 30);
     form.BoldCheck->setChecked(true);
-    form.SetFilledColor(clGreen);
+    form.FilledColorEdit->SetSelectedColor(clGreen);
     EXPECT_EQ(form.FilledFont->style, fsUnderline);
     QTest::mouseClick(form.CloseSetBtn, Qt::LeftButton);
     EXPECT_EQ(form.SplitView1->State(), svsClosing);

@@ -9,7 +9,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
-TEST(StartUp, ExecutableCreatesTheDiaryBesideItselfAndClosesOnSigterm)
+TEST(StartUp, ExecutableKeepsItsFilesBesideItselfAndClosesCleanlyOnSigterm)
 {
     QTemporaryDir dir;
     const QString exe = dir.filePath(QStringLiteral("Kalvo"));
@@ -33,6 +33,10 @@ TEST(StartUp, ExecutableCreatesTheDiaryBesideItselfAndClosesOnSigterm)
     ASSERT_TRUE(kalvo.waitForFinished(30000));
     EXPECT_EQ(kalvo.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(kalvo.exitCode(), 0);
+    // Closing ran the window's close handler: the preferences were written.
+    QFile ini(dir.filePath(QStringLiteral("Kalvo.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("[Style]\r\nName=Windows"));
 
     SqliteConnection connection;
     connection.Database = db;

@@ -107,7 +107,6 @@ void TForm1::FormClose()
     ReportList.reset();
 }
 
-void TForm1::BtnPrintPreviewClick() {}
 
 void TForm1::BtnSettingClick() { SplitView1->SetOpened(!SplitView1->Opened()); }
 

@@ -22,6 +22,8 @@ class TPanel;
 class TRzCalendar;
 class TRzColorEdit;
 class TExIniFile;
+class TfrxReport;
+class TfrxUserDataSet;
 class TSplitView;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
@@ -66,6 +68,8 @@ public:
 
     SqliteConnection FDConnection1;
     std::unique_ptr<TExIniFile> ExIni;
+    TfrxReport* frxReport1 = nullptr;
+    TfrxUserDataSet* frxUserDataSet1 = nullptr;
     std::unique_ptr<SqliteQuery> FDQuery1;
 
     // Handlers.
@@ -81,6 +85,7 @@ public:
     void BtnDeleteRecordClick();
     void BtnPostClick();
     void BtnPrintPreviewClick();
+    void frxUserDataSet1GetValue(const QString& VarName, QVariant& Value);
     void BtnSettingClick();
     void CloseSetBtnClick();
     void SplitView1Opening();
@@ -93,6 +98,7 @@ public:
     void OpenDiaryDatabase();
     void LoadPreferences();
     void SavePreferences();
+    void BuildReportList();
 
     const TFontDesc& MemoFont() const;
     void SetMemoFont(const TFontDesc& font);
@@ -106,6 +112,7 @@ private:
     void CreateControls();
     void CreateCalendar();
     void CreateSettingsFile();
+    void CreateReport();
     void CreateToolbar();
     void CreateSettingsPanel();
     void SetTabOrder();

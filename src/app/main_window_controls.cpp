@@ -71,6 +71,7 @@ void TForm1::CreateControls()
 
     CreateSettingsPanel();
     CreateSettingsFile();
+    CreateReport();
     SetTabOrder();
     Realign();
 }

@@ -251,3 +251,27 @@ TEST(Toolbar, PaintsItsGrooveAndColourAndTilesItsBackground)
     EXPECT_EQ(tiled.pixel(500, 15), qRgb(255, 0, 0));
     EXPECT_EQ(tiled.pixel(500, 0), RgbOf(clBtnShadow));
 }
+
+TEST(Spacer, IsAnEmptyGapOrAGrooveAcrossItsMiddle)
+{
+    TRzSpacer spacer;
+    EXPECT_EQ(spacer.size(), QSize(8, 25));
+    auto render = [&] {
+        QImage image(spacer.size(), QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QPainter painter(&image);
+        spacer.PaintTo(painter);
+        return image;
+    };
+    QImage plain(spacer.size(), QImage::Format_RGB32);
+    plain.fill(Qt::red);
+    EXPECT_EQ(render(), plain);
+
+    spacer.SetGrooved(true);
+    const QImage grooved = render();
+    for (int y : {0, 12, 24}) {
+        EXPECT_EQ(grooved.pixel(3, y), RgbOf(clBtnShadow)) << y;
+        EXPECT_EQ(grooved.pixel(4, y), RgbOf(clBtnHighlight)) << y;
+        EXPECT_EQ(grooved.pixel(2, y), qRgb(255, 0, 0)) << y;
+    }
+}

@@ -40,7 +40,7 @@ QFont BaseQFont(const TFontDesc& font)
     q.setItalic(font.style & fsItalic);
     q.setUnderline(font.style & fsUnderline);
     q.setStrikeOut(font.style & fsStrikeOut);
-    q.setHintingPreference(QFont::PreferFullHinting);
+    q.setHintingPreference(QFont::PreferVerticalHinting);
     q.setKerning(false);
     return q;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "controls/align.h"
+
 #include <QMargins>
 #include <QRect>
 #include <QWidget>
 #include <vector>
-
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // A child placed by alignment the way the designed forms arrange their controls: top and bottom
 // children take the full width in turn, left and right ones the remaining height, and the client

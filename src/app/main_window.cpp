@@ -144,6 +144,14 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool TForm1::event(QEvent* event)
+{
+    // The toolbar asks for this when its height changes.
+    if (event->type() == QEvent::LayoutRequest)
+        Realign();
+    return QWidget::event(event);
+}
+
 void TForm1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);

@@ -16,11 +16,14 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QToolButton;
 class TDateTimePicker;
 class TPanel;
 class TRzCalendar;
 class TRzColorEdit;
+class TImageList;
+class TRzSpacer;
+class TRzToolbar;
+class TRzToolButton;
 class TExIniFile;
 class TfrxReport;
 class TfrxUserDataSet;
@@ -40,13 +43,14 @@ public:
     QString DayFormat;
 
     // Controls, named as the window's designed layout names them.
-    QFrame* RzToolbar1 = nullptr;
-    QToolButton* BtnInsertRecord = nullptr;
-    QToolButton* BtnDeleteRecord = nullptr;
-    QToolButton* BtnPost = nullptr;
-    QFrame* RzSpacer1 = nullptr;
-    QToolButton* BtnPrintPreview = nullptr;
-    QToolButton* BtnSetting = nullptr;
+    TImageList* ImageList1 = nullptr;
+    TRzToolbar* RzToolbar1 = nullptr;
+    TRzToolButton* BtnInsertRecord = nullptr;
+    TRzToolButton* BtnDeleteRecord = nullptr;
+    TRzToolButton* BtnPost = nullptr;
+    TRzSpacer* RzSpacer1 = nullptr;
+    TRzToolButton* BtnPrintPreview = nullptr;
+    TRzToolButton* BtnSetting = nullptr;
     TPanel* Panel2 = nullptr;
     TRzCalendar* RzCalendar1 = nullptr;
     TPanel* Panel1 = nullptr;
@@ -107,6 +111,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -114,6 +119,8 @@ private:
     void CreateSettingsFile();
     void CreateReport();
     void CreateToolbar();
+    TRzToolButton* AddToolButton(const char* name, const QString& caption, const QString& hint, int imageIndex,
+                                 void (TForm1::*handler)());
     void CreateSettingsPanel();
     void SetTabOrder();
     void Realign();

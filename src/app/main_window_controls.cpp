@@ -5,7 +5,12 @@
 #include "form_scale.h"
 #include "panel.h"
 #include "controls/color_edit.h"
+#include "controls/main_images.h"
+#include "controls/image_list.h"
 #include "controls/month_calendar.h"
+#include "controls/spacer.h"
+#include "controls/tool_button.h"
+#include "controls/toolbar.h"
 #include "split_view.h"
 #include "platform/colors.h"
 #include "platform/error_box.h"
@@ -19,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QToolButton>
 
 namespace {
 
@@ -57,6 +61,7 @@ void TForm1::CreateControls()
     QObject::connect(VisualStyles::Instance().Changes(), &StyleChangeNotifier::styleChanged, this, [this] { ApplyStyleColors(); });
     resize(scale(545), scale(190));
 
+    ImageList1 = CreateMainImageList(this);
     CreateToolbar();
     Panel2 = Make<TPanel>("Panel2", this, {0, 29, 169, 161}, QStringLiteral("Panel2"));
     CreateCalendar();
@@ -113,33 +118,36 @@ void TForm1::CreateCalendar()
 
 void TForm1::CreateToolbar()
 {
-    RzToolbar1 = Make<QFrame>("RzToolbar1", this, {0, 0, 545, 29});
-    RzToolbar1->setFrameStyle(QFrame::NoFrame);
-    struct Button {
-        QToolButton** field;
-        const char* name;
-        QString caption;
-        QString hint;
-        QRect bounds;
-        void (TForm1::*handler)();
-    };
-    const Button buttons[] = {
-        {&BtnInsertRecord, "BtnInsertRecord", QStringLiteral("Insert Record"), QStringLiteral("Insert Record"), {4, 2, 94, 25}, &TForm1::BtnInsertRecordClick},
-        {&BtnDeleteRecord, "BtnDeleteRecord", QStringLiteral("Delete Record"), QStringLiteral("Delete Record"), {98, 2, 96, 25}, &TForm1::BtnDeleteRecordClick},
-        {&BtnPost, "BtnPost", QStringLiteral("Post"), QStringLiteral("Post"), {194, 2, 60, 25}, &TForm1::BtnPostClick},
-        {&BtnPrintPreview, "BtnPrintPreview", QStringLiteral("Print Preview"), QStringLiteral("Print Preview"), {262, 2, 91, 25}, &TForm1::BtnPrintPreviewClick},
-        {&BtnSetting, "BtnSetting", QStringLiteral("Settings"), QStringLiteral("Utilities"), {353, 2, 67, 25}, &TForm1::BtnSettingClick},
-    };
-    for (const Button& b : buttons) {
-        QToolButton* button = Make<QToolButton>(b.name, RzToolbar1, b.bounds);
-        button->setText(b.caption);
-        button->setToolTip(b.hint);
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        Connect(button, &QToolButton::clicked, this, b.handler);
-        *b.field = button;
-    }
-    RzSpacer1 = Make<QFrame>("RzSpacer1", RzToolbar1, {254, 2, 8, 25});
+    RzToolbar1 = Make<TRzToolbar>("RzToolbar1", this, {0, 0, 545, 29});
+    RzToolbar1->SetImages(ImageList1);
+    RzToolbar1->SetButtonWidth(60);
+    RzToolbar1->SetShowButtonCaptions(true);
+    RzToolbar1->SetTextOptions(ttoSelectiveTextOnRight);  // last: the two above switch it to custom
+    RzToolbar1->SetBorderInner(fsNone);
+    RzToolbar1->SetBorderOuter(fsGroove);
+    RzToolbar1->SetBorderSides({sdTop});
+    RzToolbar1->SetBorderWidth(0);
+    // Created in the toolbar's order.
+    BtnInsertRecord = AddToolButton("BtnInsertRecord", QStringLiteral("Insert Record"), QStringLiteral("Insert Record"), 0, &TForm1::BtnInsertRecordClick);
+    BtnDeleteRecord = AddToolButton("BtnDeleteRecord", QStringLiteral("Delete Record"), QStringLiteral("Delete Record"), 2, &TForm1::BtnDeleteRecordClick);
+    BtnPost = AddToolButton("BtnPost", QStringLiteral("Post"), QStringLiteral("Post"), 6, &TForm1::BtnPostClick);
+    RzSpacer1 = new TRzSpacer(RzToolbar1);
+    RzSpacer1->setObjectName(QStringLiteral("RzSpacer1"));
+    BtnPrintPreview = AddToolButton("BtnPrintPreview", QStringLiteral("Print Preview"), QStringLiteral("Print Preview"), 10, &TForm1::BtnPrintPreviewClick);
+    BtnSetting = AddToolButton("BtnSetting", QStringLiteral("Settings"), QStringLiteral("Utilities"), 12, &TForm1::BtnSettingClick);
+}
+
+TRzToolButton* TForm1::AddToolButton(const char* name, const QString& caption, const QString& hint, int imageIndex,
+                                     void (TForm1::*handler)())
+{
+    auto* button = new TRzToolButton(RzToolbar1);
+    button->setObjectName(QLatin1String(name));
+    button->SetCaption(caption);
+    button->SetHint(hint);
+    button->SetImageIndex(imageIndex);
+    button->SetDisabledIndex(imageIndex + 1);  // each picture is followed by its grey copy
+    button->OnClick = [this, handler](QObject*) { Guarded([&] { (this->*handler)(); }); };
+    return button;
 }
 
 void TForm1::CreateSettingsPanel()
@@ -158,6 +166,7 @@ void TForm1::CreateSettingsPanel()
 
     GroupBox2 = Make<QGroupBox>("GroupBox2", SplitView1, {6, 6, 107, 59}, QStringLiteral("Memo"));
     MemoFontBtn = Make<QPushButton>("MemoFontBtn", GroupBox2, {16, 20, 81, 25}, QStringLiteral("Font"));
+    MemoFontBtn->setIcon(QIcon(QPixmap::fromImage(ImageList1->Image(14))));
     Connect(MemoFontBtn, &QPushButton::clicked, this, &TForm1::MemoFontBtnClick);
 
     GroupBox3 = Make<QGroupBox>("GroupBox3", SplitView1, {4, 71, 109, 82}, QStringLiteral("Filled Out"));
@@ -175,6 +184,7 @@ void TForm1::CreateSettingsPanel()
     RzLabel1 = Make<QLabel>("RzLabel1", SplitView1, {254, 89, 53, 26},
                             QStringLiteral("Ver1.0\nQt %1").arg(QLatin1String(qVersion())));
     CloseSetBtn = Make<QPushButton>("CloseSetBtn", SplitView1, {250, 121, 59, 25}, QStringLiteral("Close"));
+    CloseSetBtn->setIcon(QIcon(QPixmap::fromImage(ImageList1->Image(24))));
     Connect(CloseSetBtn, &QPushButton::clicked, this, &TForm1::CloseSetBtnClick);
 }
 

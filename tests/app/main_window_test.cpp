@@ -79,6 +79,8 @@ TEST_F(MainWindow, ControlsStandAtTheirDesignedPlaces)
         {"RzToolbar1", {0, 0, 545, 29}},
         {"BtnInsertRecord", {4, 2, 94, 25}},
         {"BtnDeleteRecord", {98, 2, 96, 25}},
+        {"BtnPost", {194, 2, 60, 25}},
+        {"RzSpacer1", {254, 2, 8, 25}},
         {"BtnPrintPreview", {262, 2, 91, 25}},
         {"BtnSetting", {353, 2, 67, 25}},
         {"Panel2", {0, 29, 169, 161}},

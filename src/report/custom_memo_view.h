@@ -1,10 +1,16 @@
 #pragma once
 
 #include "display_format.h"
+#include "memo_geometry.h"
 #include "stretcheable.h"
 #include "wide_strings.h"
 
 #include <QPointer>
+#include <QVariant>
+#include <optional>
+
+class TfrxDrawText;
+class TfrxReport;
 
 // The text object. Its colour is the fill's back colour and is written out there.
 class TfrxCustomMemoView : public TfrxStretcheable {
@@ -146,8 +152,44 @@ public:
     int IndexTag() const { return indexTag_; }
     void SetIndexTag(int value) { indexTag_ = value; }
 
-    // The width the text needs; the text layout provides it.
-    virtual double CalcWidth() { return Width(); }
+    // One output: BeforePrint saves the bounds and, unless bound to a field, the lines; GetData
+    // produces the text and value from the bound field or the bracketed expressions; AfterPrint
+    // restores what BeforePrint saved.
+    void BeforePrint() override;
+    void GetData() override;
+    void AfterPrint() override;
+    // The value of the bound field or of the last expression of the current output.
+    QVariant Value() const { return value_; }
+    // Forgets the text remembered for SuppressRepeated (when a data band starts its rows).
+    void ResetSuppressRepeated() { lastText_.reset(); }
+
+    // The height the text needs at the object's width (unwrapped with AutoWidth), gaps and frame
+    // included, rounded to whole pixels.
+    double CalcHeight() override;
+    // The width the text needs, gaps and frame included, rounded to whole pixels.
+    virtual double CalcWidth();
+    // Splitting over pages: InitPart takes the whole text as the part still to print; DrawPart
+    // keeps the lines that fit the current height, leaves the rest as the next part and returns
+    // the space left unused below them (the whole height when not one line fits).
+    void InitPart() override;
+    double DrawPart() override;
+    QString PartText() const { return partText_; }
+
+    // Fill, frame, then the text with the page placeholders filled in.
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // With AutoWidth the object first takes the width of its text.
+    void PrepareDrawing(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // Set from the prepared pages before drawing: "[TotalPages#]" and "[CopyName#]" show them.
+    int TotalPages() const { return totalPages_; }
+    void SetTotalPages(int value) { totalPages_ = value; }
+    int CopyNo() const { return copyNo_; }
+    void SetCopyNo(int value) { copyNo_ = value; }
+    double PrintScale() const { return printScale_; }
+    void SetPrintScale(double value) { printScale_ = value; }
+
+    MemoBox Box() const;
+    // Where the text goes at a scale, in device pixels.
+    TextRect TextRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
 
     Q_INVOKABLE bool IsExprDelimitersStored() const { return expressionDelimiters_ != kDefaultDelimiters; }
     Q_INVOKABLE bool IsGapXStored() const { return gapX_ != kDefaultGapX; }
@@ -157,6 +199,35 @@ public:
     Q_INVOKABLE bool IsCharSpacingStored() const { return charSpacing_ != 0; }
 
 private:
+    struct TextCut {
+        QString rest;
+        bool paraBreak = false;
+        bool nothingFits = false;
+        double unusedSpace = 0;
+    };
+
+    void GetDataFromField();
+    void ExpandExpressions(TfrxReport& report);
+    QString CalcExpression(TfrxReport& report, const QString& text, const TfrxFormat& listFormat);
+    void ApplySuppressRepeated();
+    void ApplyFlowTo();
+    void ApplyAutoWidth();
+    void LoadDrawText(TfrxDrawText& drawText, const QStringList& lines, const TextRect& unscaled,
+                      const TextRect& scaled, double scaleX, double scaleY) const;
+    // The text's width (or, with `height`, its height) laid out in `rect`, in pixels.
+    double MeasureText(const TextRect& rect, bool height) const;
+    // Keeps the lines that fit the text rectangle and returns the rest.
+    TextCut CutAtBottom();
+    QStringList LinesForDrawing() const;
+
+    QVariant value_;
+    std::optional<TfrxWideStrings> savedMemo_;
+    std::optional<QString> lastText_;
+    QString partText_;
+    int totalPages_ = 0;
+    int copyNo_ = 0;
+    double printScale_ = 1;
+
     TfrxWideStrings memo_;
     bool allowExpressions_ = true;
     QString expressionDelimiters_ = kDefaultDelimiters;

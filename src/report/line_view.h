@@ -38,11 +38,18 @@ public:
     int ArrowLength() const { return arrowLength_; }
     void SetArrowLength(int value) { arrowLength_ = value; }
 
+    // A line that is not diagonal becomes one-dimensional first (vertical when it is no wider
+    // than high, else horizontal) and is drawn by its frame's one side; a diagonal one is drawn
+    // corner to corner with the frame's colour, style and width. Arrow heads follow.
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+
     // A line is one-dimensional: a zero extent is not written out.
     bool IsWidthStored() const override { return Width() != 0; }
     bool IsHeightStored() const override { return Height() != 0; }
 
 private:
+    void MakeOneDimensional();
+
     TColor color_ = clNone;
     bool diagonal_ = false;
     bool arrowStart_ = false;

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "page.h"
+#include "report_script.h"
 #include "report_texts.h"
 #include "variant.h"
 
@@ -8,7 +9,8 @@ TfrxReport::TfrxReport(QObject* owner)
     : TfrxComponent(owner), engineOptions_(new TfrxEngineOptions(this)),
       previewOptions_(new TfrxPreviewOptions(this)), printOptions_(new TfrxPrintOptions(this)),
       reportOptions_(new TfrxReportOptions(this)),
-      scriptText_{QStringLiteral("begin"), QString(), QStringLiteral("end.")}, datasets_(this)
+      scriptText_{QStringLiteral("begin"), QString(), QStringLiteral("end.")}, datasets_(this),
+      script_(std::make_unique<TfrxScript>())
 {
     AddStyle(csHandlesNestedProperties);
 }

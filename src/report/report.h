@@ -6,13 +6,17 @@
 #include "print_options.h"
 #include "report_datasets.h"
 #include "report_options.h"
+#include "report_variables.h"
 
 #include "component.h"
 
 #include <QStringList>
 #include <functional>
+#include <memory>
 
+class TfrxEngineValues;
 class TfrxPage;
+class TfrxScript;
 
 // The report: its pages are its children, in order; it owns the options and the list of data
 // sources its template may use.
@@ -97,7 +101,30 @@ public:
     // ConvertNulls is on. False when the name is no field reference of a listed data source.
     bool GetFieldReferenceValue(const QString& name, QVariant& value) const;
 
+    // The value of an expression: a field reference, a system variable, what OnGetValue and
+    // OnNewGetValue answer, a report variable (whose string value is itself an expression), a
+    // global variable, a script variable, or else what the script's evaluator computes. A
+    // failure goes into Errors, prefixed with the name of the object being processed, and is
+    // raised as EExpressionError; a division by zero gives Null with IgnoreDevByZero.
+    QVariant Calc(const QString& expression);
+    TfrxVariables& Variables() { return variables_; }
+    TfrxScript& Script() { return *script_; }
+    // The errors of the build, sorted, without duplicates.
+    const QStringList& Errors() const { return errors_; }
+    void AddError(const QString& text);
+    void ClearErrors() { errors_.clear(); }
+    // The name of the object being processed, for error texts.
+    QString CurObject() const { return curObject_; }
+    void SetCurObject(const QString& name) { curObject_ = name; }
+    // The building engine's values while it runs; the idle values otherwise.
+    const TfrxEngineValues& EngineValues() const;
+    void SetEngineValues(const TfrxEngineValues* values) { engineValues_ = values; }
+
 private:
+    // Every resolution of a name short of the script's evaluator.
+    bool LookUpName(const QString& name, QVariant& value);
+    QVariant CalcNested(const QString& expression);
+
     DataSetLink dataSet_;
     bool dotMatrixReport_ = false;
     TfrxEngineOptions* engineOptions_;
@@ -111,4 +138,10 @@ private:
     bool showProgress_ = true;
     bool storeInDFM_ = true;
     TfrxReportDataSets datasets_;
+    TfrxVariables variables_;
+    std::unique_ptr<TfrxScript> script_;
+    QStringList errors_;
+    QString curObject_;
+    const TfrxEngineValues* engineValues_ = nullptr;
+    int calcDepth_ = 0;
 };

@@ -16,3 +16,10 @@ class EPropertyError : public Exception {
 public:
     EPropertyError() : Exception(QStringLiteral("Invalid property value")) {}
 };
+
+// An expression that failed; its text names the object being processed and is in the report's
+// error list already.
+class EExpressionError : public Exception {
+public:
+    using Exception::Exception;
+};

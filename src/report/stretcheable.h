@@ -2,6 +2,8 @@
 
 #include "view.h"
 
+#include <optional>
+
 // A view that can grow or shrink with its content.
 class TfrxStretcheable : public TfrxView {
     Q_OBJECT
@@ -23,11 +25,16 @@ public:
     // Puts out the part that fits the current height and returns the space left unused.
     virtual double DrawPart() { return 0; }
     // Starts splitting the content over pages.
-    virtual void InitPart() {}
+    virtual void InitPart() { saveHeight_ = Height(); }
     // Whether content remains that does not fit into the free space.
-    virtual bool HasNextDataPart(double freeSpace) { return freeSpace < Top() + Height(); }
+    virtual bool HasNextDataPart(double freeSpace) { return freeSpace < Top() + SaveHeight(); }
+    // While the content is split over pages: the height it still needs (the full height
+    // otherwise). The engine keeps it up to date from part to part.
+    double SaveHeight() const { return saveHeight_.value_or(Height()); }
+    void SetSaveHeight(double value) { saveHeight_ = value; }
 
 private:
+    std::optional<double> saveHeight_;
     TfrxStretchMode stretchMode_ = smDontStretch;
     bool canShrink_ = false;
 };

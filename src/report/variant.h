@@ -24,3 +24,13 @@ QVariant DateVariant(TDateTime value);
 // booleans "True"/"False", floats in general format, dates in the user's short date format (with
 // the long time format when there is a time of day).
 QString VarToStr(const QVariant& value);
+
+// Whole and floating numbers (booleans and dates are not).
+bool VarIsNumeric(const QVariant& value);
+bool VarIsString(const QVariant& value);
+// A value as a number: numbers, booleans (1 or 0), dates and texts in the user's number format.
+// Anything else raises Exception.
+double VarToDouble(const QVariant& value);
+// Whether a value equals true: booleans as they are, numbers and dates when not 0, the texts
+// "True" and "False" in any case. Anything else raises Exception.
+bool VarIsTrue(const QVariant& value);

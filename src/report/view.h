@@ -103,6 +103,12 @@ public:
     QString OnMouseUp() const { return onMouseUp_; }
     void SetOnMouseUp(const QString& value) { onMouseUp_ = value; }
 
+    // The tag text and the hyperlink's value have their bracketed expressions replaced for each
+    // output; BeforePrint and AfterPrint keep them as designed.
+    void BeforePrint() override;
+    void GetData() override;
+    void AfterPrint() override;
+
     // Fill, then frame.
     void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
     // Works out the device rectangle of one drawing; PaintFill and PaintFrame use it.
@@ -133,4 +139,6 @@ private:
     QString onMouseMove_;
     QString onMouseUp_;
     ViewDeviceRect deviceRect_;
+    QString savedTagStr_;
+    QString savedHyperlinkValue_;
 };

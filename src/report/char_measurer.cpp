@@ -1,0 +1,35 @@
+#include "char_measurer.h"
+
+#include "platform/rounding.h"
+
+CharMeasurer::CharMeasurer(const TFontDesc& font) : font_(font), metrics_(ToQFont(font)) {}
+
+int CharMeasurer::Advance(QStringView character)
+{
+    const QString key = character.toString();
+    auto found = cache_.constFind(key);
+    if (found != cache_.constEnd())
+        return *found;
+    const double advance = character.size() == 1 ? metrics_.horizontalAdvance(character[0])
+                                                  : metrics_.horizontalAdvance(key);
+    return *cache_.insert(key, RoundHalfEven(advance));
+}
+
+std::vector<int> CharMeasurer::Advances(QStringView text)
+{
+    std::vector<int> advances(size_t(text.size()), 0);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        advances[size_t(i)] = Advance(text.mid(i, pair ? 2 : 1));
+        i += pair ? 1 : 0;
+    }
+    return advances;
+}
+
+int64_t CharMeasurer::Width(QStringView text)
+{
+    int64_t width = 0;
+    for (int advance : Advances(text))
+        width += advance;
+    return width;
+}

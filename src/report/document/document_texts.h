@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/errors.h"
+
+#include <QString>
+
+// Texts of the report library's document layer.
+inline const QString kInvalidFileFormatText = QStringLiteral("Invalid file format");
+inline const QString kCannotFindClassText = QStringLiteral("Cannot find class");
+
+// A stream that is not a text tree of ours, or one damaged inside a tag.
+class TfrxInvalidXMLException : public Exception {
+public:
+    TfrxInvalidXMLException() : Exception(kInvalidFileFormatText) {}
+};
+
+// Attribute values that do not convert.
+inline const QString kInvalidIntegerText = QStringLiteral("'%1' is not a valid integer value");
+inline const QString kInvalidFloatText = QStringLiteral("'%1' is not a valid floating point value");
+inline const QString kInvalidPropertyValueText = QStringLiteral("Invalid property value");

@@ -4,6 +4,7 @@
 #include "date_time_picker.h"
 #include "form_scale.h"
 #include "panel.h"
+#include "style_manager.h"
 #include "controls/color_edit.h"
 #include "controls/main_images.h"
 #include "controls/image_list.h"
@@ -57,7 +58,7 @@ void TForm1::CreateControls()
     setWindowTitle(QStringLiteral("Kalvo"));
     setFont(ToQFont(TFontDesc{}));
     setAutoFillBackground(true);
-    ApplyStyleColors();
+    FollowVisualStyle();
     QObject::connect(VisualStyles::Instance().Changes(), &StyleChangeNotifier::styleChanged, this, [this] { ApplyStyleColors(); });
     resize(scale(545), scale(190));
 
@@ -83,19 +84,10 @@ void TForm1::CreateControls()
 
 void TForm1::ApplyStyleColors()
 {
-    // The window's colours follow the active visual style's system colours.
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(clBtnFace));
-    p.setColor(QPalette::WindowText, ToQColor(clWindowText));
-    p.setColor(QPalette::Button, ToQColor(clBtnFace));
-    p.setColor(QPalette::ButtonText, ToQColor(clBtnText));
-    p.setColor(QPalette::Base, ToQColor(clWindow));
-    p.setColor(QPalette::Text, ToQColor(clWindowText));
-    p.setColor(QPalette::Highlight, ToQColor(clHighlight));
-    p.setColor(QPalette::HighlightedText, ToQColor(clHighlightText));
-    setPalette(p);
+    // The application palette follows the style; the memo's text colour and the self-drawn
+    // controls are ours to refresh.
     if (Memo1)
-        SetMemoFont(MemoFont());  // its text colour may be a system colour too
+        SetMemoFont(MemoFont());
     update();
 }
 

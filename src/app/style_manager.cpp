@@ -5,7 +5,10 @@
 #include "platform/visual_styles.h"
 #include "settings/mem_ini_file.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QWidget>
 
 namespace {
 
@@ -37,6 +40,51 @@ VisualStyle ReadStyle(const QString& resource)
 }
 
 }  // namespace
+
+namespace {
+
+QPalette StylePalette()
+{
+    QPalette p = QApplication::palette();
+    const struct {
+        QPalette::ColorRole role;
+        TColor color;
+    } roles[] = {
+        {QPalette::Window, clBtnFace},       {QPalette::WindowText, clWindowText}, {QPalette::Button, clBtnFace},
+        {QPalette::ButtonText, clBtnText},   {QPalette::Base, clWindow},           {QPalette::AlternateBase, clBtnFace},
+        {QPalette::Text, clWindowText},      {QPalette::Highlight, clHighlight},   {QPalette::HighlightedText, clHighlightText},
+        {QPalette::Light, clBtnHighlight},   {QPalette::Midlight, cl3DLight},      {QPalette::Mid, clBtnShadow},
+        {QPalette::Dark, clBtnShadow},       {QPalette::Shadow, cl3DDkShadow},     {QPalette::ToolTipBase, clInfoBk},
+        {QPalette::ToolTipText, clInfoText}, {QPalette::PlaceholderText, clGrayText},
+    };
+    for (const auto& r : roles)
+        p.setColor(r.role, ToQColor(r.color));
+    p.setColor(QPalette::Disabled, QPalette::Text, ToQColor(clGrayText));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(clGrayText));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, ToQColor(clGrayText));
+    return p;
+}
+
+void ApplyStylePalette()
+{
+    QApplication::setPalette(StylePalette());
+    // Qt hands a new application palette to existing windows only once the message loop runs;
+    // windows made before that (the main window at start-up, every window in tests) are told here.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->setPalette(QPalette());
+}
+
+}  // namespace
+
+void FollowVisualStyle()
+{
+    static bool following = false;
+    ApplyStylePalette();
+    if (following)
+        return;
+    following = true;
+    QObject::connect(VisualStyles::Instance().Changes(), &StyleChangeNotifier::styleChanged, qApp, ApplyStylePalette);
+}
 
 void RegisterStoredStyles()
 {

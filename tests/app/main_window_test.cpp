@@ -8,6 +8,7 @@
 #include "test_env.h"
 
 #include <QComboBox>
+#include <QSet>
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -145,10 +146,18 @@ TEST_F(MainWindow, StyleBoxListsTheWholeCatalogueSorted)
     EXPECT_EQ(names, expected);
 
     // Switching ignores case and re-colours the window.
-    const QColor before = form.palette().color(QPalette::Window);
     ASSERT_TRUE(SwitchStyle(QStringLiteral("tabletdark"), true));
     EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("TabletDark"));
     EXPECT_EQ(form.palette().color(QPalette::Window), QColor(0x2D, 0x2D, 0x30));
-    EXPECT_NE(form.palette().color(QPalette::Window), before);
     EXPECT_EQ(form.Memo1->palette().color(QPalette::Text), QColor(0xF1, 0xF1, 0xF1));
+
+    // Every style of the catalogue can be switched to and gives the window its own colours.
+    QSet<QRgb> faces;
+    for (const QString& name : expected) {
+        ASSERT_TRUE(SwitchStyle(name.toUpper(), true)) << name.toStdString();
+        EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), name);
+        faces.insert(form.palette().color(QPalette::Window).rgb());
+    }
+    EXPECT_GE(faces.size(), 20);
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
 }

@@ -118,8 +118,36 @@ TEST_F(Preferences, TypingIntoTheStyleBoxTriesTheEmptyName)
     EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("Windows"));
 }
 
+TEST_F(Preferences, FirstCloseWritesTheWorkedExampleByteForByte)
+{
+    {
+        TForm1 form;
+        form.show();
+        // Normal rectangle (200, 150)-(761, 379) for the window's frame.
+        const QSize frameExtra = form.frameGeometry().size() - form.size();
+        form.move(200, 150);
+        form.resize(QSize(561, 229) - frameExtra);
+        ASSERT_EQ(form.frameGeometry(), QRect(QPoint(200, 150), QPoint(760, 378)));
+        form.FilledFont->style = fsBold | fsItalic;
+        form.FilledFont->color = clRed;
+        Quit(form);
+    }
+    QFile file(IniPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[Form]\r\nPosition.Flags=0\r\nPosition.Show=1\r\nPosition.MaxX=-1\r\n"
+                                         "Position.MaxY=-1\r\nPosition.X=200\r\nPosition.Y=150\r\n"
+                                         "Position.XSize=761\r\nPosition.YSize=379\r\n\r\n"
+                                         "[Memo]\r\nFont.Name=Tahoma\r\nFont.Size=8\r\nFont.Style=0\r\n"
+                                         "Font.Color=0xFF000008\r\n\r\n"
+                                         "[Calender]\r\nFilled.Name=Tahoma\r\nFilled.Size=8\r\nFilled.Style=3\r\n"
+                                         "Filled.Color=0x000000FF\r\n\r\n"
+                                         "[Style]\r\nName=Windows\r\n\r\n"));
+}
+
 TEST_F(Preferences, UnknownStoredStyleIsReportedAtStart)
 {
+    RegisterStoredStyles();
+    ASSERT_TRUE(SwitchStyle(QStringLiteral("CopperDark"), true));
     {
         TExIniFile ini;
         ini.SetBaseDir(bdApplication);
@@ -130,4 +158,6 @@ TEST_F(Preferences, UnknownStoredStyleIsReportedAtStart)
     TForm1 form;
     ASSERT_EQ(dialogs.Messages().size(), 1);
     EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("スタイル 'Plaid' が見つかりません"));
+    EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("CopperDark"));
 }

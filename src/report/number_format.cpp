@@ -132,7 +132,7 @@ public:
             } else if ((c == u'E' || c == u'e') && p_.scientific && i + 1 < section.size() &&
                        (section[i + 1] == u'+' || section[i + 1] == u'-')) {
                 WriteExponent(c, section[i + 1] == u'+');
-                for (i += 2; i + 1 < section.size() && section[i + 1] == u'0'; ++i) {}
+                for (++i; i + 1 < section.size() && section[i + 1] == u'0'; ++i) {}
             } else if (c == u'.' && !inFraction) {
                 inFraction = true;
                 WholeDigitsUpTo(int(d_.whole.size()) - 1);

@@ -2,6 +2,8 @@
 
 #include "platform/rounding.h"
 
+#include <algorithm>
+
 CharMeasurer::CharMeasurer(const TFontDesc& font) : font_(font), metrics_(ToQFont(font)) {}
 
 int CharMeasurer::Advance(QStringView character)
@@ -32,4 +34,21 @@ int64_t CharMeasurer::Width(QStringView text)
     for (int advance : Advances(text))
         width += advance;
     return width;
+}
+
+CharMeasurer& CharMeasurerCache::For(const TFontDesc& font)
+{
+    auto found = std::find_if(measurers_.begin(), measurers_.end(),
+                              [&](const std::unique_ptr<CharMeasurer>& m) { return m->Font() == font; });
+    std::unique_ptr<CharMeasurer> measurer;
+    if (found != measurers_.end()) {
+        measurer = std::move(*found);
+        measurers_.erase(found);
+    } else {
+        measurer = std::make_unique<CharMeasurer>(font);
+        if (measurers_.size() == kCapacity)
+            measurers_.erase(measurers_.begin());
+    }
+    measurers_.push_back(std::move(measurer));
+    return *measurers_.back();
 }

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QStringView>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // Whole-pixel character advances of one font as the platform's text-extent calls give them:
@@ -25,4 +26,15 @@ private:
     TFontDesc font_;
     QFontMetricsF metrics_;
     QHash<QString, int> cache_;
+};
+
+// The measurers of the fonts used last, so that texts alternating between a few fonts (a bold
+// heading and its entry) keep what was measured.
+class CharMeasurerCache {
+public:
+    CharMeasurer& For(const TFontDesc& font);
+
+private:
+    static constexpr size_t kCapacity = 8;
+    std::vector<std::unique_ptr<CharMeasurer>> measurers_;  // the most recently used last
 };

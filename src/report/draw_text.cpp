@@ -21,11 +21,9 @@ int TfrxDrawText::ToUnits(double pixels) const { return RoundHalfEven(kUnitsPerP
 void TfrxDrawText::SetFont(const TFontDesc& font)
 {
     font_ = font;
-    TFontDesc measuring = font;
-    measuring.height = -FontUnits();
-    measuring.pixelsPerInch = kModelPixelsPerInch;
-    if (!measurer_ || !(measurer_->Font() == measuring))
-        measurer_ = std::make_unique<CharMeasurer>(measuring);
+    measuringFont_ = font;
+    measuringFont_.height = -FontUnits();
+    measuringFont_.pixelsPerInch = kModelPixelsPerInch;
 }
 
 void TfrxDrawText::SetGaps(double lineSpacing, double charSpacing, double paragraphGap)
@@ -47,7 +45,7 @@ void TfrxDrawText::SetDimensions(const TextRect& unscaled, const TextRect& scale
 
 std::vector<int> TfrxDrawText::ModelAdvances(QStringView text)
 {
-    std::vector<int> advances = measurer_->Advances(text);
+    std::vector<int> advances = Measuring().Advances(text);
     const int spacing = ToUnits(charSpacing_);
     for (int& advance : advances)
         advance += spacing;
@@ -120,7 +118,7 @@ double TfrxDrawText::CalcHeight() const
         height += -lineSpacing_;
     if (font_.Size() > 12) {
         // Large fonts reach below the em box.
-        const double below = (TextHeight(measurer_->Font()) - FontUnits()) / kUnitsPerPixel;
+        const double below = (TextHeight(measuringFont_) - FontUnits()) / kUnitsPerPixel;
         height += std::max(0.0, below);
     }
     return height;
@@ -130,7 +128,7 @@ double TfrxDrawText::CalcWidth()
 {
     int64_t widest = 0;
     for (const LaidOutLine& line : lines_) {
-        int64_t width = measurer_->Width(LineText(line)) + ToUnits(double(line.length) * charSpacing_);
+        int64_t width = Measuring().Width(LineText(line)) + ToUnits(double(line.length) * charSpacing_);
         if (line.tag & ltParagraphStart)
             width += ToUnits(paragraphGap_);
         widest = std::max(widest, width);

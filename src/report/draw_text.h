@@ -8,7 +8,6 @@
 
 #include <QRecursiveMutex>
 #include <QStringList>
-#include <memory>
 #include <vector>
 
 class TCanvas;
@@ -77,12 +76,14 @@ private:
     int FontUnits() const;
     int FittingLineCount() const;
     int ToUnits(double pixels) const;
+    CharMeasurer& Measuring() { return measurers_.For(measuringFont_); }
     // Measuring-unit advances of a line's characters, character spacing included.
     std::vector<int> ModelAdvances(QStringView text);
     void AppendParagraph(const QString& paragraph, int index, bool continues);
 
     TFontDesc font_;
-    std::unique_ptr<CharMeasurer> measurer_;
+    TFontDesc measuringFont_;
+    CharMeasurerCache measurers_;
     DrawTextOptions options_;
     double lineSpacing_ = 0;
     double charSpacing_ = 0;

@@ -34,14 +34,14 @@ std::vector<double> ToDoubles(const std::vector<int>& values) { return {values.b
 
 void TfrxDrawText::DrawText(TCanvas& canvas, TfrxHAlign hAlign, TfrxUnderlinesTextMode, TfrxVAlign vAlign)
 {
-    if (lines_.empty() || !measurer_)
+    if (lines_.empty())
         return;
     const DeviceScale device = DeviceScaleOf(canvas, font_.Size(), scaleX_, scaleY_, printScale_);
     TFontDesc deviceFont = font_;
     deviceFont.height = -device.fontPixels;
     deviceFont.pixelsPerInch = 96;
-    CharMeasurer deviceMeasurer(deviceFont);
 
+    CharMeasurer& deviceMeasurer = measurers_.For(deviceFont);
     const int count = int(lines_.size());
     int modelHeight =
         RoundHalfEven(count * (lineSpacing_ * kUnitsPerPixel + FontUnits()) / kUnitsPerPixel * device.y);

@@ -4,32 +4,7 @@
 #include "report_variables.h"
 #include "variant.h"
 
-#include "platform/clock.h"
-
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-class IdleValues : public TfrxEngineValues {
-public:
-    TDateTime StartDate() const override { return Today(); }
-    TDateTime StartTime() const override { return Now() - std::trunc(Now()); }
-    int LogicalPageNo() const override { return 0; }
-    int PhysicalPageNo() const override { return 0; }
-    int LogicalTotalPages() const override { return 0; }
-    int TotalPages() const override { return 0; }
-    int CurLine() const override { return 0; }
-    int CurLineThrough() const override { return 0; }
-};
-
-}  // namespace
-
-const TfrxEngineValues& IdleEngineValues()
-{
-    static const IdleValues idle;
-    return idle;
-}
 
 const QStringList& SystemVariableNames()
 {

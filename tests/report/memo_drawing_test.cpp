@@ -4,6 +4,8 @@
 #include "report/draw_text.h"
 #include "report/line_view.h"
 
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,6 +20,33 @@ TEST(MemoDrawing, ALineKeepsTheModelsWidthAtEveryScale)
         ASSERT_EQ(drawn.texts.size(), 1u);
         EXPECT_EQ(drawn.texts[0].bounds.width(), RoundHalfEven(modelWidth * scale)) << scale;
         EXPECT_EQ(drawn.texts[0].bounds.left(), memo->TextRectAt(scale, scale, 0, 0).left);
+    }
+}
+
+TEST(MemoDrawing, OnAPrinterTheFontFollowsItsResolutionAndThePrintScale)
+{
+    MemoReport r;
+    TfrxMemoView* memo = r.Add(QStringLiteral("Memo1"), QStringLiteral("Printed at 600 dpi"), {10, 10, 300, 20});
+    const double modelWidth = Measure(*memo).width;
+    QTemporaryDir dir;
+    for (double printScale : {1.0, 0.5}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        printer.setResolution(600);
+        std::vector<RecordedText> texts;
+        QPainter painter(&printer);
+        TCanvas canvas(painter);
+        canvas.SetTextRecorder(&texts);
+        memo->SetPrintScale(printScale);
+        const double scale = 600 / 96.0 * printScale;
+        memo->Draw(canvas, scale, scale, 0, 0);
+        painter.end();
+        ASSERT_EQ(texts.size(), 1u);
+        TFontDesc printerFont = memo->Font()->Desc();
+        printerFont.height = -RoundHalfEven(600 * 10 * printScale / 72);
+        EXPECT_EQ(texts[0].bounds.height(), TextHeight(printerFont)) << printScale;
+        EXPECT_EQ(texts[0].bounds.width(), RoundHalfEven(modelWidth * scale)) << printScale;
     }
 }
 

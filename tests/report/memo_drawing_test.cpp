@@ -159,6 +159,18 @@ TEST(MemoDrawing, SplittingAtThePageBottomKeepsWholeLinesAndRemembersTheBrokenPa
     EXPECT_FALSE(memo.LastParaBreak());
 }
 
+TEST(MemoDrawing, TextThatDoesNotFitFlowsIntoTheNextObject)
+{
+    SplitText s;
+    s.memo->SetHeight(33);  // two lines
+    TfrxMemoView* next = s.r.Add(QStringLiteral("Memo2"), QStringLiteral("[never evaluated]"), {100, 0, 50, 200});
+    s.memo->SetFlowTo(next);
+    MemoReport::Output(*s.memo);
+    EXPECT_EQ(s.memo->Memo().Lines(), (QStringList{"First", "alpha "}));
+    EXPECT_EQ(next->Text(), "bravo charlie delta echo\r\n");
+    EXPECT_FALSE(next->AllowExpressions());
+}
+
 TEST(MemoDrawing, AContinuedParagraphIsNeitherIndentedNorNarrowed)
 {
     SplitText s;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++
   qt6-base-dev libsqlite3-dev zlib1g-dev
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-wine fonts-liberation fonts-ipafont-gothic
   xvfb xdotool imagemagick
 )

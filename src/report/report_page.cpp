@@ -3,6 +3,7 @@
 #include "band_kinds.h"
 #include "float_text.h"
 #include "paper_sizes.h"
+#include "report_errors.h"
 #include "report_units.h"
 
 #include "platform/rounding.h"
@@ -16,6 +17,8 @@ std::function<DefaultPaper()>& PaperProvider()
     static std::function<DefaultPaper()> provider;
     return provider;
 }
+
+constexpr int kMaxColumns = 1000;
 
 double RoundTo8Places(double value) { return double(RoundHalfEven64(value * 1e8)) / 1e8; }
 
@@ -94,6 +97,10 @@ void TfrxReportPage::UpdateDimensions()
 
 void TfrxReportPage::SetColumns(int value)
 {
+    // No paper holds more columns than this; a damaged file must not make the page list
+    // millions of positions.
+    if (value > kMaxColumns)
+        throw EPropertyError();
     columns_ = value;
     if (value <= 0)
         return;

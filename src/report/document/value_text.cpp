@@ -3,6 +3,7 @@
 #include "report/float_text.h"
 
 #include <QLocale>
+#include <cmath>
 
 QString XMLFloat(double value) { return FloatToText(value); }
 
@@ -18,9 +19,11 @@ bool TryReadXMLFloat(QStringView text, double& value)
     }
     bool ok = false;
     const double parsed = QLocale::c().toDouble(normal, &ok);
-    if (ok)
-        value = parsed;
-    return ok;
+    // Geometry and sizes are finite: "nan" and "inf" are no numbers here.
+    if (!ok || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
 }
 
 QString XMLColor(TColor color) { return QString::number(static_cast<qint32>(color)); }

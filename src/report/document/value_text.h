@@ -9,7 +9,7 @@
 
 // General format, at most 15 significant digits, the user's decimal separator.
 QString XMLFloat(double value);
-// Accepts "." and "," alike as the decimal separator and ignores spaces.
+// Accepts "." and "," alike as the decimal separator and ignores spaces; finite values only.
 bool TryReadXMLFloat(QStringView text, double& value);
 // Signed 32 bits: system colours are negative.
 QString XMLColor(TColor color);

@@ -73,6 +73,9 @@ void TfrxXMLWriter::WriteOpening(const TfrxXMLItem& item, int level)
         Put(EncodeAnsi(item.Name()));
         Put(">");
     } else {
+        // "</>" would read as a closing tag.
+        if (item.Name().isEmpty() && item.Text().isEmpty() && !item.Unloadable())
+            Put(" ");
         Put("/>");
     }
     EndTag();

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 // A text object that counts how often reading into it ends.
@@ -155,7 +156,7 @@ TEST(Serializer, ValuesThatDoNotConvertAreSkippedAndCollected)
     TfrxMemoView memo;
     TfrxXMLSerializer serializer;
     serializer.XMLToObj(u"GapX=\"wide\" Rotation=\"9x\" WordWrap=\"maybe\" HAlign=\"haNowhere\" Frame.Style=\"42\" "
-                        u"Frame.Typ=\"64\" l=\"left\" Rotation=\"x9\" Font.Color=\"red\" GapY=\"3\"",
+                        u"Frame.Typ=\"64\" l=\"left\" Rotation=\"x9\" Font.Color=\"red\" GapY=\"3\" LineSpacing=\"INF\"",
                         memo);
     EXPECT_EQ(memo.GapX(), 2);
     EXPECT_EQ(memo.Rotation(), 0);
@@ -163,14 +164,28 @@ TEST(Serializer, ValuesThatDoNotConvertAreSkippedAndCollected)
     EXPECT_EQ(memo.HAlign(), haLeft);
     EXPECT_EQ(memo.Frame()->Style(), fsSolid);
     EXPECT_EQ(memo.GapY(), 3);
+    EXPECT_EQ(memo.LineSpacing(), 2);
     EXPECT_EQ(serializer.Errors(), QStringList({
                                        "'9x' is not a valid integer value",
+                                       "'INF' is not a valid floating point value",
                                        "'left' is not a valid floating point value",
                                        "'red' is not a valid integer value",
                                        "'wide' is not a valid floating point value",
                                        "'x9' is not a valid integer value",
                                        "Invalid property value",
                                    }));
+}
+
+TEST(Serializer, NumbersBeyondEveryRangeKeepThePageDefined)
+{
+    TfrxReportPage page;
+    TfrxXMLSerializer serializer;
+    serializer.XMLToObj(u"PaperWidth=\"-1e300\" PaperHeight=\"2.5e22\" Columns=\"3\" Columns=\"200000000\"", page);
+    EXPECT_EQ(page.Width(), std::numeric_limits<int>::min());
+    EXPECT_EQ(page.Height(), std::numeric_limits<int>::max());
+    EXPECT_EQ(page.Columns(), 3);
+    EXPECT_EQ(page.ColumnPositions().size(), 3);
+    EXPECT_EQ(serializer.Errors(), QStringList({"Invalid property value"}));
 }
 
 TEST(Serializer, NumbersReadWithEitherDecimalSeparator)

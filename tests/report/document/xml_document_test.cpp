@@ -104,6 +104,14 @@ TEST(XmlDocument, ADocumentOfOnlyTheHeaderReadsAsAnEmptyRoot)
     EXPECT_EQ(document.Root().Name(), "");
     EXPECT_EQ(document.Root().Text(), "");
     EXPECT_EQ(document.Root().Count(), 0);
+
+    // Written back, the nameless root must not read as a closing tag.
+    const QByteArray written = SaveDocument(document);
+    EXPECT_EQ(written, kCurrentHeader + "< />");
+    TfrxXMLDocument again;
+    LoadDocument(again, written);
+    EXPECT_EQ(again.Root().Name(), "");
+    EXPECT_EQ(again.Root().Count(), 0);
 }
 
 TEST(XmlDocument, WhatWasWrittenReadsBackTheSame)

@@ -101,6 +101,6 @@ bool SwitchStyle(const QString& name, bool showErrorDialog)
     if (VisualStyles::Instance().TrySetStyle(name))
         return true;
     if (showErrorDialog)
-        Dialogs().MessageBox(QStringLiteral("スタイル '%1' が見つかりません").arg(name), ApplicationTitle(), MB_OK | MB_ICONERROR);
+        Dialogs().MessageBox(QStringLiteral("スタイル '%1' が見つかりません").arg(name), ApplicationTitle(), MB_CLOSEBUTTON | MB_ICONERROR);
     return false;
 }

@@ -2,7 +2,7 @@
 
 #include "color_edit_face.h"
 #include "color_popup.h"
-#include "store_changed.h"
+#include "assign_changed.h"
 
 #include "platform/canvas.h"
 #include "platform/error_box.h"
@@ -57,19 +57,19 @@ TRzColorEdit::~TRzColorEdit() = default;
 
 void TRzColorEdit::SetSelectedColor(TColor color)
 {
-    if (StoreChanged(selectedColor_, color))
+    if (AssignChanged(selectedColor_, color))
         update();
 }
 
 void TRzColorEdit::SetDropButtonVisible(bool visible)
 {
-    if (StoreChanged(dropButtonVisible_, visible))
+    if (AssignChanged(dropButtonVisible_, visible))
         update();
 }
 
 void TRzColorEdit::SetColor(TColor color)
 {
-    if (StoreChanged(color_, color))
+    if (AssignChanged(color_, color))
         update();
 }
 

@@ -2,7 +2,7 @@
 
 #include "color_hint_window.h"
 #include "color_picker_keys.h"
-#include "store_changed.h"
+#include "assign_changed.h"
 
 #include "platform/dialogs.h"
 #include "platform/error_box.h"
@@ -39,7 +39,7 @@ TRzColorPicker::~TRzColorPicker() = default;
 
 void TRzColorPicker::SetRow(bool& field, bool show)
 {
-    if (StoreChanged(field, show))
+    if (AssignChanged(field, show))
         PartsChanged();
 }
 
@@ -80,19 +80,19 @@ void TRzColorPicker::SetShowColorHints(bool show)
         HideHint();
 }
 
-void TRzColorPicker::SetCustomColor(TColor color) { RepaintIf(StoreChanged(customColor_, color)); }
-void TRzColorPicker::SetDefaultColor(TColor color) { RepaintIf(StoreChanged(defaultColor_, color)); }
-void TRzColorPicker::SetNoColorCaption(const QString& caption) { RepaintIf(StoreChanged(noColorCaption_, caption)); }
+void TRzColorPicker::SetCustomColor(TColor color) { RepaintIf(AssignChanged(customColor_, color)); }
+void TRzColorPicker::SetDefaultColor(TColor color) { RepaintIf(AssignChanged(defaultColor_, color)); }
+void TRzColorPicker::SetNoColorCaption(const QString& caption) { RepaintIf(AssignChanged(noColorCaption_, caption)); }
 void TRzColorPicker::SetDefaultColorCaption(const QString& caption)
 {
-    RepaintIf(StoreChanged(defaultColorCaption_, caption));
+    RepaintIf(AssignChanged(defaultColorCaption_, caption));
 }
 void TRzColorPicker::SetCustomColorCaption(const QString& caption)
 {
-    RepaintIf(StoreChanged(customColorCaption_, caption));
+    RepaintIf(AssignChanged(customColorCaption_, caption));
 }
-void TRzColorPicker::SetButtonColor(TColor color) { RepaintIf(StoreChanged(buttonColor_, color)); }
-void TRzColorPicker::SetButtonFontColor(TColor color) { RepaintIf(StoreChanged(buttonFontColor_, color)); }
+void TRzColorPicker::SetButtonColor(TColor color) { RepaintIf(AssignChanged(buttonColor_, color)); }
+void TRzColorPicker::SetButtonFontColor(TColor color) { RepaintIf(AssignChanged(buttonFontColor_, color)); }
 
 void TRzColorPicker::RepaintIf(bool changed)
 {
@@ -142,7 +142,7 @@ void TRzColorPicker::Click()
         OnClick(this);
 }
 
-void TRzColorPicker::SetHighlight(int code) { RepaintIf(StoreChanged(highlightColorIndex_, code)); }
+void TRzColorPicker::SetHighlight(int code) { RepaintIf(AssignChanged(highlightColorIndex_, code)); }
 
 void TRzColorPicker::UpdateHint(int code)
 {

@@ -21,6 +21,8 @@ QMessageBox::Icon IconOf(unsigned flags)
 
 QMessageBox::StandardButtons ButtonsOf(unsigned flags)
 {
+    if (flags & MB_CLOSEBUTTON)
+        return QMessageBox::Close;
     switch (flags & 0x0F) {
     case MB_OKCANCEL: return QMessageBox::Ok | QMessageBox::Cancel;
     case MB_YESNOCANCEL: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -34,7 +36,8 @@ int ResultOf(int button)
     switch (button) {
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
-    case QMessageBox::Cancel: return IDCANCEL;
+    case QMessageBox::Cancel:
+    case QMessageBox::Close: return IDCANCEL;
     default: return IDOK;
     }
 }

@@ -158,6 +158,6 @@ TEST_F(Preferences, UnknownStoredStyleIsReportedAtStart)
     TForm1 form;
     ASSERT_EQ(dialogs.Messages().size(), 1);
     EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("スタイル 'Plaid' が見つかりません"));
-    EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_CLOSEBUTTON | MB_ICONERROR));
     EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("CopperDark"));
 }

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 total=${1:-50}
 dir=build-fuzz
-seeds=tests/report/document/fuzz/corpus
+fuzz=tests/report/document/fuzz
 targets=(fuzz_xml_reader fuzz_attribute_reader)
 
 (
@@ -24,5 +24,5 @@ for target in "${targets[@]}"; do
   mkdir -p "$dir/corpus/$name"
   echo "fuzzing $target for ${each}s"
   "$dir/bin/$target" -max_total_time="$each" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    -artifact_prefix="$dir/" "$dir/corpus/$name" "$seeds/$name"
+    -artifact_prefix="$dir/" -dict="$fuzz/$name.dict" "$dir/corpus/$name" "$fuzz/corpus/$name"
 done

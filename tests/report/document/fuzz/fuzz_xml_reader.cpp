@@ -1,7 +1,11 @@
 // Any byte sequence read as a text-tree document: it either reads or raises the one error of a
-// damaged document, and whatever was read can be written and read back.
+// damaged document, whatever was read can be written and read back, and it can be read as a
+// tree of report objects.
 #include "report/document/document_texts.h"
 #include "report/document/xml_document.h"
+#include "report/document/xml_serializer.h"
+
+#include "report/report_page.h"
 
 #include <QBuffer>
 #include <cstdint>
@@ -44,6 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     Walk(document.Root());
+
+    // The tree as a page written in full form: objects of any known class, nested anyhow.
+    TfrxReportPage page;
+    TfrxXMLSerializer serializer;
+    serializer.HandleNestedProperties = true;
+    serializer.ReadRootComponent(page, &document.Root());
     TfrxXMLDocument again;
     try {
         Load(again, Save(document));

@@ -77,6 +77,9 @@ TEST(Serializer, WithAnAncestorOnlyDifferencesAreWritten)
     printed.SetDataSet(nullptr);
     EXPECT_EQ(serializer.ObjToXML(printed, QString(), &templ),
               " Height=\"80\" Visible=\"False\" DataSet=\"nil\" DataSetName=\"\" Text=\"entry\"");
+
+    serializer.SaveAncestorOnly = true;
+    EXPECT_EQ(serializer.ObjToXML(printed, QString(), &templ), serializer.ObjToXML(templ));
 }
 
 TEST(Serializer, ReferencesAreWrittenRelativeToTheOwner)

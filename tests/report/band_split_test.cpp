@@ -1,0 +1,100 @@
+#include "diary_band_fixture.h"
+
+#include "report/band_split.h"
+#include "report/band_stretch.h"
+#include "report/shift_trees.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A4 with 10 mm margins: the diary's page header and footer each take 22.67718 px.
+struct DiaryPages : TfrxSplitHost {
+    static constexpr double kPageHeight = 1046.92981;
+    static constexpr double kHeader = 22.67718;
+    static constexpr double kFooter = 22.67718;
+
+    struct Placed {
+        QString name;
+        double top = 0;
+        double height = 0;
+        QStringList lines;
+    };
+    struct Part {
+        int page = 0;
+        double top = 0;
+        double height = 0;
+        std::vector<Placed> objects;
+    };
+
+    double curY = kHeader;
+    int page = 1;
+    std::vector<Part> parts;
+
+    double FreeSpace() override { return kPageHeight - kFooter - curY; }
+    double PageBodyHeight() override { return kPageHeight - kFooter; }
+    void NewColumn() override { ++page, curY = kHeader; }
+    void OutputBand(TfrxBand& band) override
+    {
+        Part part{page, curY, band.Height(), {}};
+        for (const TfrxComponent* object : band.Objects()) {
+            const auto* memo = qobject_cast<const TfrxMemoView*>(object);
+            part.objects.push_back(
+                {object->Name(), object->Top(), object->Height(), memo ? memo->Memo().Lines() : QStringList()});
+        }
+        parts.push_back(part);
+        curY += band.Height();
+    }
+};
+
+TEST(BandSplit, AnEntryTallerThanAPageIsSplitAfterItsLastWholeLineAndTheLineFollowsTheText)
+{
+    DiaryBand d(70);
+    TfrxShiftTrees trees;
+    TfrxBandStretcher stretcher(trees);
+    stretcher.Stretch(d.band);
+    const double textHeight = DiaryTextHeight(70);
+    ASSERT_EQ(textHeight, 1072);
+    const double gapUnderText = d.line.Top() - (d.text.Top() + d.text.Height());
+    ASSERT_NEAR(d.band.Height(), 79.37013 + textHeight - 37.7953, 1e-9);
+
+    DiaryPages pages;
+    TfrxBandSplitter(d.band, pages).Split();
+    ASSERT_EQ(pages.parts.size(), 2u);
+
+    // Page 1, below the header: the heading and 63 whole lines down to the footer.
+    const DiaryPages::Part& first = pages.parts[0];
+    EXPECT_EQ(first.page, 1);
+    EXPECT_EQ(first.top, DiaryPages::kHeader);
+    const double space = DiaryPages::kPageHeight - DiaryPages::kHeader - DiaryPages::kFooter;
+    EXPECT_NEAR(first.height, space, 1e-9);
+    ASSERT_EQ(first.objects.size(), 2u);
+    EXPECT_EQ(first.objects[0].name, "frxUserDataSet1Data1");
+    EXPECT_EQ(first.objects[0].top, 3.77953);
+    EXPECT_EQ(first.objects[1].name, "frxUserDataSet1Data2");
+    EXPECT_EQ(first.objects[1].top, 30.23624);
+    EXPECT_NEAR(first.objects[1].height, space - 30.23624, 1e-9);
+    ASSERT_EQ(first.objects[1].lines.size(), 63) << "971 px of text rectangle hold 63 lines of 15.28";
+    EXPECT_EQ(first.objects[1].lines.back(), "Line 63 of the entry");
+
+    // Page 2: the rest of the text from the top, the dotted line as far under it as designed.
+    const DiaryPages::Part& second = pages.parts[1];
+    EXPECT_EQ(second.page, 2);
+    EXPECT_EQ(second.top, DiaryPages::kHeader);
+    ASSERT_EQ(second.objects.size(), 2u);
+    const DiaryPages::Placed& rest = second.objects[0];
+    EXPECT_EQ(rest.name, "frxUserDataSet1Data2");
+    EXPECT_EQ(rest.top, 0);
+    EXPECT_EQ(rest.lines.size(), 7);
+    EXPECT_EQ(rest.lines.front(), "Line 64 of the entry");
+    EXPECT_GE(rest.height, DiaryTextHeight(7)) << "room for the seven lines left";
+    const DiaryPages::Placed& line = second.objects[1];
+    EXPECT_EQ(line.name, "Line1");
+    EXPECT_NEAR(line.top - (rest.top + rest.height), gapUnderText, 1e-9);
+    EXPECT_NEAR(second.height, line.top, 1e-9);
+
+    EXPECT_EQ(d.band.Objects(), (QList<TfrxComponent*>{&d.heading, &d.text, &d.line})) << "the object list is whole again";
+    stretcher.UnStretch(d.band);
+}
+
+}  // namespace

@@ -21,15 +21,12 @@ void TfrxBandSplitter::Split()
 {
     Start();
     double space = host_.FreeSpace();
-    bool lastPartEmpty = false;
     while (!remaining_.isEmpty() && !host_.Terminated()) {
         host_.ProcessMessages();
-        const bool placed = PlaceObjects(space);
-        // Two parts in a row without output: what is left does not fit even a fresh page, so it
-        // goes out as it is (drawing clips it) instead of starting page after page.
-        if (!placed && lastPartEmpty)
-            OutputEverythingLeft();
-        lastPartEmpty = !placed;
+        // After a part without output the band starts a fresh page: what still does not fit
+        // there never will, so it goes out as it is (drawing clips it) instead of starting page
+        // after page.
+        forceOut_ = !PlaceObjects(space);
         FinishPart();
         // The band holds only this part's objects while it is placed.
         AttachOnly(output_);
@@ -81,23 +78,24 @@ void TfrxBandSplitter::PlaceObject(TfrxComponent& object, double space)
     }
     if (fits) {
         object.SetHeight(height);
-        Output(object);
-        remaining_.removeOne(&object);
+        OutputWhole(object);
     } else if (stretcheable && startsAbove) {
         PushBelow(object, unused);
         const double partHeight = object.Height();
         if (std::abs(unused - partHeight) <= eps) {
             // Not one line fitted: the whole text waits for the next page.
-            object.SetTop(space);
             object.SetHeight(stretcheable->SaveHeight());
+            if (forceOut_)
+                OutputWhole(object);
+            else
+                object.SetTop(space);
         } else {
             Output(object);
             stretcheable->SetSaveHeight(stretcheable->SaveHeight() - partHeight + unused);
         }
-    } else if (object.Height() > host_.PageBodyHeight()) {
+    } else if (object.Height() > host_.PageBodyHeight() || (forceOut_ && startsAbove)) {
         // It fits no page; drawing clips it.
-        Output(object);
-        remaining_.removeOne(&object);
+        OutputWhole(object);
     } else if (startsAbove) {
         PushBelow(object, space - object.Top());
         object.SetTop(space);
@@ -108,6 +106,12 @@ void TfrxBandSplitter::Output(TfrxComponent& object)
 {
     output_.append(&object);
     anythingOutput_ = true;
+}
+
+void TfrxBandSplitter::OutputWhole(TfrxComponent& object)
+{
+    Output(object);
+    remaining_.removeOne(&object);
 }
 
 // The objects still waiting below the object and across it follow it down.
@@ -156,17 +160,6 @@ void TfrxBandSplitter::PrepareNextPart(double space)
             object->SetTop(0);
         object->SetHeight(stretcheable->SaveHeight());
     }
-}
-
-void TfrxBandSplitter::OutputEverythingLeft()
-{
-    for (TfrxComponent* object : remaining_) {
-        if (TfrxStretcheable* stretcheable = AsStretcheable(*object))
-            object->SetHeight(stretcheable->SaveHeight());
-        if (!output_.contains(object))
-            Output(*object);
-    }
-    remaining_.clear();
 }
 
 void TfrxBandSplitter::AttachOnly(const QList<TfrxComponent*>& objects)

@@ -43,11 +43,12 @@ private:
     // One part: returns whether anything was put out.
     bool PlaceObjects(double space);
     void PlaceObject(TfrxComponent& object, double space);
+    // Puts out the object's part; OutputWhole also ends its splitting.
     void Output(TfrxComponent& object);
+    void OutputWhole(TfrxComponent& object);
     void PushBelow(const TfrxComponent& object, double amount);
     void FinishPart();
     void PrepareNextPart(double space);
-    void OutputEverythingLeft();
     // Makes the band hold just these objects, in this order.
     void AttachOnly(const QList<TfrxComponent*>& objects);
 
@@ -59,4 +60,5 @@ private:
     QHash<const TfrxComponent*, double> savedTops_;  // FSavedTop
     QSet<const TfrxComponent*> pushed_;               // moved down in the current part
     bool anythingOutput_ = false;
+    bool forceOut_ = false;  // the last part put out nothing
 };

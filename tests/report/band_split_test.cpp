@@ -27,11 +27,16 @@ struct DiaryPages : TfrxSplitHost {
         std::vector<Placed> objects;
     };
 
-    double curY = kHeader;
+    double curY;
     int page = 1;
     std::vector<Part> parts;
 
+    // Starts with `space` left on the first page.
+    explicit DiaryPages(double space = kPageHeight - kHeader - kFooter) : curY(kPageHeight - kFooter - space) {}
+
     double FreeSpace() override { return kPageHeight - kFooter - curY; }
+    // A split that never ends fails the test instead of hanging it.
+    bool Terminated() override { return parts.size() > 10; }
     double PageBodyHeight() override { return kPageHeight - kFooter; }
     void NewColumn() override { ++page, curY = kHeader; }
     void OutputBand(TfrxBand& band) override
@@ -60,12 +65,13 @@ TEST(BandSplit, AnEntryTallerThanAPageIsSplitAfterItsLastWholeLineAndTheLineFoll
 
     DiaryPages pages;
     TfrxBandSplitter(d.band, pages).Split();
+    EXPECT_EQ(d.text.PartText(), "") << "the whole text was put out";
     ASSERT_EQ(pages.parts.size(), 2u);
 
     // Page 1, below the header: the heading and 63 whole lines down to the footer.
     const DiaryPages::Part& first = pages.parts[0];
     EXPECT_EQ(first.page, 1);
-    EXPECT_EQ(first.top, DiaryPages::kHeader);
+    EXPECT_NEAR(first.top, DiaryPages::kHeader, 1e-9);
     const double space = DiaryPages::kPageHeight - DiaryPages::kHeader - DiaryPages::kFooter;
     EXPECT_NEAR(first.height, space, 1e-9);
     ASSERT_EQ(first.objects.size(), 2u);
@@ -80,7 +86,7 @@ TEST(BandSplit, AnEntryTallerThanAPageIsSplitAfterItsLastWholeLineAndTheLineFoll
     // Page 2: the rest of the text from the top, the dotted line as far under it as designed.
     const DiaryPages::Part& second = pages.parts[1];
     EXPECT_EQ(second.page, 2);
-    EXPECT_EQ(second.top, DiaryPages::kHeader);
+    EXPECT_NEAR(second.top, DiaryPages::kHeader, 1e-9);
     ASSERT_EQ(second.objects.size(), 2u);
     const DiaryPages::Placed& rest = second.objects[0];
     EXPECT_EQ(rest.name, "frxUserDataSet1Data2");
@@ -95,6 +101,66 @@ TEST(BandSplit, AnEntryTallerThanAPageIsSplitAfterItsLastWholeLineAndTheLineFoll
 
     EXPECT_EQ(d.band.Objects(), (QList<TfrxComponent*>{&d.heading, &d.text, &d.line})) << "the object list is whole again";
     stretcher.UnStretch(d.band);
+}
+
+// A view that is not stretchable (a frame, say) on the test band.
+TfrxView* AddBlock(MemoReport& r, const QString& name, QRectF bounds)
+{
+    auto* view = new TfrxView(r.band);
+    view->SetName(name);
+    view->SetBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+    return view;
+}
+
+TEST(BandSplit, AnObjectThatDoesNotFitGoesToTheNextPageWithTheObjectsBelowIt)
+{
+    MemoReport r;
+    TfrxView* fits = AddBlock(r, QStringLiteral("Fits"), {10, 0, 100, 17});
+    TfrxView* tall = AddBlock(r, QStringLiteral("Tall"), {10, 40, 100, 30});
+    TfrxView* under = AddBlock(r, QStringLiteral("Under"), {10, 80, 100, 17});
+    TfrxView* beside = AddBlock(r, QStringLiteral("Beside"), {300, 75, 100, 17});
+    DiaryPages pages(60);
+    TfrxBandSplitter(*r.band, pages).Split();
+
+    ASSERT_EQ(pages.parts.size(), 2u);
+    EXPECT_EQ(pages.parts[0].page, 1);
+    EXPECT_EQ(pages.parts[0].height, 17);
+    ASSERT_EQ(pages.parts[0].objects.size(), 1u);
+    EXPECT_EQ(pages.parts[0].objects[0].name, "Fits");
+
+    // What was 20 px lower than the tall object's top keeps that distance; the object beside it
+    // only moves up by the page's part.
+    EXPECT_EQ(pages.parts[1].page, 2);
+    std::vector<std::pair<QString, double>> placed;
+    for (const DiaryPages::Placed& object : pages.parts[1].objects)
+        placed.emplace_back(object.name, object.top);
+    EXPECT_EQ(placed, (std::vector<std::pair<QString, double>>{{"Tall", 0}, {"Under", 40}, {"Beside", 15}}));
+    EXPECT_EQ(pages.parts[1].height, 57);
+    EXPECT_EQ(r.band->Objects(), (QList<TfrxComponent*>{fits, tall, under, beside}));
+}
+
+TEST(BandSplit, AnObjectThatFitsNoPageGoesOutAsItIs)
+{
+    struct Case {
+        double height;
+        std::vector<std::pair<int, double>> parts;  // page and height
+    } const cases[] = {
+        // Taller than the page less its footer: out at once, drawing clips it.
+        {1100, {{1, 1100}}},
+        // Taller than the space under the header of a fresh page only: it tries one page more.
+        {1010, {{1, 0}, {2, 1010}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.height);
+        MemoReport r;
+        AddBlock(r, QStringLiteral("Block"), {10, 0, 100, c.height});
+        DiaryPages pages(60);
+        TfrxBandSplitter(*r.band, pages).Split();
+        std::vector<std::pair<int, double>> parts;
+        for (const DiaryPages::Part& part : pages.parts)
+            parts.emplace_back(part.page, part.height);
+        EXPECT_EQ(parts, c.parts);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,159 @@
+#pragma once
+
+#include "dictionary.h"
+#include "outline.h"
+#include "xml_document.h"
+
+#include "report/report_page.h"
+
+#include <QHash>
+#include <QSize>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class TCanvas;
+class TfrxComponent;
+class TfrxReport;
+
+enum TfrxAddPageAction { apAdd, apWriteOver };
+
+// The prepared pages of a report, kept as a text tree rather than as live objects.
+//
+// The root "preparedreport" holds its sections in the order they were first used: "previewpages"
+// (one element per page: "page" + the index of its template copy, holding the printed objects
+// under the aliases of their template objects with only their differences as attributes),
+// "logicalpagenumbers", "outline", "anchors", and the sections a save adds. The template pages
+// are copied once per build; their objects get the aliases the dictionary keeps.
+class TfrxPreviewPages {
+public:
+    explicit TfrxPreviewPages(TfrxReport* report);
+    ~TfrxPreviewPages();
+    TfrxPreviewPages(const TfrxPreviewPages&) = delete;
+    TfrxPreviewPages& operator=(const TfrxPreviewPages&) = delete;
+
+    TfrxReport* Report() const { return report_; }
+    TfrxXMLDocument& Document() { return document_; }
+    const TfrxDictionary& Dictionary() const { return dictionary_; }
+    TfrxOutline& Outline() { return outline_; }
+
+    // A section of the tree; created at the end when it is not there yet.
+    TfrxXMLItem& Section(const QString& name);
+    // None when it is not there.
+    TfrxXMLItem* FindSection(const QString& name) const;
+
+    // Page elements.
+    int Count() const;
+    // The page being written or last added; -1 while the store is empty.
+    int CurPage() const { return curPage_; }
+    void SetCurPage(int value) { curPage_ = value; }
+    // The first page of the report page being built, for logical numbering.
+    int FirstPage = 0;
+    TfrxAddPageAction AddPageAction = apAdd;
+    // Off during the first pass of a two-pass build: printed objects then carry their component
+    // part only.
+    bool FinalPass = true;
+    // On during the final pass of a two-pass build: the first pass's logical numbers stand.
+    bool LogicalNumbersFixed = false;
+
+    // Told when a build starts, at each new page element (its number from 1) and when it ends.
+    std::function<void()> OnProgressStart;
+    std::function<void(int)> OnProgress;
+    std::function<void()> OnProgressStop;
+
+    // Everything goes: elements, template copies, dictionary and decoded pages.
+    void Clear();
+    // A build starts: pages are appended, and decoded pages are not kept while it runs.
+    void Initialize();
+    // A build ends.
+    void Finish();
+    // A pass starts: it records its first page and restarts the logical numbering.
+    void BeginPass();
+
+    // Copies a template page with its objects (once per build) and gives the objects aliases.
+    void AddSourcePage(const TfrxReportPage& page);
+    int SourcePageCount() const { return int(sourcePages_.size()); }
+    TfrxReportPage* SourcePage(int index) const { return sourcePages_.at(size_t(index)).get(); }
+    // The alias of a template object, empty for objects the store has no copy of.
+    QString AliasOf(const TfrxComponent& templateObject) const { return aliases_.value(&templateObject); }
+
+    // Moves on to the next page: reuses the next page element while writing over, otherwise
+    // appends a page element for the template page's copy.
+    void AddPage(const TfrxReportPage& page);
+    // Appends the object and its objects to the current page, each when it is visible and shown
+    // in previews.
+    void AddObject(const TfrxComponent& object);
+    // Whether the current page holds the band already.
+    bool BandExists(const TfrxComponent& band) const;
+    // The current page's paper in millimetres, for pages that grow with their content.
+    void UpdatePageDimension(double paperWidth, double paperHeight);
+
+    // Logical page numbers: "n" of each page and "t" of a closed run.
+    void IncLogicalPageNumber();
+    void ResetLogicalPageNumber();
+    // The current page's logical number, and the page count of its run (0 while it is open).
+    int GetLogicalPageNo() const;
+    int GetLogicalTotalPages() const;
+
+    // An anchor on the current page at `top` pixels.
+    void AddAnchor(const QString& text, double top);
+
+    // The page as objects: a page with its bands and their views, as printed. The store keeps
+    // the page (in its cache), and the pointer stays valid until the next GetPage or a change of
+    // the pages. None for an index outside the store. A page element that names an unknown alias
+    // or class raises an Exception.
+    TfrxReportPage* GetPage(int index);
+    // The paper in pixels, (0, 0) outside the store.
+    QSize GetPageSize(int index);
+    // Writes the page in place of the page element, in full form.
+    void ModifyPage(int index, const TfrxReportPage& page);
+
+    // Draws the page's views; offsets are device pixels of the paper's corner. On the printer
+    // objects meant for printing are drawn, on the screen those meant for previews, clipped to
+    // the paper.
+    void DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+                  bool onPrinter = false);
+    // The same on a screen painter with the paper at its origin.
+    void PaintPage(int index, QPainter& painter, double scale);
+
+    // Writes the sections a saved file carries besides the pages: "report", "sourcepages",
+    // "dictionary", "picturecache" and "postprocessing".
+    void WriteFileSections();
+
+private:
+    struct CachedPage {
+        int index = 0;
+        std::unique_ptr<TfrxReportPage> page;
+    };
+
+    TfrxXMLItem& Pages() { return Section(QStringLiteral("previewpages")); }
+    TfrxXMLItem* PageItem(int index) const;
+    TfrxXMLItem* CurrentPageItem() const { return PageItem(curPage_); }
+    TfrxXMLItem* LogicalEntry(int index) const;
+    void AddObjectTo(TfrxXMLItem& parent, const TfrxComponent& object);
+    QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
+    int SourceIndexFromName(const QString& elementName) const;
+    void ClearCache() { cache_.clear(); }
+
+    // Decoding, in page_decoding.cpp.
+    std::unique_ptr<TfrxReportPage> DecodePage(TfrxXMLItem& item);
+    std::unique_ptr<TfrxReportPage> DecodeReferencePage(const TfrxXMLItem& item);
+    void DecodeObjects(const TfrxXMLItem& item, TfrxComponent& parent);
+    int PagesInCache() const;
+
+    TfrxReport* report_;
+    TfrxXMLDocument document_;
+    TfrxDictionary dictionary_;
+    TfrxOutline outline_;
+    std::vector<std::unique_ptr<TfrxReportPage>> sourcePages_;
+    QHash<const TfrxComponent*, int> sourceIndexOf_;
+    QHash<const TfrxComponent*, QString> aliases_;
+    std::deque<CachedPage> cache_;
+    std::unique_ptr<TfrxReportPage> uncachedPage_;
+    int curPage_ = -1;
+    int passStart_ = 0;
+    int logicalPageNo_ = 0;
+    bool building_ = false;
+};

@@ -1,0 +1,285 @@
+#include "prepared_diary.h"
+
+#include "report/document/xml_escape.h"
+
+#include "report/line_view.h"
+#include "report/memo_view.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PreviewPages, ThePrintedDiaryIsRecordedUnderItsTemplatesAliases)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+
+    EXPECT_EQ(ChildNames(pages.Document().Root()), QStringList({"previewpages", "logicalpagenumbers"}));
+    ASSERT_EQ(pages.Count(), 2);
+    EXPECT_EQ(pages.CurPage(), 1);
+    const TfrxXMLItem& first = *pages.Document().Root().Items(0)->Items(0);
+    const TfrxXMLItem& second = *pages.Document().Root().Items(0)->Items(1);
+    EXPECT_EQ(first.Name(), "page0");
+    EXPECT_EQ(first.Text(), "");
+    EXPECT_EQ(ChildNames(first), QStringList({"b2", "b1", "b1", "b3"}));
+    EXPECT_EQ(ChildNames(second), QStringList({"b2", "b1", "b3"}));
+
+    // Bands carry their top (and grown height); texts their printed text; the line its
+    // component and view parts, nothing here.
+    EXPECT_EQ(first.Items(0)->Text(), " t=\"0\"");
+    EXPECT_EQ(ChildNames(*first.Items(0)), QStringList({"m3"}));
+    EXPECT_EQ(first.Items(0)->Items(0)->Text(), " u=\"6/30/2021\"");
+    const TfrxXMLItem& entry = *first.Items(2);
+    EXPECT_EQ(entry.Text(), " t=\"102.04731\" h=\"79.37013\"");
+    EXPECT_EQ(ChildNames(entry), QStringList({"m1", "m2", "l1"}));
+    EXPECT_EQ(entry.Items(0)->Text(), " u=\"2021/06/02 (Wed)\"");
+    EXPECT_EQ(entry.Items(1)->Text(), " h=\"17\" u=\"Walked &#34;far&#34; &#38; back.\"");
+    EXPECT_EQ(entry.Items(2)->Text(), "");
+    EXPECT_EQ(first.Items(1)->Items(1)->Text(), " h=\"33\" u=\"Rain all day.&#13;&#10;Read a book.\"");
+    EXPECT_EQ(first.Items(3)->Text(), " t=\"1024.25263\"");
+    EXPECT_EQ(first.Items(3)->Items(0)->Text(), " u=\"1\"");
+    EXPECT_EQ(second.Items(2)->Items(0)->Text(), " u=\"2\"");
+
+    // One running numbering, still open: no totals yet.
+    const TfrxXMLItem& numbers = *pages.FindSection("logicalpagenumbers");
+    ASSERT_EQ(numbers.Count(), 2);
+    EXPECT_EQ(numbers.Items(0)->Name(), "page");
+    EXPECT_EQ(numbers.Items(0)->Text(), "n=\"1\"");
+    EXPECT_EQ(numbers.Items(1)->Text(), "n=\"2\"");
+}
+
+TEST(PreviewPages, SavingAddsTheReportTheTemplateCopiesAndTheDictionary)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    pages.WriteFileSections();
+    const TfrxXMLItem& root = pages.Document().Root();
+    EXPECT_EQ(ChildNames(root), QStringList({"previewpages", "logicalpagenumbers", "report", "sourcepages", "dictionary",
+                                             "picturecache", "postprocessing"}));
+
+    const TfrxXMLItem& report = *pages.FindSection("report");
+    ASSERT_EQ(report.Count(), 1);
+    EXPECT_EQ(report.Items(0)->Name(), "TfrxReport");
+    EXPECT_EQ(report.Items(0)->Text(), "DotMatrixReport=\"0\" PreviewOptions.OutlineVisible=\"0\" "
+                                       "PreviewOptions.OutlineWidth=\"120\" ReportOptions.Name=\"\"");
+
+    const TfrxXMLItem& dictionary = *pages.FindSection("dictionary");
+    const QStringList sources{"MasterData1", "MasterData1", "PageHeader1", "PageFooter1", "MasterData1", "Line1",
+                              "MasterData1", "frxUserDataSet1Data1", "frxUserDataSet1Data2", "Memo1", "Memo2",
+                              "MasterData1"};
+    ASSERT_EQ(ChildNames(dictionary),
+              QStringList({"b0", "b1", "b2", "b3", "bA", "l1", "m0", "m1", "m2", "m3", "m4", "mA"}));
+    for (int i = 0; i < dictionary.Count(); ++i) {
+        const QString text = dictionary.Items(i)->Text();
+        EXPECT_EQ(text, "name=\"Page0." + sources[i] + "\"");
+        EXPECT_EQ(text.mid(6, text.length() - 7), "Page0." + sources[i]) << "read by position";
+    }
+
+    // The template copy: page full form without Name, its objects with Name; texts lose their
+    // data binding, the band keeps its data source, named through the form that owns it.
+    const TfrxXMLItem& sourcePages = *pages.FindSection("sourcepages");
+    ASSERT_EQ(ChildNames(sourcePages), QStringList({"TfrxReportPage"}));
+    const TfrxXMLItem& copy = *sourcePages.Items(0);
+    EXPECT_FALSE(copy.PropExists(u"Name"));
+    EXPECT_EQ(copy.GetProp(u"PaperWidth"), "210");
+    EXPECT_EQ(ChildNames(copy), QStringList({"TfrxMasterData", "TfrxPageHeader", "TfrxPageFooter"}));
+    const TfrxXMLItem& band = *copy.Items(0);
+    EXPECT_TRUE(band.Text().startsWith("Name=\"MasterData1\"")) << band.Text().toStdString();
+    EXPECT_EQ(band.GetProp(u"DataSet"), "Form1.frxUserDataSet1");
+    EXPECT_EQ(ChildNames(band), QStringList({"TfrxMemoView", "TfrxMemoView", "TfrxLineView"}));
+    const TfrxXMLItem& heading = *band.Items(0);
+    EXPECT_EQ(heading.GetProp(u"Name"), "frxUserDataSet1Data1");
+    EXPECT_FALSE(heading.PropExists(u"DataField"));
+    EXPECT_FALSE(heading.PropExists(u"DataSet"));
+    EXPECT_EQ(heading.GetProp(u"Text"), "[frxUserDataSet1.\"Data1\"]");
+
+    // Saving again refreshes the sections in place.
+    pages.WriteFileSections();
+    EXPECT_EQ(root.Count(), 7);
+    EXPECT_EQ(pages.FindSection("dictionary")->Count(), 12);
+}
+
+TEST(PreviewPages, AliasesAreNumberedFromTheCountBetweenTheMarkers)
+{
+    TfrxDictionary dictionary;
+    QStringList made;
+    for (const char* base : {"b", "m", "m", "l", "b", "m", "b", "m", "x", "b"}) {
+        const QString alias = dictionary.CreateUniqueName(QString::fromLatin1(base));
+        dictionary.Add(alias, "Page0." + alias, nullptr);
+        made << alias;
+    }
+    EXPECT_EQ(made, QStringList({"b1", "m1", "m2", "l1", "b2", "m3", "b3", "m4", "x1", "b4"}));
+    EXPECT_EQ(dictionary.GetSourceName("B0"), "Page0.b1") << "markers point at the first source, any case";
+    EXPECT_EQ(dictionary.GetSourceName("m4"), "Page0.m4");
+    EXPECT_EQ(dictionary.GetSourceName("q1"), "");
+}
+
+TEST(PreviewPages, GetPageRebuildsThePrintedObjects)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+
+    TfrxReportPage* page = pages.GetPage(0);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->Name(), "Page1");
+    EXPECT_EQ(page->PaperHeight(), 297);
+    EXPECT_EQ(page->TopMargin(), 10);
+    struct Expected {
+        const char* className;
+        const char* name;
+        double top;
+        double height;
+    };
+    const Expected bands[] = {
+        {"TfrxPageHeader", "PageHeader1", 0, 22.67718},
+        {"TfrxMasterData", "MasterData1", 22.67718, 79.37013},
+        {"TfrxMasterData", "MasterData1", 102.04731, 79.37013},
+        {"TfrxPageFooter", "PageFooter1", 1024.25263, 22.67718},
+    };
+    ASSERT_EQ(page->Objects().size(), 4);
+    for (int i = 0; i < 4; ++i) {
+        const TfrxComponent& band = *page->Objects()[i];
+        EXPECT_EQ(band.ClassName(), bands[i].className);
+        EXPECT_EQ(band.Name(), bands[i].name);
+        EXPECT_DOUBLE_EQ(band.Top(), bands[i].top) << i;
+        EXPECT_DOUBLE_EQ(band.Height(), bands[i].height) << i;
+        EXPECT_DOUBLE_EQ(band.Width(), 718.1107);
+    }
+    const TfrxComponent& entry = *page->Objects()[2];
+    ASSERT_EQ(entry.Objects().size(), 3);
+    auto* heading = qobject_cast<TfrxMemoView*>(entry.Objects()[0]);
+    auto* text = qobject_cast<TfrxMemoView*>(entry.Objects()[1]);
+    auto* line = qobject_cast<TfrxLineView*>(entry.Objects()[2]);
+    ASSERT_TRUE(heading && text && line);
+    EXPECT_EQ(heading->Text(), "2021/06/02 (Wed)\r\n");
+    EXPECT_EQ(heading->Font()->Style(), frx::fsBold) << "template values stand where nothing differs";
+    EXPECT_EQ(text->Text(), "Walked \"far\" & back.\r\n");
+    EXPECT_EQ(text->Height(), 17) << "one line";
+    EXPECT_DOUBLE_EQ(text->Left(), 45.35436);
+    EXPECT_EQ(text->DataSet(), nullptr);
+    EXPECT_DOUBLE_EQ(line->AbsTop(), 102.04731 + 79.37013);
+    EXPECT_EQ(line->Frame()->Style(), fsDot);
+    EXPECT_EQ(qobject_cast<TfrxMemoView*>(page->Objects()[3]->Objects()[0])->Text(), "1\r\n");
+
+    // Out of building, decoded pages are kept; the other page is decoded on its own.
+    EXPECT_EQ(pages.GetPage(0), page);
+    TfrxReportPage* other = pages.GetPage(1);
+    EXPECT_EQ(qobject_cast<TfrxMemoView*>(other->Objects()[2]->Objects()[0])->Text(), "2\r\n");
+    EXPECT_EQ(pages.GetPage(2), nullptr);
+    EXPECT_EQ(pages.GetPage(-1), nullptr);
+}
+
+TEST(PreviewPages, PageSizesFollowTheTemplateOrTheRecordedPaper)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.Start();
+    diary.NewPage();
+    diary.NewPage();
+    diary.pages.UpdatePageDimension(210, 150.5);
+    diary.Finish();
+    TfrxPreviewPages& pages = diary.pages;
+    EXPECT_EQ(pages.GetPageSize(0), QSize(794, 1123));
+    const TfrxXMLItem& grown = *pages.FindSection("previewpages")->Items(1);
+    EXPECT_EQ(grown.Text(), "PaperSize=\"256\" PaperWidth=\"210\" PaperHeight=\"150.50\"");
+    EXPECT_EQ(pages.GetPageSize(1), QSize(794, 569));
+    EXPECT_DOUBLE_EQ(pages.GetPage(1)->PaperHeight(), 150.5);
+    EXPECT_EQ(pages.GetPageSize(2), QSize(0, 0));
+}
+
+TEST(PreviewPages, ModifyPageWritesThePageInFullForm)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    TfrxReportPage* page = pages.GetPage(0);
+    page->SetLeftMargin(25);
+    pages.ModifyPage(0, *page);
+
+    const TfrxXMLItem& item = *pages.FindSection("previewpages")->Items(0);
+    EXPECT_EQ(item.Name(), "TfrxReportPage");
+    EXPECT_FALSE(item.PropExists(u"Name"));
+    EXPECT_EQ(item.GetProp(u"LeftMargin"), "25");
+    EXPECT_FALSE(item.Unloadable());
+    ASSERT_EQ(ChildNames(item), QStringList({"TfrxPageHeader", "TfrxMasterData", "TfrxMasterData", "TfrxPageFooter"}));
+    EXPECT_TRUE(item.Items(1)->Text().startsWith("Name=\"MasterData1\""));
+    EXPECT_EQ(ChildNames(*item.Items(1)), QStringList({"TfrxMemoView", "TfrxMemoView", "TfrxLineView"}));
+
+    // Read back without the template copy: both entry bands keep their own objects.
+    TfrxReportPage* reread = pages.GetPage(0);
+    ASSERT_NE(reread, nullptr);
+    EXPECT_EQ(reread->LeftMargin(), 25);
+    ASSERT_EQ(reread->Objects().size(), 4);
+    for (int i : {1, 2}) {
+        const TfrxComponent& band = *reread->Objects()[i];
+        EXPECT_EQ(band.Name(), "MasterData1");
+        ASSERT_EQ(band.Objects().size(), 3) << i;
+    }
+    EXPECT_DOUBLE_EQ(reread->Objects()[2]->Top(), 102.04731);
+    EXPECT_EQ(qobject_cast<TfrxMemoView*>(reread->Objects()[1]->Objects()[1])->Text(), "Rain all day.\r\nRead a book.\r\n");
+    EXPECT_EQ(qobject_cast<TfrxMemoView*>(reread->Objects()[2]->Objects()[1])->Text(), "Walked \"far\" & back.\r\n");
+    EXPECT_EQ(pages.GetPageSize(0), QSize(794, 1123));
+    // The other page is untouched.
+    EXPECT_EQ(pages.FindSection("previewpages")->Items(1)->Name(), "page0");
+}
+
+TEST(PreviewPages, LogicalNumbersOutlineAndAnchors)
+{
+    PreparedDiary diary(ThreeEntries());
+    TfrxPreviewPages& pages = diary.pages;
+    diary.Start();
+    diary.NewPage();
+    pages.Outline().AddItem("June", 22.4);
+    pages.Outline().AddItem("1st", 30.5);
+    pages.Outline().LevelUp();
+    pages.Outline().AddItem("2nd", 102.6);
+    pages.Outline().LevelRoot();
+    pages.AddAnchor("a&b", 40.5);
+    diary.NewPage();
+    pages.ResetLogicalPageNumber();  // a page that restarts the numbering follows
+    EXPECT_EQ(pages.GetLogicalTotalPages(), 2);
+    diary.NewPage();
+    EXPECT_EQ(pages.GetLogicalPageNo(), 1);
+    EXPECT_EQ(pages.GetLogicalTotalPages(), 0);
+    diary.Finish();
+
+    EXPECT_EQ(ChildNames(pages.Document().Root()),
+              QStringList({"previewpages", "logicalpagenumbers", "outline", "anchors"}));
+    const TfrxXMLItem& numbers = *pages.FindSection("logicalpagenumbers");
+    QStringList texts;
+    for (int i = 0; i < numbers.Count(); ++i)
+        texts << numbers.Items(i)->Text();
+    EXPECT_EQ(texts, QStringList({"n=\"1\" t=\"2\"", "n=\"2\" t=\"2\"", "n=\"1\""}));
+
+    const TfrxXMLItem& outline = *pages.FindSection("outline");
+    ASSERT_EQ(ChildNames(outline), QStringList({"item"}));
+    EXPECT_EQ(outline.Items(0)->Text(), "text=\"June\" page=\"0\" top=\"22\"");
+    ASSERT_EQ(outline.Items(0)->Count(), 2);
+    EXPECT_EQ(outline.Items(0)->Items(1)->Text(), "text=\"2nd\" page=\"0\" top=\"103\"");
+    EXPECT_EQ(pages.FindSection("anchors")->Items(0)->Text(), "text=\"a&#38;b\" page=\"0\" top=\"40\"");
+}
+
+TEST(PreviewPages, WritingOverReusesPageElementsAndClearEmptiesTheStore)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    pages.SetCurPage(-1);
+    pages.AddPage(diary.Page());
+    EXPECT_EQ(pages.Count(), 2) << "apWriteOver moves onto the existing element";
+    EXPECT_EQ(pages.CurPage(), 0);
+    EXPECT_TRUE(pages.BandExists(diary.Band("PageHeader1")));
+    TfrxMasterData unknown;
+    EXPECT_FALSE(pages.BandExists(unknown));
+
+    pages.Clear();
+    EXPECT_EQ(pages.Count(), 0);
+    EXPECT_EQ(pages.CurPage(), -1);
+    EXPECT_EQ(pages.GetPage(0), nullptr);
+    EXPECT_EQ(pages.Dictionary().Count(), 0);
+    EXPECT_EQ(pages.Document().Root().Count(), 0);
+}
+
+}  // namespace

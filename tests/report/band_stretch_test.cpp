@@ -57,6 +57,34 @@ TEST(BandStretch, TheDiaryBandChainsHeadingTextAndLine)
     EXPECT_TRUE(tree.ChildrenOf(&d.line).isEmpty());
 }
 
+TEST(BandStretch, ShiftTreeLinksOnlyObjectsRightBelowAndAcross)
+{
+    MemoReport r;
+    r.band->SetTop(0);  // the root lies across the first pixel of the page space
+    const auto add = [&r](const char* name, QRectF bounds) { return r.Add(QString::fromLatin1(name), {}, bounds); };
+    TfrxMemoView* atTop = add("AtTop", {10, 0, 100, 5});
+    TfrxMemoView* above = add("Above", {10, 10, 100, 20});
+    TfrxMemoView* rule = add("Rule", {0, 50, 300, 0});
+    TfrxMemoView* level = add("Level", {10, 50, 100, 20});
+    TfrxMemoView* lower = add("Lower", {10, 90, 100, 20});
+    TfrxMemoView* beside = add("Beside", {400, 90, 100, 20});
+    add("OffLeft", {-50, 90, 20, 20});
+    add("OffRight", {800, 90, 20, 20});
+    TfrxShiftTrees trees;
+    const TfrxShiftTree& tree = trees.PrepareShiftTree(*r.band);
+
+    // Objects off the band's width and one that overlaps the root have nothing to follow.
+    EXPECT_EQ(tree.Objects(), (QList<TfrxComponent*>{above, rule, level, lower, beside}));
+    Q_UNUSED(atTop);
+    EXPECT_EQ(tree.ChildrenOf(r.band), (QList<TfrxComponent*>{above, beside}));
+    // A rule at the very top of an object does not stand between it and the object above.
+    EXPECT_EQ(tree.ChildrenOf(above), (QList<TfrxComponent*>{rule, level}));
+    // The object beside the rule stands between the rule and what lies below both.
+    EXPECT_EQ(tree.ChildrenOf(level), QList<TfrxComponent*>{lower});
+    EXPECT_TRUE(tree.ChildrenOf(rule).isEmpty());
+    EXPECT_TRUE(tree.ChildrenOf(lower).isEmpty());
+}
+
 TEST(BandStretch, ABandThatIsNotStretchedKeepsItsHeightAndAnInvisibleOneIsNotStretched)
 {
     DiaryBand d(3);

@@ -6,6 +6,7 @@
 #include "xml_serializer.h"
 
 #include "report/report.h"
+#include "report/report_classes.h"
 #include "report/report_page.h"
 
 namespace {
@@ -47,4 +48,59 @@ void TfrxPreviewPages::WriteFileSections()
 
     Section(QStringLiteral("picturecache"));
     Section(QStringLiteral("postprocessing"));
+}
+
+void TfrxPreviewPages::ReadFileSections()
+{
+    ClearCache();
+    uncachedPage_.reset();
+    outline_.LevelRoot();
+    dictionary_.Clear();
+    aliases_.clear();
+    sourceIndexOf_.clear();
+    sourcePages_.clear();
+    ReadSourcePages();
+    ReadDictionary();
+    curPage_ = Count() - 1;
+    FirstPage = 0;
+    passStart_ = 0;
+    logicalPageNo_ = 0;
+    AddPageAction = apAdd;
+}
+
+void TfrxPreviewPages::ReadSourcePages()
+{
+    const TfrxXMLItem* section = FindSection(QStringLiteral("sourcepages"));
+    for (int i = 0; section && i < section->Count(); ++i) {
+        TfrxXMLItem& item = *section->Items(i);
+        const QMetaObject* meta = FindReportClass(item.Name());
+        auto* page = meta ? qobject_cast<TfrxReportPage*>(CreateReportObject(*meta, nullptr)) : nullptr;
+        // A copy of an unknown kind keeps its place, so later copies keep their indices.
+        if (!page)
+            page = new TfrxReportPage();
+        sourcePages_.emplace_back(page);
+        if (meta)
+            TfrxXMLSerializer().ReadRootComponent(*page, &item);
+    }
+}
+
+// Each entry is `name="Page<index>.<object name>"`, read by position.
+void TfrxPreviewPages::ReadDictionary()
+{
+    const TfrxXMLItem* section = FindSection(QStringLiteral("dictionary"));
+    TfrxXMLSerializer serializer;
+    for (int i = 0; section && i < section->Count(); ++i) {
+        const TfrxXMLItem& item = *section->Items(i);
+        const QString& text = item.Text();
+        if (text.length() < 7)
+            continue;
+        const QString sourceName = UnescapeXMLValue(QStringView(text).mid(6, text.length() - 7));
+        const qsizetype dot = sourceName.indexOf(u'.');
+        bool ok = false;
+        const int pageIndex = sourceName.mid(4, dot - 4).toInt(&ok);
+        TfrxComponent* object = nullptr;
+        if (sourceName.startsWith(QLatin1String("Page")) && dot > 4 && ok && pageIndex >= 0 && pageIndex < SourcePageCount())
+            object = SourcePage(pageIndex)->FindObject(sourceName.mid(dot + 1));
+        dictionary_.Add(item.Name(), sourceName, object, object ? serializer.WriteComponentStr(*object) : QString());
+    }
 }

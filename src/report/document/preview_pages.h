@@ -121,6 +121,10 @@ public:
     // Writes the sections a saved file carries besides the pages: "report", "sourcepages",
     // "dictionary", "picturecache" and "postprocessing".
     void WriteFileSections();
+    // After the document was loaded from a file: the template copies and the dictionary are
+    // taken from their sections, and the store stands at its last page. Damaged entries are
+    // skipped; the pages that use them fail when they are drawn.
+    void ReadFileSections();
 
 private:
     struct CachedPage {
@@ -136,6 +140,8 @@ private:
     QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
     int SourceIndexFromName(const QString& elementName) const;
     void ClearCache() { cache_.clear(); }
+    void ReadSourcePages();
+    void ReadDictionary();
 
     // Decoding, in page_decoding.cpp.
     std::unique_ptr<TfrxReportPage> DecodePage(TfrxXMLItem& item);

@@ -1,6 +1,8 @@
 #include "prepared_diary.h"
 
-#include "report/document/xml_escape.h"
+#include "document_test_support.h"
+
+#include "platform/errors.h"
 
 #include "report/line_view.h"
 #include "report/memo_view.h"
@@ -280,6 +282,80 @@ TEST(PreviewPages, WritingOverReusesPageElementsAndClearEmptiesTheStore)
     EXPECT_EQ(pages.GetPage(0), nullptr);
     EXPECT_EQ(pages.Dictionary().Count(), 0);
     EXPECT_EQ(pages.Document().Root().Count(), 0);
+}
+
+// What a page shows, object by object: class, name, absolute top and text.
+QStringList Describe(const TfrxReportPage& page)
+{
+    QStringList lines;
+    for (const TfrxComponent* object : page.AllObjects()) {
+        const auto* memo = qobject_cast<const TfrxCustomMemoView*>(object);
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(object->ClassName(), object->Name(), QString::number(object->AbsTop(), 'f', 5),
+                          memo ? memo->Text() : QString());
+    }
+    return lines;
+}
+
+TEST(PreviewPages, ASavedDocumentReadBackFindsEveryTemplateAgain)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    diary.pages.WriteFileSections();
+    const QByteArray saved = SaveDocument(diary.pages.Document());
+
+    TfrxPreviewPages loaded(nullptr);
+    LoadDocument(loaded.Document(), saved);
+    loaded.ReadFileSections();
+    EXPECT_EQ(loaded.Count(), 2);
+    EXPECT_EQ(loaded.CurPage(), 1);
+    ASSERT_EQ(loaded.SourcePageCount(), 1);
+    EXPECT_EQ(loaded.Dictionary().Aliases(), diary.pages.Dictionary().Aliases());
+    for (const QString& alias : loaded.Dictionary().Aliases()) {
+        EXPECT_EQ(loaded.Dictionary().GetSourceName(alias), diary.pages.Dictionary().GetSourceName(alias));
+        ASSERT_NE(loaded.Dictionary().GetObject(alias), nullptr) << alias.toStdString();
+    }
+    for (int i = 0; i < 2; ++i) {
+        const QStringList original = Describe(*diary.pages.GetPage(i));
+        EXPECT_EQ(Describe(*loaded.GetPage(i)), original) << i;
+    }
+    EXPECT_EQ(loaded.GetPageSize(1), QSize(794, 1123));
+}
+
+TEST(PreviewPages, ObjectsWithoutTemplateAndUnknownNames)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.Start();
+    diary.NewPage();
+    // An object made while building has no template: it is recorded by class, in full.
+    TfrxMemoView made;
+    made.SetName(QStringLiteral("Made1"));
+    made.SetBounds(10, 500, 100, 20);
+    made.SetText(QStringLiteral("made <here>"));
+    diary.pages.AddObject(made);
+    TfrxMemoView hidden;
+    hidden.SetVisible(false);
+    diary.pages.AddObject(hidden);
+    diary.Finish();
+
+    TfrxXMLItem& page = *diary.pages.FindSection("previewpages")->Items(0);
+    ASSERT_EQ(ChildNames(page), QStringList({"b2", "TfrxMemoView"})) << "invisible objects are left out";
+    EXPECT_EQ(page.Items(1)->GetProp(u"Text"), "made <here>");
+    const TfrxComponent* decoded = diary.pages.GetPage(0)->Objects().at(1);
+    EXPECT_EQ(decoded->ClassName(), "TfrxMemoView");
+    EXPECT_EQ(qobject_cast<const TfrxMemoView*>(decoded)->Text(), "made <here>\r\n");
+    EXPECT_DOUBLE_EQ(decoded->Top(), 500);
+
+    // While building, every request decodes afresh. A value that does not convert leaves the
+    // template's value; a name that is neither alias nor class fails the page.
+    TfrxPreviewPages& pages = diary.pages;
+    pages.Initialize();
+    TfrxXMLItem& item = *pages.FindSection("previewpages")->Items(0);
+    item.Clear();
+    item.Add("b2")->SetText(" t=\"abc\"");
+    EXPECT_DOUBLE_EQ(pages.GetPage(0)->Objects().at(0)->Top(), 18.89765);
+    item.Add("zz9");
+    EXPECT_THROW(pages.GetPage(0), Exception);
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ void TfrxShiftTree::TakeObjects(TfrxBand& container)
         item->area = TfrxRectArea::Of(*view);
         taken.push_back(std::move(item));
     }
-    std::stable_sort(taken.begin(), taken.end(), [](const auto& a, const auto& b) { return a->area.top < b->area.top; });
+    const auto higher = [](const auto& a, const auto& b) { return a->area.top < b->area.top; };
+    std::stable_sort(taken.begin(), taken.end(), higher);
     for (auto& item : taken)
         items_.push_back(std::move(item));
 }

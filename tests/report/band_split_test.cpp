@@ -99,7 +99,8 @@ TEST(BandSplit, AnEntryTallerThanAPageIsSplitAfterItsLastWholeLineAndTheLineFoll
     EXPECT_NEAR(line.top - (rest.top + rest.height), gapUnderText, 1e-9);
     EXPECT_NEAR(second.height, line.top, 1e-9);
 
-    EXPECT_EQ(d.band.Objects(), (QList<TfrxComponent*>{&d.heading, &d.text, &d.line})) << "the object list is whole again";
+    EXPECT_EQ(d.band.Objects(), (QList<TfrxComponent*>{&d.heading, &d.text, &d.line}))
+        << "the object list is whole again";
     stretcher.UnStretch(d.band);
 }
 

@@ -17,10 +17,16 @@ struct DiaryBand {
     BuildValues build;
     QString entry;
 
-    TfrxMasterData& band = *qobject_cast<TfrxMasterData*>(diary.report->FindObject(QStringLiteral("MasterData1")));
-    TfrxMemoView& heading = *qobject_cast<TfrxMemoView*>(diary.report->FindObject(QStringLiteral("frxUserDataSet1Data1")));
-    TfrxMemoView& text = *qobject_cast<TfrxMemoView*>(diary.report->FindObject(QStringLiteral("frxUserDataSet1Data2")));
-    TfrxLineView& line = *qobject_cast<TfrxLineView*>(diary.report->FindObject(QStringLiteral("Line1")));
+    TfrxMasterData& band = Find<TfrxMasterData>("MasterData1");
+    TfrxMemoView& heading = Find<TfrxMemoView>("frxUserDataSet1Data1");
+    TfrxMemoView& text = Find<TfrxMemoView>("frxUserDataSet1Data2");
+    TfrxLineView& line = Find<TfrxLineView>("Line1");
+
+    template <typename T>
+    T& Find(const char* name) const
+    {
+        return *qobject_cast<T*>(diary.report->FindObject(QString::fromLatin1(name)));
+    }
 
     explicit DiaryBand(int lines)
     {

@@ -52,20 +52,9 @@ void TfrxPreviewPages::WriteFileSections()
 
 void TfrxPreviewPages::ReadFileSections()
 {
-    ClearCache();
-    uncachedPage_.reset();
-    outline_.LevelRoot();
-    dictionary_.Clear();
-    aliases_.clear();
-    sourceIndexOf_.clear();
-    sourcePages_.clear();
+    ForgetPages();
     ReadSourcePages();
     ReadDictionary();
-    curPage_ = Count() - 1;
-    FirstPage = 0;
-    passStart_ = 0;
-    logicalPageNo_ = 0;
-    AddPageAction = apAdd;
 }
 
 void TfrxPreviewPages::ReadSourcePages()

@@ -99,22 +99,32 @@ TfrxXMLItem* TfrxPreviewPages::PageItem(int index) const
 
 void TfrxPreviewPages::Clear()
 {
+    document_.Root().Clear();
+    ForgetPages();
+}
+
+void TfrxPreviewPages::ForgetPages()
+{
     ClearCache();
     uncachedPage_.reset();
-    document_.Root().Clear();
     outline_.LevelRoot();
     dictionary_.Clear();
     aliases_.clear();
     sourceIndexOf_.clear();
     sourcePages_.clear();
-    curPage_ = -1;
+    curPage_ = Count() - 1;
     FirstPage = 0;
     passStart_ = 0;
     logicalPageNo_ = 0;
+    AddPageAction = apAdd;
 }
 
 void TfrxPreviewPages::Initialize()
 {
+    // Building may rebuild the template objects afterwards, so their links do not outlive a
+    // build; a new build copies its template pages again.
+    aliases_.clear();
+    sourceIndexOf_.clear();
     AddPageAction = apAdd;
     building_ = true;
     ClearCache();

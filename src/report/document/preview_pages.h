@@ -65,7 +65,8 @@ public:
 
     // Everything goes: elements, template copies, dictionary and decoded pages.
     void Clear();
-    // A build starts: pages are appended, and decoded pages are not kept while it runs.
+    // A build starts: pages are appended, decoded pages are not kept while it runs, and the
+    // template pages are copied afresh when the build first adds them.
     void Initialize();
     // A build ends.
     void Finish();
@@ -140,6 +141,8 @@ private:
     QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
     int SourceIndexFromName(const QString& elementName) const;
     void ClearCache() { cache_.clear(); }
+    // Everything but the element tree.
+    void ForgetPages();
     void ReadSourcePages();
     void ReadDictionary();
 

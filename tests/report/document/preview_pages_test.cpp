@@ -358,4 +358,27 @@ TEST(PreviewPages, ObjectsWithoutTemplateAndUnknownNames)
     EXPECT_THROW(pages.GetPage(0), Exception);
 }
 
+TEST(PreviewPages, ABuildWithoutClearingAppendsUnderAFreshTemplateCopy)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    diary.Start();
+    diary.NewPage();
+    diary.OutputEntry();
+    diary.EndPage();
+    diary.Finish();
+    TfrxPreviewPages& pages = diary.pages;
+
+    ASSERT_EQ(pages.Count(), 3);
+    EXPECT_EQ(pages.SourcePageCount(), 2);
+    const TfrxXMLItem& third = *pages.FindSection("previewpages")->Items(2);
+    EXPECT_EQ(third.Name(), "page1");
+    EXPECT_EQ(ChildNames(third), QStringList({"b5", "b4", "b6"}));
+    EXPECT_EQ(pages.Dictionary().GetSourceName("b4"), "Page1.MasterData1");
+    EXPECT_EQ(pages.FindSection("logicalpagenumbers")->Items(2)->Text(), "n=\"1\"") << "each build numbers anew";
+    const TfrxReportPage* page = pages.GetPage(2);
+    EXPECT_EQ(qobject_cast<const TfrxMemoView*>(page->Objects()[1]->Objects()[0])->Text(), "2021/06/01 (Tue)\r\n");
+    EXPECT_EQ(qobject_cast<const TfrxMemoView*>(page->Objects()[2]->Objects()[0])->Text(), "3\r\n");
+}
+
 }  // namespace

@@ -11,9 +11,9 @@
 
 namespace {
 
-bool DrawnOn(const TfrxView& view, bool onPrinter)
+bool DrawnOn(const TfrxView& view, TfrxDrawTarget target)
 {
-    return view.Visible() && (view.Visibility() & (onPrinter ? vsPrint : vsPreview));
+    return view.Visible() && (view.Visibility() & (target == dtPrinter ? vsPrint : vsPreview));
 }
 
 QRect PaperRect(const TfrxReportPage& page, double scaleX, double scaleY, double offsetX, double offsetY)
@@ -26,13 +26,14 @@ QRect PaperRect(const TfrxReportPage& page, double scaleX, double scaleY, double
 }  // namespace
 
 void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX,
-                                double offsetY, bool onPrinter)
+                                double offsetY, TfrxDrawTarget target)
 {
     TfrxReportPage* page = GetPage(index);
     if (!page)
         return;
     const QRect paper = PaperRect(*page, scaleX, scaleY, offsetX, offsetY);
-    if (!onPrinter)
+    const bool onScreen = target == dtScreen;
+    if (onScreen)
         canvas.PushClip(paper);
     if (page->Color() != clNone) {
         canvas.Brush = TBrush{page->Color(), bsSolid};
@@ -48,7 +49,7 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
     const int totalPages = Count();
     for (TfrxComponent* object : page->AllObjects()) {
         auto* view = qobject_cast<TfrxView*>(object);
-        if (!view || !DrawnOn(*view, onPrinter))
+        if (!view || !DrawnOn(*view, target))
             continue;
         if (auto* memo = qobject_cast<TfrxCustomMemoView*>(view)) {
             memo->SetTotalPages(totalPages);
@@ -57,7 +58,7 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
         }
         view->Draw(canvas, scaleX, scaleY, offsetX, offsetY);
     }
-    if (!onPrinter)
+    if (onScreen)
         canvas.PopClip();
 }
 

@@ -19,6 +19,8 @@ class TfrxComponent;
 class TfrxReport;
 
 enum TfrxAddPageAction { apAdd, apWriteOver };
+// Which objects a drawing shows: those meant for previews, or those meant for printing.
+enum TfrxDrawTarget { dtScreen, dtPrinter };
 
 // The prepared pages of a report, kept as a text tree rather than as live objects.
 //
@@ -111,11 +113,10 @@ public:
     // Writes the page in place of the page element, in full form.
     void ModifyPage(int index, const TfrxReportPage& page);
 
-    // Draws the page's views; offsets are device pixels of the paper's corner. On the printer
-    // objects meant for printing are drawn, on the screen those meant for previews, clipped to
-    // the paper.
+    // Draws the page's views; offsets are device pixels of the paper's corner. The screen is
+    // clipped to the paper.
     void DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
-                  bool onPrinter = false);
+                  TfrxDrawTarget target = dtScreen);
     // The same on a screen painter with the paper at its origin.
     void PaintPage(int index, QPainter& painter, double scale);
 

@@ -381,4 +381,30 @@ TEST(PreviewPages, ABuildWithoutClearingAppendsUnderAFreshTemplateCopy)
     EXPECT_EQ(qobject_cast<const TfrxMemoView*>(page->Objects()[2]->Objects()[0])->Text(), "3\r\n");
 }
 
+// A page changed only in memory shows whether the cache still holds it.
+TEST(PreviewPages, TheCacheKeepsTheMostRecentlyUsedPages)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.Start();
+    for (int i = 0; i < 3; ++i)
+        diary.NewPage();
+    diary.Finish();
+    TfrxPreviewPages& pages = diary.pages;
+    diary.Page().Report()->PreviewOptions()->SetPagesInCache(2);
+    auto mark = [&](int index) { pages.GetPage(index)->SetLeftMargin(99); };
+    auto kept = [&](int index) { return pages.GetPage(index)->LeftMargin() == 99; };
+
+    mark(0);
+    mark(1);
+    pages.GetPage(0);  // 0 moves to the front, 1 goes last
+    pages.GetPage(2);  // pushes 1 out
+    EXPECT_TRUE(kept(0));
+    EXPECT_FALSE(kept(1));
+
+    mark(0);
+    pages.Initialize();  // a build starts: nothing is kept
+    EXPECT_FALSE(kept(0));
+    pages.Finish();
+}
+
 }  // namespace

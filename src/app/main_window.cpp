@@ -1,11 +1,10 @@
 #include "main_window.h"
 
 #include "date_time_picker.h"
-#include "panel.h"
 #include "split_view.h"
+#include "style_manager.h"
 #include "controls/color_edit.h"
 #include "controls/month_calendar.h"
-#include "style_manager.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
 #include "platform/locale_info.h"
@@ -14,11 +13,10 @@
 #include "settings/ex_ini_file.h"
 #include "store/diary_sql.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QCheckBox>
-#include <QFrame>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 

@@ -11,23 +11,22 @@
 
 class QCheckBox;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class TDateTimePicker;
+class TExIniFile;
+class TImageList;
 class TPanel;
 class TRzCalendar;
 class TRzColorEdit;
-class TImageList;
 class TRzSpacer;
 class TRzToolbar;
 class TRzToolButton;
-class TExIniFile;
+class TSplitView;
 class TfrxReport;
 class TfrxUserDataSet;
-class TSplitView;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
 class TForm1 : public QWidget {
@@ -106,7 +105,6 @@ public:
 
     const TFontDesc& MemoFont() const;
     void SetMemoFont(const TFontDesc& font);
-
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -4,22 +4,22 @@
 #include "date_time_picker.h"
 #include "form_scale.h"
 #include "panel.h"
+#include "split_view.h"
 #include "style_manager.h"
 #include "controls/color_edit.h"
-#include "controls/main_images.h"
 #include "controls/image_list.h"
+#include "controls/main_images.h"
 #include "controls/month_calendar.h"
 #include "controls/spacer.h"
 #include "controls/tool_button.h"
 #include "controls/toolbar.h"
-#include "split_view.h"
 #include "platform/colors.h"
 #include "platform/error_box.h"
 #include "platform/visual_styles.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>

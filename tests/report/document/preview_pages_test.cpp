@@ -381,6 +381,20 @@ TEST(PreviewPages, ABuildWithoutClearingAppendsUnderAFreshTemplateCopy)
     EXPECT_EQ(qobject_cast<const TfrxMemoView*>(page->Objects()[2]->Objects()[0])->Text(), "3\r\n");
 }
 
+TEST(PreviewPages, TheFirstOfTwoPassesRecordsOnlyTheComponentPart)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.pages.FinalPass = false;
+    diary.Start();
+    diary.NewPage();
+    diary.OutputEntry();
+    diary.Finish();
+    const TfrxXMLItem& entry = *diary.pages.FindSection("previewpages")->Items(0)->Items(1);
+    EXPECT_EQ(entry.Text(), " t=\"22.67718\" h=\"79.37013\"");
+    EXPECT_EQ(entry.Items(1)->Text(), " h=\"33\"") << "no text part";
+    EXPECT_EQ(entry.Items(2)->Text(), "");
+}
+
 // A page changed only in memory shows whether the cache still holds it.
 TEST(PreviewPages, TheCacheKeepsTheMostRecentlyUsedPages)
 {

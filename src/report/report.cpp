@@ -1,23 +1,28 @@
 #include "report.h"
 
 #include "page.h"
+#include "prepared_pages_sink.h"
+#include "report_engine.h"
 #include "report_script.h"
 #include "report_texts.h"
 #include "variant.h"
+
+#include <QTimer>
 
 TfrxReport::TfrxReport(QObject* owner)
     : TfrxComponent(owner), engineOptions_(new TfrxEngineOptions(this)),
       previewOptions_(new TfrxPreviewOptions(this)), printOptions_(new TfrxPrintOptions(this)),
       reportOptions_(new TfrxReportOptions(this)),
       scriptText_{QStringLiteral("begin"), QString(), QStringLiteral("end.")}, datasets_(this),
-      script_(std::make_unique<TfrxScript>())
+      script_(std::make_unique<TfrxScript>()), engine_(std::make_unique<TfrxEngine>(*this))
 {
     AddStyle(csHandlesNestedProperties);
 }
 
 TfrxReport::~TfrxReport()
 {
-    // The pages go while the report is still whole.
+    // The prepared pages and the pages go while the report is still whole.
+    previewPages_.reset();
     Clear();
 }
 

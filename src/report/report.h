@@ -14,9 +14,14 @@
 #include <functional>
 #include <memory>
 
+class QTimer;
+class TfrxEngine;
 class TfrxEngineValues;
 class TfrxPage;
+class TfrxPreparedPagesSink;
 class TfrxScript;
+
+enum TfrxProgressType { ptRunning, ptExporting, ptPrinting };
 
 // The report: its pages are its children, in order; it owns the options and the list of data
 // sources its template may use.
@@ -78,8 +83,39 @@ public:
     bool StoreInDFM() const { return storeInDFM_; }
     void SetStoreInDFM(bool value) { storeInDFM_ = value; }
 
+    using NotifyEvent = std::function<void(TfrxReport* sender)>;
+    using ProgressEvent = std::function<void(TfrxReport* sender, TfrxProgressType type, int progress)>;
+
     GetValueEvent OnGetValue;
     NewGetValueEvent OnNewGetValue;
+    NotifyEvent OnBeginDoc;
+    NotifyEvent OnEndDoc;
+    // Build start, each new page (its number from 1), build end.
+    ProgressEvent OnProgressStart;
+    ProgressEvent OnProgress;
+    ProgressEvent OnProgressStop;
+    // The preview window plugs in here: it is opened on the prepared pages, and closed again when
+    // a build fails before making pages.
+    std::function<void(TfrxReport& report)> OnShowPreparedReport;
+    std::function<void(TfrxReport& report)> OnClosePreview;
+
+    // Builds the prepared pages; true when building finished without errors. The errors are
+    // reported after building as EngineOptions' silent mode says.
+    bool PrepareReport(bool clearLastReport = true);
+    // Hands the report to the preview at once and builds the pages from the message loop 50 ms
+    // later, so the preview shows them as they come; does nothing while a build runs.
+    void ShowReport(bool clearLastReport = true);
+    void ShowPreparedReport();
+    // Setting it asks a running build to stop; the pages built so far stay.
+    bool Terminated() const { return terminated_; }
+    void SetTerminated(bool value) { terminated_ = value; }
+    TfrxEngine& Engine() const { return *engine_; }
+    // The prepared pages store; the library that holds it plugs it in.
+    TfrxPreparedPagesSink* PreviewPages() const { return previewPages_.get(); }
+    void SetPreviewPages(std::unique_ptr<TfrxPreparedPagesSink> pages);
+    void InternalOnProgressStart(TfrxProgressType type);
+    void InternalOnProgress(TfrxProgressType type, int progress);
+    void InternalOnProgressStop(TfrxProgressType type);
 
     TfrxReportDataSets& Datasets() { return datasets_; }
     const TfrxReportDataSets& Datasets() const { return datasets_; }
@@ -121,6 +157,9 @@ public:
     void SetEngineValues(const TfrxEngineValues* values) { engineValues_ = values; }
 
 private:
+    void ReportErrors();
+    void PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress);
+
     // Every resolution of a name short of the script's evaluator.
     bool LookUpName(const QString& name, QVariant& value);
     QVariant CalcNested(const QString& expression);
@@ -144,4 +183,8 @@ private:
     QString curObject_;
     const TfrxEngineValues* engineValues_ = nullptr;
     int calcDepth_ = 0;
+    std::unique_ptr<TfrxPreparedPagesSink> previewPages_;
+    std::unique_ptr<TfrxEngine> engine_;
+    std::unique_ptr<QTimer> startTimer_;
+    bool terminated_ = false;
 };

@@ -1,0 +1,111 @@
+#include "report.h"
+
+#include "prepared_pages_sink.h"
+#include "report_engine.h"
+
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+namespace {
+
+constexpr int kStartDelayMs = 50;
+const QString kErrorsHeading = QStringLiteral("The following error(s) have occured:");
+// clDSNotExist
+QString DataSetMissingText(const QString& name) { return QStringLiteral("Cannot find dataset %1").arg(name); }
+
+}  // namespace
+
+void TfrxReport::SetPreviewPages(std::unique_ptr<TfrxPreparedPagesSink> pages) { previewPages_ = std::move(pages); }
+
+bool TfrxReport::PrepareReport(bool clearLastReport)
+{
+    if (clearLastReport && previewPages_)
+        previewPages_->Clear();
+    ClearErrors();
+    terminated_ = false;
+    bool result = false;
+    for (int i = 0; i < datasets_.Count(); ++i)
+        if (!datasets_.Items(i).DataSet())
+            AddError(DataSetMissingText(datasets_.Items(i).DataSetName()));
+    if (errors_.isEmpty()) {
+        try {
+            if (OnBeginDoc)
+                OnBeginDoc(this);
+            if (!terminated_ && engine_->Run()) {
+                if (OnEndDoc)
+                    OnEndDoc(this);
+                result = true;
+            } else if (OnClosePreview) {
+                OnClosePreview(*this);
+            }
+        } catch (const Exception& error) {
+            AddError(error.Message());
+        } catch (const std::exception& error) {
+            AddError(QString::fromLocal8Bit(error.what()));
+        }
+    }
+    if (!errors_.isEmpty()) {
+        result = false;
+        ReportErrors();
+    }
+    return result;
+}
+
+void TfrxReport::ReportErrors()
+{
+    const QString text = kErrorsHeading + QStringLiteral("\r\n") + errors_.join(QStringLiteral("\r\n"));
+    switch (engineOptions_->NewSilentMode()) {
+    case simMessageBoxes:
+        Dialogs().MessageBox(text, QStringLiteral("Error"), MB_OK | MB_ICONERROR);
+        break;
+    case simSilent:
+        break;
+    case simReThrow:
+        throw Exception(text);
+    }
+}
+
+void TfrxReport::ShowReport(bool clearLastReport)
+{
+    if (engine_->Running())
+        return;
+    if (clearLastReport && previewPages_)
+        previewPages_->Clear();
+    if (oldStyleProgress_) {
+        if (!PrepareReport(false))
+            return;
+    } else {
+        if (!startTimer_) {
+            startTimer_ = std::make_unique<QTimer>();
+            startTimer_->setSingleShot(true);
+            startTimer_->setInterval(kStartDelayMs);
+            QObject::connect(startTimer_.get(), &QTimer::timeout, this, [this] { PrepareReport(false); });
+        }
+        startTimer_->start();
+    }
+    ShowPreparedReport();
+}
+
+void TfrxReport::ShowPreparedReport()
+{
+    if (OnShowPreparedReport)
+        OnShowPreparedReport(*this);
+}
+
+void TfrxReport::PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress)
+{
+    if (engineOptions_->EnableThreadSafe())
+        return;
+    if (event)
+        event(this, type, progress);
+    QCoreApplication::processEvents();
+}
+
+void TfrxReport::InternalOnProgressStart(TfrxProgressType type) { PassProgress(OnProgressStart, type, 0); }
+
+void TfrxReport::InternalOnProgress(TfrxProgressType type, int progress) { PassProgress(OnProgress, type, progress); }
+
+void TfrxReport::InternalOnProgressStop(TfrxProgressType type) { PassProgress(OnProgressStop, type, 0); }

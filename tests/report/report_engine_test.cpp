@@ -1,0 +1,177 @@
+#include "report_engine_fixture.h"
+
+#include "report/band.h"
+#include "report/band_kinds.h"
+#include "report/report_engine.h"
+
+#include "platform/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Placed {
+    int page = 0;
+    double top = 0;
+    double height = 0;
+};
+
+// Where entries of these line counts go: an entry that does not fit above the footer moves whole
+// to the next page, below that page's header.
+std::vector<Placed> ExpectedPlaces(const std::vector<int>& lineCounts)
+{
+    std::vector<Placed> places;
+    int page = 0;
+    double curY = DiaryBuild::kHeaderHeight;
+    for (int lines : lineCounts) {
+        const double height = DiaryBuild::BandHeight(lines);
+        if (height > DiaryBuild::kFooterTop - curY)
+            ++page, curY = DiaryBuild::kHeaderHeight;
+        places.push_back({page, curY, height});
+        curY += height;
+    }
+    return places;
+}
+
+// Every page: the page header at the top, the entries below it, the footer with the page's
+// number at the bottom. Returns the entry bands in page order.
+std::vector<Placed> CheckPagesAndCollectEntries(DiaryBuild& build, QStringList& headings)
+{
+    std::vector<Placed> entries;
+    QString dateText;
+    for (int index = 0; index < build.store.Count(); ++index) {
+        SCOPED_TRACE(QStringLiteral("page %1").arg(index + 1).toStdString());
+        const QList<TfrxComponent*> objects = build.Page(index).Objects();
+        if (objects.size() < 2) {
+            ADD_FAILURE() << "page without header and footer";
+            continue;
+        }
+        const TfrxComponent& header = *objects.first();
+        EXPECT_EQ(header.Name(), "PageHeader1");
+        EXPECT_EQ(header.Top(), 0);
+        if (index == 0)
+            dateText = FirstText(header);
+        EXPECT_EQ(FirstText(header), dateText) << "the build's start date on every page";
+
+        const TfrxComponent& footer = *objects.last();
+        EXPECT_EQ(footer.Name(), "PageFooter1");
+        EXPECT_NEAR(footer.Top(), DiaryBuild::kFooterTop, 1e-9);
+        EXPECT_EQ(FirstText(footer), QString::number(index + 1));
+
+        for (qsizetype i = 1; i + 1 < objects.size(); ++i) {
+            EXPECT_EQ(objects[i]->Name(), "MasterData1");
+            entries.push_back({index, objects[i]->Top(), objects[i]->Height()});
+            headings << FirstText(*objects[i]);
+        }
+    }
+    return entries;
+}
+
+void ExpectPlaces(const std::vector<Placed>& actual, const std::vector<Placed>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < actual.size(); ++i) {
+        SCOPED_TRACE(QStringLiteral("entry %1").arg(i + 1).toStdString());
+        EXPECT_EQ(actual[i].page, expected[i].page);
+        EXPECT_NEAR(actual[i].top, expected[i].top, 1e-6);
+        EXPECT_NEAR(actual[i].height, expected[i].height, 1e-6);
+    }
+}
+
+// 1 to 12 lines, in an order that mixes short and long entries.
+std::vector<int> MixedLineCounts(int count)
+{
+    std::vector<int> lines;
+    for (int i = 0; i < count; ++i)
+        lines.push_back(1 + (i * 7) % 12);
+    return lines;
+}
+
+TEST(ReportEngine, EntriesFillPagesBetweenHeaderAndFooterAndMoveWholeToTheNextPage)
+{
+    struct Case {
+        const char* name;
+        std::vector<int> lines;
+        int pages;
+    };
+    const std::vector<Case> cases = {
+        {"no entries: header and footer only", {}, 1},
+        {"one short entry", {1}, 1},
+        {"three entries, one of three lines", {2, 3, 1}, 1},
+        {"twelve short entries fill a page", std::vector<int>(12, 2), 1},
+        {"the thirteenth starts page 2", std::vector<int>(13, 1), 2},
+        {"sixty entries of 1 to 12 lines", MixedLineCounts(60), 0},
+        // 64 lines fit no page below the header but no page body either: placed whole on a new
+        // page, reaching into the footer's area, with page 1 left empty.
+        {"an entry of 64 lines first", {64, 1}, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DiaryBuild build;
+        build.SetEntries(c.lines);
+        ASSERT_TRUE(build.report.PrepareReport(true)) << build.report.Errors().join(u'\n').toStdString();
+        const std::vector<Placed> expected = ExpectedPlaces(c.lines);
+        const int expectedPages = c.pages ? c.pages : expected.back().page + 1;
+        EXPECT_EQ(build.store.Count(), expectedPages);
+        QStringList headings;
+        ExpectPlaces(CheckPagesAndCollectEntries(build, headings), expected);
+        EXPECT_EQ(headings, build.headings) << "every entry once, in order";
+    }
+}
+
+TEST(ReportEngine, ThreeLineEntryStretchesItsBandAndMovesTheDottedLineDown)
+{
+    DiaryBuild build;
+    build.SetEntries({3});
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    const TfrxComponent& band = *build.Page(0).Objects()[1];
+    EXPECT_NEAR(band.Height(), 89.57483, 1e-6);
+    const TfrxComponent* text = band.Objects()[1];
+    const TfrxComponent* line = band.Objects()[2];
+    EXPECT_EQ(text->Height(), 48);
+    EXPECT_NEAR(line->Top(), 79.37013 + 10.2047, 1e-6);
+    // The template is back in its designed state.
+    auto& templateBand = *qobject_cast<TfrxBand*>(build.report.FindObject(QStringLiteral("MasterData1")));
+    EXPECT_NEAR(templateBand.Height(), 86.92919, 1e-9);
+}
+
+TEST(ReportEngine, AnEntryTallerThanAPageBodyIsSplitOverPagesAfterStartingOnAFreshPage)
+{
+    DiaryBuild build;
+    build.SetEntries({2, 70, 1});
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    ASSERT_EQ(build.store.Count(), 3);
+    QStringList headings;
+    const std::vector<Placed> bands = CheckPagesAndCollectEntries(build, headings);
+    ASSERT_EQ(bands.size(), 4u);
+
+    // Page 1: the first entry alone, the long one does not start below it.
+    EXPECT_EQ(bands[0].page, 0);
+    // Page 2: the heading and as many whole lines as fit, down to the footer.
+    EXPECT_EQ(bands[1].page, 1);
+    EXPECT_NEAR(bands[1].top, DiaryBuild::kHeaderHeight, 1e-9);
+    EXPECT_NEAR(bands[1].height, DiaryBuild::kFooterTop - DiaryBuild::kHeaderHeight, 1e-6);
+    EXPECT_EQ(headings[1], build.headings[1]);
+    const QList<TfrxComponent*> firstPart = build.Page(1).Objects()[1]->Objects();
+    ASSERT_EQ(firstPart.size(), 2u) << "heading and text; the dotted line follows the text";
+    const QString firstLines = qobject_cast<TfrxCustomMemoView*>(firstPart[1])->Text();
+
+    // Page 3: the rest of the text from the top of the band area, the line, then the last entry.
+    const QList<TfrxComponent*> page3 = build.Page(2).Objects();
+    const TfrxComponent& rest = *page3[1];
+    EXPECT_EQ(bands[2].page, 2);
+    EXPECT_NEAR(rest.Top(), DiaryBuild::kHeaderHeight, 1e-9);
+    ASSERT_EQ(rest.Objects().size(), 2u);
+    EXPECT_EQ(rest.Objects()[0]->Name(), "frxUserDataSet1Data2");
+    EXPECT_EQ(rest.Objects()[0]->Top(), 0);
+    EXPECT_EQ(rest.Objects()[1]->Name(), "Line1");
+    const QString restLines = qobject_cast<TfrxCustomMemoView*>(rest.Objects()[0])->Text();
+    EXPECT_EQ((firstLines + restLines).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts),
+              build.texts[1].split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        << "every line once, none lost at the cut";
+    EXPECT_EQ(bands[3].page, 2);
+    EXPECT_NEAR(bands[3].top, rest.Top() + rest.Height(), 1e-6);
+    EXPECT_EQ(headings[3], build.headings[2]);
+}
+
+}  // namespace

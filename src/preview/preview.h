@@ -1,0 +1,126 @@
+#pragma once
+
+#include "report/report_types.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <functional>
+
+class QKeyEvent;
+class QSplitter;
+class QTreeWidgetItem;
+class QTreeWidget;
+class TfrxPreviewPages;
+class TfrxPreviewWorkspace;
+class TfrxReport;
+
+// Shows the prepared pages of one report: lays them out, zooms, scrolls, follows the current
+// page, and shows pages while the engine is still adding them.
+class TfrxPreview : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TfrxPreview(QWidget* parent = nullptr);
+    ~TfrxPreview() override;
+
+    // Binds the viewer to the report and its prepared pages. The first call also takes the zoom
+    // and the panels from the report's preview options and goes to page 1. False when called
+    // while the viewer is itself rebinding.
+    bool Init(TfrxReport* report, TfrxPreviewPages* pages);
+    TfrxReport* Report() const { return report_; }
+    TfrxPreviewPages* PreviewPages() const { return pages_; }
+    int PageCount() const;
+
+    // The current page, from 1; 0 while there are no pages.
+    int PageNo() const { return pageNo_; }
+    void SetPageNo(int value);
+    void First() { SetPageNo(1); }
+    void Prior() { SetPageNo(pageNo_ - 1); }
+    void Next() { SetPageNo(pageNo_ + 1); }
+    void Last() { SetPageNo(PageCount()); }
+    // Shows `page` from `top` pixels inside it.
+    void SetPosition(int page, int top);
+
+    double Zoom() const { return zoom_; }
+    void SetZoom(double value);
+    TfrxZoomMode ZoomMode() const { return zoomMode_; }
+    void SetZoomMode(TfrxZoomMode value);
+
+    bool OutlineVisible() const;
+    void SetOutlineVisible(bool value);
+    bool ThumbnailVisible() const;
+    void SetThumbnailVisible(bool value);
+    void SetRTL(bool value);
+
+    // Drawing frozen while the pages are printed, saved or reloaded.
+    void Lock();
+    void Unlock();
+    bool Locked() const { return locked_; }
+    bool Running() const { return running_; }
+
+    // Empties the store and both page lists.
+    void Clear();
+    // Asks a running build to stop.
+    void Cancel();
+
+    // Told by the store while the engine builds; `pageIndex` from 0.
+    void InternalOnProgressStart();
+    void InternalOnProgress(int pageIndex);
+    void InternalOnProgressStop();
+
+    // One wheel message: scrolls, or zooms with Ctrl.
+    void MouseWheelScroll(int delta, Qt::KeyboardModifiers modifiers, bool horizontal);
+
+    TfrxPreviewWorkspace* Workspace() const { return workspace_; }
+    TfrxPreviewWorkspace* Thumbnail() const { return thumbnail_; }
+    QTreeWidget* Outline() const { return outline_; }
+
+    std::function<void(TfrxPreview* sender, int pageNo)> OnPageChanged;
+    std::function<void(TfrxPreview* sender)> OnDblClick;
+    // The zoom shown changed: after every re-layout.
+    std::function<void(TfrxPreview* sender)> OnZoomChanged;
+    // Building started or stopped, and the first page arrived: the window updates its commands
+    // and its Close/Cancel button.
+    std::function<void(TfrxPreview* sender)> OnBuildStarted;
+    std::function<void(TfrxPreview* sender)> OnFirstPage;
+    std::function<void(TfrxPreview* sender)> OnBuildStopped;
+
+private:
+    void CreatePanels();
+    void CreateOutlineMenu();
+    void RebuildOutline();
+    void ClearDisplay();
+    void Unbind();
+    void ScrollAreaToPage(TfrxPreviewWorkspace& area, int index);
+    void WireWorkspace(TfrxPreviewWorkspace& area);
+    void ApplyOptions();
+    // Recomputes the zoom, refills and lays out both page lists.
+    void UpdatePages();
+    void FillPageList(TfrxPreviewWorkspace& area, int count);
+    void ChangePage(int value, bool scrollPageArea, bool scrollThumbnails);
+    void FirePageChanged();
+    void PageAreaScrolled();
+    bool HandleKey(QKeyEvent* event);
+    void ScrollBy(int dx, int dy);
+    void UpdateSplitter();
+
+    TfrxReport* report_ = nullptr;
+    TfrxPreviewPages* pages_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QTreeWidget* outline_ = nullptr;
+    TfrxPreviewWorkspace* thumbnail_ = nullptr;
+    TfrxPreviewWorkspace* workspace_ = nullptr;
+    int pageNo_ = 0;
+    double zoom_ = 1;
+    TfrxZoomMode zoomMode_ = zmDefault;
+    int outlineWidth_ = 120;
+    bool initialized_ = false;
+    bool running_ = false;
+    bool locked_ = false;
+    bool refreshing_ = false;
+    bool rebinding_ = false;
+    // While the viewer itself scrolls to a page, the scroll does not pick the page at the top.
+    bool scrollingToPage_ = false;
+    int reportingStep_ = 50;
+    QElapsedTimer firstPageTime_;
+};

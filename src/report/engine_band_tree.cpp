@@ -74,14 +74,13 @@ private:
                     errors_ << QStringLiteral("No data band for the group") + QLatin1Char(' ') + band->Name();
                 else if (startsRun)
                     data->FGroup = band;
-                if (data)
-                    placed_ << band;
+                // Reported once: a band with an error of its own is not also out of place.
+                placed_ << band;
                 lastGroupHeader = band;
             } else if (IsGroupFooter(band)) {
-                if (lastGroupHeader)
-                    placed_ << band;
-                else
+                if (!lastGroupHeader)
                     errors_ << QStringLiteral("No group header for") + QLatin1Char(' ') + band->Name();
+                placed_ << band;
             }
         }
     }
@@ -97,9 +96,12 @@ private:
             if (i + 1 < bands_.size() && IsFooter(bands_[i + 1]))
                 Attach(data->FFooter, bands_[i + 1]);
         }
-        for (TfrxBand* band : bands_)
-            if ((IsHeader(band) || IsFooter(band)) && !placed_.contains(band))
+        for (TfrxBand* band : bands_) {
+            if ((IsHeader(band) || IsFooter(band)) && !placed_.contains(band)) {
                 errors_ << QStringLiteral("Unconnected header/footer") + QLatin1Char(' ') + band->Name();
+                placed_ << band;
+            }
+        }
     }
 
     void Attach(TfrxBand*& slot, TfrxBand* band)

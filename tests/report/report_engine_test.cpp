@@ -2,6 +2,7 @@
 
 #include "report/band.h"
 #include "report/band_kinds.h"
+#include "report/custom_memo_view.h"
 #include "report/report_engine.h"
 
 #include "platform/scripted_dialogs.h"
@@ -133,6 +134,7 @@ TEST(ReportEngine, ThreeLineEntryStretchesItsBandAndMovesTheDottedLineDown)
     // The template is back in its designed state.
     auto& templateBand = *qobject_cast<TfrxBand*>(build.report.FindObject(QStringLiteral("MasterData1")));
     EXPECT_NEAR(templateBand.Height(), 86.92919, 1e-9);
+    EXPECT_NEAR(templateBand.Top(), 102.04731, 1e-9);
 }
 
 TEST(ReportEngine, AnEntryTallerThanAPageBodyIsSplitOverPagesAfterStartingOnAFreshPage)
@@ -172,6 +174,69 @@ TEST(ReportEngine, AnEntryTallerThanAPageBodyIsSplitOverPagesAfterStartingOnAFre
     EXPECT_EQ(bands[3].page, 2);
     EXPECT_NEAR(bands[3].top, rest.Top() + rest.Height(), 1e-6);
     EXPECT_EQ(headings[3], build.headings[2]);
+}
+
+template <typename T>
+T& AddBand(DiaryBuild& build, const char* name, double top, double height)
+{
+    auto* band = new T(build.report.FindObject(QStringLiteral("Page1")));
+    band->SetName(QString::fromLatin1(name));
+    band->SetTop(top);
+    band->SetHeight(height);
+    return *band;
+}
+
+TEST(ReportEngine, TitleOnceDataHeaderOnEveryPageFooterAndSummaryAfterTheRows)
+{
+    DiaryBuild build;
+    AddBand<TfrxReportTitle>(build, "ReportTitle1", 0, 30);
+    AddBand<TfrxHeader>(build, "Header1", 80, 20).SetReprintOnNewPage(true);
+    AddBand<TfrxFooter>(build, "Footer1", 200, 20);
+    AddBand<TfrxReportSummary>(build, "ReportSummary1", 230, 25);
+    // The row numbers, in place of the date heading.
+    auto& heading = *qobject_cast<TfrxCustomMemoView*>(build.report.FindObject(QStringLiteral("frxUserDataSet1Data1")));
+    heading.SetDataField(QString());
+    heading.Memo().SetText(QStringLiteral("[Line]/[Line#]"));
+    build.SetEntries(std::vector<int>(15, 1));
+    ASSERT_TRUE(build.report.PrepareReport(true)) << build.report.Errors().join(u'\n').toStdString();
+    ASSERT_EQ(build.store.Count(), 2);
+
+    struct Band {
+        QString name;
+        double top;
+    };
+    auto bandsOf = [&](int index) {
+        std::vector<Band> bands;
+        for (const TfrxComponent* band : build.Page(index).Objects())
+            bands.push_back({band->Name(), band->Top()});
+        return bands;
+    };
+    const double entry = DiaryBuild::kShortBandHeight;
+    const std::vector<Band> page1 = bandsOf(0);
+    ASSERT_EQ(page1.size(), 3u + 11u + 1u) << "title, page header, data header, 11 rows, page footer";
+    EXPECT_EQ(page1[0].name, "ReportTitle1");
+    EXPECT_EQ(page1[0].top, 0);
+    EXPECT_EQ(page1[1].name, "PageHeader1");
+    EXPECT_EQ(page1[1].top, 30);
+    EXPECT_EQ(page1[2].name, "Header1");
+    EXPECT_NEAR(page1[2].top, 52.67718, 1e-9);
+    EXPECT_NEAR(page1[13].top, 72.67718 + 10 * entry, 1e-6);
+    EXPECT_EQ(page1[14].name, "PageFooter1");
+
+    const std::vector<Band> page2 = bandsOf(1);
+    ASSERT_EQ(page2.size(), 2u + 4u + 3u) << "page header, data header, 4 rows, footer, summary, page footer";
+    EXPECT_EQ(page2[0].name, "PageHeader1");
+    EXPECT_EQ(page2[1].name, "Header1");
+    EXPECT_NEAR(page2[1].top, DiaryBuild::kHeaderHeight, 1e-9);
+    EXPECT_NEAR(page2[2].top, 42.67718, 1e-9);
+    EXPECT_EQ(FirstText(*build.Page(1).Objects()[2]), "12/12");
+    EXPECT_EQ(FirstText(*build.Page(1).Objects()[5]), "15/15");
+    EXPECT_EQ(page2[6].name, "Footer1");
+    EXPECT_NEAR(page2[6].top, 42.67718 + 4 * entry, 1e-6);
+    EXPECT_EQ(page2[7].name, "ReportSummary1");
+    EXPECT_NEAR(page2[7].top, 62.67718 + 4 * entry, 1e-6);
+    EXPECT_EQ(page2[8].name, "PageFooter1");
+    EXPECT_NEAR(page2[8].top, DiaryBuild::kFooterTop, 1e-9);
 }
 
 }  // namespace

@@ -51,6 +51,9 @@ void TfrxPreview::CreatePanels()
     workspace_->OnResize = [this] { UpdatePages(); };
     workspace_->OnPageClicked = [this](int index) { ChangePage(index + 1, false, true); };
     thumbnail_->OnPageClicked = [this](int index) { ChangePage(index + 1, true, false); };
+    workspace_->OnPaintPage = [this](QPainter& painter, int index, const QRect& rect) {
+        PaintFoundText(painter, index, rect);
+    };
     workspace_->OnDoubleClick = [this] {
         if (OnDblClick)
             OnDblClick(this);
@@ -83,6 +86,7 @@ bool TfrxPreview::Init(TfrxReport* report, TfrxPreviewPages* pages)
         initialized_ = true;
         ApplyOptions();
     }
+    FindTextClear();
     UpdatePages();
     RebuildOutline();
     rebinding_ = false;
@@ -113,6 +117,11 @@ void TfrxPreview::ApplyOptions()
     SetThumbnailVisible(options.ThumbnailVisible());
 }
 
+TfrxPreviewButtons TfrxPreview::Buttons() const
+{
+    return report_ ? report_->PreviewOptions()->Buttons() : TfrxPreviewButtons::fromInt(kDefaultPreviewButtons);
+}
+
 int TfrxPreview::PageCount() const
 {
     return pages_ ? pages_->Count() : 0;
@@ -136,6 +145,8 @@ void TfrxPreview::UpdatePages()
     const int count = PageCount();
     if (locked_ || count == 0)
         return;
+    allowF3_ = false;
+    recordedPage_ = -1;
     const QSize pageSize = pages_->GetPageSize(std::max(0, pageNo_ - 1));
     if (pageSize.height() == 0)
         return;

@@ -2,6 +2,8 @@
 
 #include "report/report_types.h"
 
+#include "platform/canvas.h"
+
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
@@ -71,6 +73,13 @@ public:
     // One wheel message: scrolls, or zooms with Ctrl.
     void MouseWheelScroll(int delta, Qt::KeyboardModifiers modifiers, bool horizontal);
 
+    // Text search: the dialog, a search with given terms (true when found), the next match.
+    void Find();
+    bool FindText(const QString& text, bool fromBeginning, bool caseSensitive);
+    void FindNext();
+    bool FindTextFound() const;
+    void FindTextClear();
+
     TfrxPreviewWorkspace* Workspace() const { return workspace_; }
     TfrxPreviewWorkspace* Thumbnail() const { return thumbnail_; }
     QTreeWidget* Outline() const { return outline_; }
@@ -103,6 +112,11 @@ private:
     bool HandleKey(QKeyEvent* event);
     void ScrollBy(int dx, int dy);
     void UpdateSplitter();
+    TfrxPreviewButtons Buttons() const;
+    bool SeekNextMatch();
+    const std::vector<RecordedText>& PageTexts(int index);
+    void ShowFoundText();
+    void PaintFoundText(QPainter& painter, int pageIndex, const QRect& pageRect) const;
 
     TfrxReport* report_ = nullptr;
     TfrxPreviewPages* pages_ = nullptr;
@@ -122,5 +136,10 @@ private:
     // While the viewer itself scrolls to a page, the scroll does not pick the page at the top.
     bool scrollingToPage_ = false;
     int reportingStep_ = 50;
+    bool allowF3_ = false;
+    int lastFoundPage_ = 0;
+    // The text records of one page, kept until another page is searched.
+    int recordedPage_ = -1;
+    std::vector<RecordedText> recordedTexts_;
     QElapsedTimer firstPageTime_;
 };

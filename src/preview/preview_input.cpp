@@ -32,8 +32,19 @@ bool TfrxPreview::HandleKey(QKeyEvent* event)
     case Qt::Key_PageDown: ctrl ? Next() : ScrollBy(0, page); return true;
     case Qt::Key_Home: First(); return true;
     case Qt::Key_End: Last(); return true;
-    default: return false;
+    default: break;
     }
+    if (!(Buttons() & pbFind))
+        return false;
+    if (event->key() == Qt::Key_F3) {
+        FindNext();
+        return true;
+    }
+    if (ctrl && event->key() == Qt::Key_F) {
+        Find();
+        return true;
+    }
+    return false;
 }
 
 void TfrxPreview::MouseWheelScroll(int delta, Qt::KeyboardModifiers modifiers, bool horizontal)

@@ -14,6 +14,8 @@
 // A viewer in a window of a given size on diary pages printed through the store.
 class ViewerTest : public ::testing::Test {
 protected:
+    explicit ViewerTest(std::vector<DiaryEntry> entries = ThreeEntries()) : diary(std::move(entries)) {}
+
     // `pageCount` pages, the first with two entries, the second with one.
     void PrintPages(int pageCount)
     {
@@ -40,7 +42,7 @@ protected:
     int Top() const { return Pages().Position().y(); }
     int ScrollBarWidth() const { return Pages().style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
 
-    PreparedDiary diary{ThreeEntries()};
+    PreparedDiary diary;
     TfrxPreview viewer;
     std::vector<int> pageLog;
 };

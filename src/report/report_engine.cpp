@@ -136,6 +136,7 @@ void TfrxEngine::BuildPage(const PageTree& tree, bool firstReportPage)
         StartPage(firstReportPage);
         WalkBands(tree.topBands);
         isLastPage_ = true;
+        UpdateEndlessPageSize();
         EndPage();
         isLastPage_ = false;
     };
@@ -357,11 +358,17 @@ void TfrxEngine::NewPage()
 {
     lastBandOnPage_ = curBand_;
     EndPage();
+    UpdateEndlessPageSize();
+    AddPageWithHeaders();
+    lastBandOnPage_ = nullptr;
+}
+
+// A page that grows with its content gets the paper its content needs.
+void TfrxEngine::UpdateEndlessPageSize()
+{
     if (page_->EndlessHeight())
         Pages().UpdatePageDimension(page_->PaperWidth(),
                                     (FooterHeight() + curY_) / fr01cm + page_->TopMargin() + page_->BottomMargin());
-    AddPageWithHeaders();
-    lastBandOnPage_ = nullptr;
 }
 
 // Pages have one column here: the next column is the next page.

@@ -81,6 +81,7 @@ private:
     bool HasRows(TfrxDataBand& band);
     bool AnyRows(const QList<TfrxDataBand*>& bands);
     void ShowPageFooter();
+    void UpdateEndlessPageSize();
     // Output of one band: new page on request, stretching, fit test, placement.
     void PutOut(TfrxBand& band);
     bool DoesNotFit(const TfrxBand& band);

@@ -4,6 +4,7 @@
 #include "report/band_kinds.h"
 #include "report/custom_memo_view.h"
 #include "report/report_engine.h"
+#include "report/report_units.h"
 
 #include "platform/scripted_dialogs.h"
 
@@ -237,6 +238,21 @@ TEST(ReportEngine, TitleOnceDataHeaderOnEveryPageFooterAndSummaryAfterTheRows)
     EXPECT_NEAR(page2[7].top, 62.67718 + 4 * entry, 1e-6);
     EXPECT_EQ(page2[8].name, "PageFooter1");
     EXPECT_NEAR(page2[8].top, DiaryBuild::kFooterTop, 1e-9);
+}
+
+TEST(ReportEngine, AnEndlessPageHoldsEveryEntryAndGetsThePaperItsContentNeeds)
+{
+    DiaryBuild build;
+    qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")))->SetEndlessHeight(true);
+    build.SetEntries(std::vector<int>(20, 1));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    ASSERT_EQ(build.store.Count(), 1);
+    const double contentBottom = DiaryBuild::kHeaderHeight + 20 * DiaryBuild::kShortBandHeight;
+    const TfrxComponent& footer = *build.Page(0).Objects().last();
+    EXPECT_EQ(footer.Name(), "PageFooter1");
+    EXPECT_NEAR(footer.Top(), contentBottom, 1e-6) << "the footer follows the content";
+    const double paperHeight = (DiaryBuild::kHeaderHeight + contentBottom) / fr01cm + 20;
+    EXPECT_EQ(build.store.GetPageSize(0), QSize(794, int(RoundHalfEven(paperHeight * fr01cm))));
 }
 
 }  // namespace

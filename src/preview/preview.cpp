@@ -52,8 +52,11 @@ void TfrxPreview::CreatePanels()
     workspace_->OnPageClicked = [this](int index) { ChangePage(index + 1, false, true); };
     thumbnail_->OnPageClicked = [this](int index) { ChangePage(index + 1, true, false); };
     workspace_->OnPaintPage = [this](QPainter& painter, int index, const QRect& rect) {
+        PaintSelection(painter, index, rect);
         PaintFoundText(painter, index, rect);
     };
+    workspace_->OnLeftPress = [this](QPoint point, Qt::KeyboardModifiers modifiers) { SelectionPress(point, modifiers); };
+    workspace_->OnSelectRect = [this](const QRect& rect) { SelectRect(rect); };
     workspace_->OnDoubleClick = [this] {
         if (OnDblClick)
             OnDblClick(this);
@@ -86,6 +89,8 @@ bool TfrxPreview::Init(TfrxReport* report, TfrxPreviewPages* pages)
         initialized_ = true;
         ApplyOptions();
     }
+    FSelectionList.clear();
+    workspace_->SelectionEnabled = SelectionAllowed();
     FindTextClear();
     UpdatePages();
     RebuildOutline();
@@ -233,6 +238,7 @@ void TfrxPreview::Clear()
 
 void TfrxPreview::ClearDisplay()
 {
+    FSelectionList.clear();
     workspace_->ClearPageList();
     thumbnail_->ClearPageList();
     workspace_->CalcPages();

@@ -7,12 +7,24 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QKeyEvent;
 class QSplitter;
 class QTreeWidgetItem;
 class QTreeWidget;
 class TfrxPreviewPages;
+class TfrxReportPage;
+struct TfrxPageOrigin;
+
+// An object picked on a page: the page and the object's place among the page's objects, which
+// stays the same however often the page is decoded.
+struct TfrxSelectedObject {
+    int page = 0;
+    int object = 0;
+    bool operator==(const TfrxSelectedObject&) const = default;
+};
 class TfrxPreviewWorkspace;
 class TfrxReport;
 
@@ -80,6 +92,11 @@ public:
     bool FindTextFound() const;
     void FindTextClear();
 
+    // Copies the selected objects' text to the clipboard.
+    void InternalCopy();
+    const std::vector<TfrxSelectedObject>& Selection() const { return FSelectionList; }
+    void ClearSelection();
+
     TfrxPreviewWorkspace* Workspace() const { return workspace_; }
     TfrxPreviewWorkspace* Thumbnail() const { return thumbnail_; }
     QTreeWidget* Outline() const { return outline_; }
@@ -116,6 +133,12 @@ private:
     bool SeekNextMatch();
     const std::vector<RecordedText>& PageTexts(int index);
     void ShowFoundText();
+    bool SelectionAllowed() const;
+    TfrxPageOrigin OriginOf(const TfrxReportPage& page, int index, QPoint pageTopLeft) const;
+    std::optional<TfrxSelectedObject> ObjectAt(QPoint viewPoint);
+    void SelectionPress(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
+    void SelectRect(const QRect& viewRect);
+    void PaintSelection(QPainter& painter, int pageIndex, const QRect& pageRect);
     void PaintFoundText(QPainter& painter, int pageIndex, const QRect& pageRect) const;
 
     TfrxReport* report_ = nullptr;
@@ -141,5 +164,6 @@ private:
     // The text records of one page, kept until another page is searched.
     int recordedPage_ = -1;
     std::vector<RecordedText> recordedTexts_;
+    std::vector<TfrxSelectedObject> FSelectionList;
     QElapsedTimer firstPageTime_;
 };

@@ -34,6 +34,10 @@ bool TfrxPreview::HandleKey(QKeyEvent* event)
     case Qt::Key_End: Last(); return true;
     default: break;
     }
+    if (ctrl && event->key() == Qt::Key_C && (Buttons() & pbCopy)) {
+        InternalCopy();
+        return true;
+    }
     if (!(Buttons() & pbFind))
         return false;
     if (event->key() == Qt::Key_F3) {

@@ -143,20 +143,36 @@ void TfrxPreviewWorkspace::mousePressEvent(QMouseEvent* event)
         return;
     down_ = true;
     lastPoint_ = event->position().toPoint();
+    if (IsThumbnail())
+        return;
+    if (OnLeftPress)
+        OnLeftPress(lastPoint_, event->modifiers());
+    selecting_ = event->modifiers() & Qt::ShiftModifier;
+    selectStart_ = lastPoint_;
+    selectRect_ = QRect();
 }
 
 void TfrxPreviewWorkspace::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
-    // Dragging pans the pages, opposite to the mouse; Shift is kept for selecting.
-    if (down_ && !IsThumbnail() && !(event->modifiers() & Qt::ShiftModifier))
+    if (down_ && selecting_) {
+        selectRect_ = QRect(selectStart_, point).normalized();
+        viewport()->update();
+    } else if (down_ && !IsThumbnail()) {
+        // Dragging pans the pages, opposite to the mouse.
         SetPosition(Position() - (point - lastPoint_));
+    }
     lastPoint_ = point;
 }
 
 void TfrxPreviewWorkspace::mouseReleaseEvent(QMouseEvent* event)
 {
     down_ = false;
+    if (selecting_ && !selectRect_.isEmpty() && OnSelectRect)
+        OnSelectRect(selectRect_);
+    selecting_ = false;
+    selectRect_ = QRect();
+    viewport()->update();
     const int page = PageAt(event->position().toPoint());
     if (page >= 0 && OnPageClicked)
         OnPageClicked(page);

@@ -59,7 +59,12 @@ public:
     void Lock();
     void Unlock();
 
+    // Shift + drag draws a selection rectangle when selecting is allowed.
+    bool SelectionEnabled = false;
+
     std::function<void()> OnVerticalScroll;
+    std::function<void(QPoint viewPoint, Qt::KeyboardModifiers modifiers)> OnLeftPress;
+    std::function<void(const QRect& viewRect)> OnSelectRect;
     std::function<void(int pageIndex)> OnPageClicked;
     std::function<void()> OnDoubleClick;
     std::function<void(int delta, Qt::KeyboardModifiers modifiers, bool horizontal)> OnWheel;
@@ -84,6 +89,7 @@ private:
     void PaintBackground(QPainter& painter, const TfrxPageRange& range);
     void PaintActiveFrame(QPainter& painter);
     void PaintPage(QPainter& painter, int index, const QRect& rect);
+    void PaintSelectRect(QPainter& painter);
 
     Kind kind_;
     TfrxPreviewPages* pages_ = nullptr;
@@ -96,4 +102,7 @@ private:
     QPixmap lockedImage_;
     bool down_ = false;
     QPoint lastPoint_;
+    bool selecting_ = false;
+    QPoint selectStart_;
+    QRect selectRect_;
 };

@@ -25,6 +25,19 @@ void TfrxPreviewWorkspace::paintEvent(QPaintEvent*)
         if (rect.intersects(viewport()->rect()))
             PaintPage(painter, i, rect);
     }
+    PaintSelectRect(painter);
+}
+
+void TfrxPreviewWorkspace::PaintSelectRect(QPainter& painter)
+{
+    if (!down_ || !SelectionEnabled || selectRect_.isEmpty())
+        return;
+    painter.save();
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.setPen(QPen(ToQColor(0xC0C0C0), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(selectRect_);
+    painter.restore();
 }
 
 void TfrxPreviewWorkspace::PaintBackground(QPainter& painter, const TfrxPageRange& range)

@@ -1,6 +1,7 @@
 #include "report_engine.h"
 
 #include "band_kinds.h"
+#include "custom_memo_view.h"
 #include "data_band.h"
 #include "engine_band_tree.h"
 #include "prepared_pages_sink.h"
@@ -28,12 +29,37 @@ QList<TfrxReportPage*> BuiltPages(const TfrxReport& report)
     return pages;
 }
 
+// The band's texts that leave out a value repeated from the row before.
+QList<TfrxCustomMemoView*> SuppressingTexts(const TfrxBand& band)
+{
+    QList<TfrxCustomMemoView*> texts;
+    for (TfrxComponent* object : band.AllObjects())
+        if (auto* memo = qobject_cast<TfrxCustomMemoView*>(object); memo && memo->SuppressRepeated())
+            texts << memo;
+    return texts;
+}
+
+void ForgetRepeatedValues(const QList<TfrxCustomMemoView*>& texts)
+{
+    for (TfrxCustomMemoView* memo : texts)
+        memo->ResetSuppressRepeated();
+}
+
 bool IsDataBand(const TfrxBand& band) { return qobject_cast<const TfrxDataBand*>(&band); }
 
 // Rows and group headers do not ask for a new page on their first row.
 bool OnFirstRow(const TfrxBand& band)
 {
     return (IsDataBand(band) || qobject_cast<const TfrxGroupHeader*>(&band)) && band.FLineN == 1;
+}
+
+// The data bands and all their nested data bands.
+QList<TfrxDataBand*> WithNestedBands(const QList<TfrxDataBand*>& bands)
+{
+    QList<TfrxDataBand*> all;
+    for (TfrxDataBand* band : bands)
+        all << band << WithNestedBands(band->FSubBands);
+    return all;
 }
 
 }  // namespace
@@ -96,9 +122,31 @@ bool TfrxEngine::PrepareBandTrees()
         trees_ << PageTree{page, PrepareBandTree(*page, errors)};
         PrepareShiftTrees(*page);
     }
+    if (errors.isEmpty())
+        if (const QString conflict = DataSetConflict(); !conflict.isEmpty())
+            errors << conflict;
     for (const QString& error : errors)
         report_.AddError(error);
     return errors.isEmpty();
+}
+
+// The first data source that serves two levels of the report, as an error text.
+QString TfrxEngine::DataSetConflict() const
+{
+    const TfrxDataSet* reportRows = report_.DataSet();
+    for (const PageTree& tree : trees_) {
+        const TfrxDataSet* pageRows = tree.page->DataSet();
+        if (reportRows && pageRows == reportRows)
+            return QStringLiteral("Cannot use the same dataset for Report.DataSet and Page.DataSet");
+        for (const TfrxDataBand* band : WithNestedBands(tree.topBands)) {
+            const TfrxDataSet* bandRows = BandDataSet(*band);
+            if (reportRows && bandRows == reportRows)
+                return QStringLiteral("Cannot use the same dataset for Report.DataSet and Band.DataSet");
+            if (pageRows && bandRows == pageRows)
+                return QStringLiteral("Cannot use the same dataset for Page.DataSet and Band.DataSet");
+        }
+    }
+    return QString();
 }
 
 void TfrxEngine::PrepareShiftTrees(TfrxReportPage& page)
@@ -247,6 +295,7 @@ void TfrxEngine::WalkRows(TfrxDataBand& band)
     TfrxDataSet& rows = *BandDataSet(band);
     rows.First();
     band.FLineN = band.FLineThrough = 1;
+    ForgetRepeatedValues(SuppressingTexts(band));
     bool printed = false;
     while (!rows.Eof() && !Terminated()) {
         if (RowPasses(band)) {
@@ -315,6 +364,12 @@ void TfrxEngine::PutOut(TfrxBand& band)
             TfrxBandSplitter(band, *this).Split();
             UnStretch(band);
             return;
+        }
+        // A value left out as repeated is shown again at the top of the next page.
+        if (const QList<TfrxCustomMemoView*> texts = SuppressingTexts(band); !texts.isEmpty()) {
+            ForgetRepeatedValues(texts);
+            UnStretch(band);
+            Stretch(band);
         }
         if (!callFromPHeader_)
             NewColumn();
@@ -437,6 +492,8 @@ double TfrxEngine::PageHeight() const
 {
     return page_ && page_->EndlessHeight() ? FooterHeight() + curY_ : pageHeight_;
 }
+
+void TfrxEngine::StopReport() { report_.SetTerminated(true); }
 
 bool TfrxEngine::Terminated() { return report_.Terminated(); }
 

@@ -28,6 +28,8 @@ public:
     // the pages built so far stay.
     bool Run();
     bool Running() const { return running_; }
+    // Asks the build to stop after the band being put out.
+    void StopReport();
 
     // Puts out one band (and its child band) at the current position, moving to a new page or
     // splitting it when it does not fit.
@@ -68,6 +70,7 @@ private:
 
     TfrxPreparedPagesSink& Pages() const;
     bool PrepareBandTrees();
+    QString DataSetConflict() const;
     void PrepareShiftTrees(TfrxReportPage& page);
     void RunPass();
     void BuildPage(const PageTree& tree, bool firstReportPage);

@@ -240,6 +240,66 @@ TEST(ReportEngine, TitleOnceDataHeaderOnEveryPageFooterAndSummaryAfterTheRows)
     EXPECT_NEAR(page2[8].top, DiaryBuild::kFooterTop, 1e-9);
 }
 
+TEST(ReportEngine, ARepeatedHeadingIsLeftOutExceptOnTheFirstRowOfEachPage)
+{
+    DiaryBuild build;
+    qobject_cast<TfrxCustomMemoView*>(build.report.FindObject(QStringLiteral("frxUserDataSet1Data1")))
+        ->SetSuppressRepeated(true);
+    build.SetEntries(std::vector<int>(13, 1));
+    for (QString& heading : build.headings)
+        heading = QStringLiteral("06.30.2021");
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    ASSERT_EQ(build.store.Count(), 2);
+    QStringList headings;
+    CheckPagesAndCollectEntries(build, headings);
+    QStringList expected(13, QString());
+    expected[0] = expected[12] = QStringLiteral("06.30.2021");
+    EXPECT_EQ(headings, expected);
+
+    // A new build starts the rows afresh.
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    EXPECT_EQ(FirstText(*build.Page(0).Objects()[1]), "06.30.2021");
+}
+
+TEST(ReportEngine, ADataSourceServingTwoLevelsStopsTheBuildBeforeAnyPage)
+{
+    DiaryBuild build;
+    build.report.EngineOptions()->SetNewSilentMode(simSilent);
+    build.SetEntries({1});
+    qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")))->SetDataSet(build.diary.dataSet);
+    EXPECT_FALSE(build.report.PrepareReport(true));
+    EXPECT_EQ(build.report.Errors(), QStringList({"Cannot use the same dataset for Page.DataSet and Band.DataSet"}));
+    EXPECT_EQ(build.store.Count(), 0);
+}
+
+TEST(ReportEngine, APageWithADataSourceIsBuiltOncePerRowAndAnEmptyOneOnlyWhenAsked)
+{
+    struct Case {
+        int pageRows;
+        int entries;
+        bool printIfEmpty;
+        int pages;
+    };
+    for (const Case& c : {Case{2, 3, true, 2}, Case{3, 13, true, 6}, Case{2, 0, true, 2}, Case{2, 0, false, 0}}) {
+        SCOPED_TRACE(QStringLiteral("%1 page rows, %2 entries").arg(c.pageRows).arg(c.entries).toStdString());
+        DiaryBuild build;
+        TfrxUserDataSet pageRows;
+        pageRows.SetUserName(QStringLiteral("PageRows"));
+        pageRows.SetRangeEnd(reCount);
+        pageRows.SetRangeEndCount(c.pageRows);
+        auto& page = *qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")));
+        page.SetDataSet(&pageRows);
+        page.SetPrintIfEmpty(c.printIfEmpty);
+        build.SetEntries(std::vector<int>(c.entries, 1));
+        ASSERT_TRUE(build.report.PrepareReport(true));
+        EXPECT_EQ(build.store.Count(), c.pages);
+        if (c.pages) {
+            const TfrxComponent& lastFooter = *build.Page(c.pages - 1).Objects().last();
+            EXPECT_EQ(FirstText(lastFooter), QString::number(c.pages)) << "pages numbered on";
+        }
+    }
+}
+
 TEST(ReportEngine, AnEndlessPageHoldsEveryEntryAndGetsThePaperItsContentNeeds)
 {
     DiaryBuild build;

@@ -8,6 +8,9 @@
 #include "report/report.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QSplitter>
 #include <QStyle>
 #include <QTreeWidget>
@@ -15,6 +18,7 @@
 namespace {
 
 constexpr int kSplitterWidth = 4;
+constexpr QSize kMessageSize(260, 75);
 
 }  // namespace
 
@@ -44,6 +48,7 @@ void TfrxPreview::CreatePanels()
     splitter_->setStretchFactor(2, 1);
     setFocusProxy(workspace_);
     CreateOutlineMenu();
+    CreateMessagePanel();
 
     WireWorkspace(*workspace_);
     WireWorkspace(*thumbnail_);
@@ -259,8 +264,35 @@ void TfrxPreview::Lock()
     thumbnail_->Lock();
 }
 
+void TfrxPreview::CreateMessagePanel()
+{
+    FMessagePanel = new QFrame(this);
+    static_cast<QFrame*>(FMessagePanel)->setFrameShape(QFrame::Panel);
+    FMessagePanel->setAutoFillBackground(true);
+    FMessagePanel->resize(kMessageSize);
+    auto* layout = new QVBoxLayout(FMessagePanel);
+    messageLabel_ = new QLabel(FMessagePanel);
+    messageLabel_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(messageLabel_);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), FMessagePanel);
+    cancel->hide();
+    connect(cancel, &QPushButton::clicked, this, [this] { Cancel(); });
+    layout->addWidget(cancel, 0, Qt::AlignHCenter);
+    FMessagePanel->hide();
+}
+
+void TfrxPreview::ShowMessage(const QString& text)
+{
+    messageLabel_->setText(text);
+    FMessagePanel->move((width() - kMessageSize.width()) / 2, height() / 3);
+    FMessagePanel->show();
+    FMessagePanel->raise();
+    FMessagePanel->repaint();
+}
+
 void TfrxPreview::Unlock()
 {
+    FMessagePanel->hide();
     locked_ = false;
     workspace_->Unlock();
     thumbnail_->Unlock();

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QLabel;
 class QSplitter;
 class QTreeWidgetItem;
 class QTreeWidget;
@@ -70,6 +71,9 @@ public:
     void Lock();
     void Unlock();
     bool Locked() const { return locked_; }
+    // A note over the frozen pages while they are printed or saved; Unlock takes it away.
+    void ShowMessage(const QString& text);
+    QWidget* MessagePanel() const { return FMessagePanel; }
     bool Running() const { return running_; }
 
     // Empties the store and both page lists.
@@ -114,6 +118,7 @@ public:
 private:
     void CreatePanels();
     void CreateOutlineMenu();
+    void CreateMessagePanel();
     void RebuildOutline();
     void ClearDisplay();
     void Unbind();
@@ -147,6 +152,8 @@ private:
     QTreeWidget* outline_ = nullptr;
     TfrxPreviewWorkspace* thumbnail_ = nullptr;
     TfrxPreviewWorkspace* workspace_ = nullptr;
+    QWidget* FMessagePanel = nullptr;
+    QLabel* messageLabel_ = nullptr;
     int pageNo_ = 0;
     double zoom_ = 1;
     TfrxZoomMode zoomMode_ = zmDefault;

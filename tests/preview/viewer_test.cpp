@@ -195,3 +195,45 @@ TEST_F(ViewerTest, PagesShowWhileTheyAreBuilt)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ViewerTest, LockingFreezesThePicturesUntilUnlocked)
+{
+    PrintPages(3);
+    Open({819, 600});
+    const QImage top = Pages().viewport()->grab().toImage();
+    viewer.Lock();
+    viewer.ShowMessage(QStringLiteral("Printing"));
+    EXPECT_TRUE(viewer.MessagePanel()->isVisible());
+    EXPECT_EQ(viewer.MessagePanel()->geometry(), QRect((819 - 260) / 2, 200, 260, 75));
+    // Scrolling and zooming while locked leave the frozen picture and the layout alone.
+    Pages().SetPosition({0, 700});
+    viewer.SetZoom(0.5);
+    EXPECT_EQ(Pages().PageList().at(0).Width, 794);
+    EXPECT_EQ(Pages().viewport()->grab().toImage(), top);
+
+    viewer.Unlock();
+    EXPECT_FALSE(viewer.MessagePanel()->isVisible());
+    EXPECT_EQ(Pages().PageList().at(0).Width, 397);
+    EXPECT_NE(Pages().viewport()->grab().toImage(), top);
+}
+
+TEST_F(ViewerTest, SetPositionShowsAPlaceInsideAPageAndDoubleClicksAreReported)
+{
+    PrintPages(3);
+    Open({819, 600});
+    viewer.SetPosition(2, 300);
+    EXPECT_EQ(Top(), 1143 + 300 - 10);
+    EXPECT_EQ(viewer.PageNo(), 2);
+    viewer.SetPosition(99, 0);
+    EXPECT_EQ(Top(), 2276 - 10);
+    EXPECT_EQ(viewer.PageNo(), 3);
+
+    int doubleClicks = 0;
+    viewer.OnDblClick = [&](TfrxPreview*) { ++doubleClicks; };
+    QTest::mouseDClick(Pages().viewport(), Qt::LeftButton, {}, {100, 100});
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+}  // namespace

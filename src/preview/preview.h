@@ -140,6 +140,8 @@ private:
     void ShowFoundText();
     bool SelectionAllowed() const;
     TfrxPageOrigin OriginOf(const TfrxReportPage& page, int index, QPoint pageTopLeft) const;
+    const TfrxReportPage* PageUnder(int index);
+    TfrxPageOrigin OriginInView(const TfrxReportPage& page, int index) const;
     std::optional<TfrxSelectedObject> ObjectAt(QPoint viewPoint);
     void SelectionPress(QPoint viewPoint, Qt::KeyboardModifiers modifiers);
     void SelectRect(const QRect& viewRect);

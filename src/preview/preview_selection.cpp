@@ -50,14 +50,23 @@ TfrxPageOrigin TfrxPreview::OriginOf(const TfrxReportPage& page, int index, QPoi
     return PageOrigin(page, index, pageTopLeft, zoom_);
 }
 
+const TfrxReportPage* TfrxPreview::PageUnder(int index)
+{
+    return pages_ && index >= 0 ? pages_->GetPage(index) : nullptr;
+}
+
+TfrxPageOrigin TfrxPreview::OriginInView(const TfrxReportPage& page, int index) const
+{
+    return OriginOf(page, index, workspace_->PageRectInView(index).topLeft());
+}
+
 std::optional<TfrxSelectedObject> TfrxPreview::ObjectAt(QPoint viewPoint)
 {
     const int index = workspace_->PageAt(viewPoint);
-    TfrxReportPage* page = pages_ && index >= 0 ? pages_->GetPage(index) : nullptr;
+    const TfrxReportPage* page = PageUnder(index);
     if (!page)
         return std::nullopt;
-    const TfrxPageOrigin origin = OriginOf(*page, index, workspace_->PageRectInView(index).topLeft());
-    const QRectF point = ViewToPage(QRectF(viewPoint, QSizeF(0, 0)), origin);
+    const QRectF point = ViewToPage(QRectF(viewPoint, QSizeF(0, 0)), OriginInView(*page, index));
     const QList<TfrxComponent*> objects = page->AllObjects();
     // The object drawn last lies on top.
     for (int i = int(objects.size()) - 1; i >= 0; --i) {
@@ -90,11 +99,10 @@ void TfrxPreview::SelectRect(const QRect& viewRect)
     if (!SelectionAllowed())
         return;
     const int index = workspace_->PageAt(viewRect.center());
-    TfrxReportPage* page = pages_ && index >= 0 ? pages_->GetPage(index) : nullptr;
+    const TfrxReportPage* page = PageUnder(index);
     if (!page)
         return;
-    const TfrxPageOrigin origin = OriginOf(*page, index, workspace_->PageRectInView(index).topLeft());
-    const QRectF area = ViewToPage(QRectF(viewRect), origin);
+    const QRectF area = ViewToPage(QRectF(viewRect), OriginInView(*page, index));
     const QList<TfrxComponent*> objects = page->AllObjects();
     for (int i = 0; i < int(objects.size()); ++i) {
         auto* view = qobject_cast<TfrxView*>(objects[i]);

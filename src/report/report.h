@@ -19,6 +19,7 @@ class TfrxEngine;
 class TfrxEngineValues;
 class TfrxPage;
 class TfrxPreparedPagesSink;
+class TfrxPreviewBinding;
 class TfrxScript;
 
 enum TfrxProgressType { ptRunning, ptExporting, ptPrinting };
@@ -94,10 +95,6 @@ public:
     ProgressEvent OnProgressStart;
     ProgressEvent OnProgress;
     ProgressEvent OnProgressStop;
-    // The preview window plugs in here: it is opened on the prepared pages, and closed again when
-    // a build fails before making pages.
-    std::function<void(TfrxReport& report)> OnShowPreparedReport;
-    std::function<void(TfrxReport& report)> OnClosePreview;
 
     // Builds the prepared pages; true when building finished without errors. The errors are
     // reported after building as EngineOptions' silent mode says.
@@ -105,7 +102,11 @@ public:
     // Hands the report to the preview at once and builds the pages from the message loop 50 ms
     // later, so the preview shows them as they come; does nothing while a build runs.
     void ShowReport(bool clearLastReport = true);
+    // Opens the bound preview; without one the pages are only built.
     void ShowPreparedReport();
+    // The preview window bound to the report, or none; the report does not own it.
+    TfrxPreviewBinding* Preview() const { return preview_; }
+    void SetPreview(TfrxPreviewBinding* preview) { preview_ = preview; }
     // Setting it asks a running build to stop; the pages built so far stay.
     bool Terminated() const { return terminated_; }
     void SetTerminated(bool value) { terminated_ = value; }
@@ -158,7 +159,9 @@ public:
 
 private:
     void ReportErrors();
-    void PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress);
+    // The application's event, then the bound preview, then the pending window messages.
+    void PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress,
+                      const std::function<void(TfrxPreviewBinding&)>& tellPreview);
 
     // Every resolution of a name short of the script's evaluator.
     bool LookUpName(const QString& name, QVariant& value);
@@ -186,5 +189,6 @@ private:
     std::unique_ptr<TfrxPreparedPagesSink> previewPages_;
     std::unique_ptr<TfrxEngine> engine_;
     std::unique_ptr<QTimer> startTimer_;
+    TfrxPreviewBinding* preview_ = nullptr;
     bool terminated_ = false;
 };

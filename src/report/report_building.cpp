@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "prepared_pages_sink.h"
+#include "preview_binding.h"
 #include "report_engine.h"
 
 #include "platform/dialogs.h"
@@ -38,8 +39,8 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
                 if (OnEndDoc)
                     OnEndDoc(this);
                 result = true;
-            } else if (OnClosePreview) {
-                OnClosePreview(*this);
+            } else if (preview_) {
+                preview_->ClosePreview();
             }
         } catch (const Exception& error) {
             AddError(error.Message());
@@ -91,21 +92,33 @@ void TfrxReport::ShowReport(bool clearLastReport)
 
 void TfrxReport::ShowPreparedReport()
 {
-    if (OnShowPreparedReport)
-        OnShowPreparedReport(*this);
+    if (preview_)
+        preview_->ShowPreparedReport(*this);
 }
 
-void TfrxReport::PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress)
+void TfrxReport::PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress,
+                              const std::function<void(TfrxPreviewBinding&)>& tellPreview)
 {
     if (engineOptions_->EnableThreadSafe())
         return;
     if (event)
         event(this, type, progress);
+    if (type == ptRunning && preview_)
+        tellPreview(*preview_);
     QCoreApplication::processEvents();
 }
 
-void TfrxReport::InternalOnProgressStart(TfrxProgressType type) { PassProgress(OnProgressStart, type, 0); }
+void TfrxReport::InternalOnProgressStart(TfrxProgressType type)
+{
+    PassProgress(OnProgressStart, type, 0, [](TfrxPreviewBinding& preview) { preview.BuildStarted(); });
+}
 
-void TfrxReport::InternalOnProgress(TfrxProgressType type, int progress) { PassProgress(OnProgress, type, progress); }
+void TfrxReport::InternalOnProgress(TfrxProgressType type, int progress)
+{
+    PassProgress(OnProgress, type, progress, [progress](TfrxPreviewBinding& preview) { preview.PageAdded(progress - 1); });
+}
 
-void TfrxReport::InternalOnProgressStop(TfrxProgressType type) { PassProgress(OnProgressStop, type, 0); }
+void TfrxReport::InternalOnProgressStop(TfrxProgressType type)
+{
+    PassProgress(OnProgressStop, type, 0, [](TfrxPreviewBinding& preview) { preview.BuildStopped(); });
+}

@@ -3,6 +3,7 @@
 
 #include "report/band_kinds.h"
 #include "report/engine_values.h"
+#include "report/preview_binding.h"
 #include "report/report_engine.h"
 #include "report/report_page.h"
 #include "report/report_units.h"
@@ -28,6 +29,32 @@ QStringList PageObjectNames(TfrxReportPage& page)
         names << object->Name();
     return names;
 }
+
+// Stands in for the modal preview window: it records what it is told, and its message loop runs
+// until the build it was opened for has finished.
+struct ModalPreview : TfrxPreviewBinding {
+    QStringList log;
+    int pagesWhenShown = -1;
+    bool built = false;
+    bool modal = true;
+
+    void ShowPreparedReport(TfrxReport& report) override
+    {
+        log << QStringLiteral("show");
+        pagesWhenShown = ReportPreviewPages(report)->Count();
+        built = false;
+        while (modal && !built)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    void ClosePreview() override { log << QStringLiteral("close"); }
+    void BuildStarted() override { log << QStringLiteral("start"); }
+    void PageAdded(int index) override { log << QStringLiteral("page %1").arg(index); }
+    void BuildStopped() override
+    {
+        log << QStringLiteral("stop");
+        built = true;
+    }
+};
 
 TEST(ReportBuilding, ProgressTellsEveryNewPageAndCancelKeepsThePagesBuiltSoFar)
 {
@@ -106,13 +133,13 @@ TEST(ReportBuilding, ABandTreeErrorStopsTheBuildBeforeAnyPageAndClosesThePreview
     footer->SetName(QStringLiteral("Footer1"));
     footer->SetTop(0);
     footer->SetHeight(20);
-    int closed = 0;
-    build.report.OnClosePreview = [&](TfrxReport&) { ++closed; };
+    ModalPreview preview;
+    build.report.SetPreview(&preview);
 
     EXPECT_FALSE(build.report.PrepareReport(true));
     EXPECT_EQ(build.report.Errors(), QStringList({"Unconnected header/footer Footer1"}));
     EXPECT_EQ(build.store.Count(), 0);
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(preview.log, QStringList({"start", "stop", "close"}));
     ASSERT_EQ(dialogs.Messages().size(), 1);
     EXPECT_EQ(dialogs.Messages()[0].text, kHeading + QStringLiteral("\r\nUnconnected header/footer Footer1"));
 }
@@ -121,27 +148,16 @@ TEST(ReportBuilding, ShowReportOpensThePreviewAtOnceAndBuildsFromTheMessageLoop)
 {
     DiaryBuild build;
     build.SetEntries(std::vector<int>(13, 2));
-    int shown = 0;
-    int pagesWhenShown = -1;
-    bool built = false;
-    build.report.OnProgressStop = [&](TfrxReport*, TfrxProgressType, int) { built = true; };
-    // Stands in for the modal preview window: its loop runs until the build has finished.
-    build.report.OnShowPreparedReport = [&](TfrxReport& report) {
-        ++shown;
-        pagesWhenShown = build.store.Count();
-        while (!built)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        // A second showing while the first builds would do nothing; this one comes after it.
-        EXPECT_FALSE(report.Engine().Running());
-    };
+    ModalPreview preview;
+    build.report.SetPreview(&preview);
 
     build.report.ShowReport();
-    EXPECT_EQ(shown, 1);
-    EXPECT_EQ(pagesWhenShown, 0) << "the preview opens before the first page";
+    EXPECT_EQ(preview.log, QStringList({"show", "start", "page 0", "page 1", "stop"}));
+    EXPECT_EQ(preview.pagesWhenShown, 0) << "the preview opens before the first page";
     EXPECT_EQ(build.store.Count(), 2);
+    EXPECT_FALSE(build.report.Engine().Running());
 
     // Showing again rebuilds the same pages in place of the old ones.
-    built = false;
     build.report.ShowReport();
     EXPECT_EQ(build.store.Count(), 2);
     EXPECT_EQ(PageObjectNames(build.Page(1)), QStringList({"PageHeader1", "MasterData1", "PageFooter1"}));
@@ -156,11 +172,12 @@ TEST(ReportBuilding, ShowReportDoesNothingWhileABuildRuns)
 {
     DiaryBuild build;
     build.SetEntries(std::vector<int>(13, 1));
-    int shown = 0;
-    build.report.OnShowPreparedReport = [&](TfrxReport&) { ++shown; };
+    ModalPreview preview;
+    preview.modal = false;
+    build.report.SetPreview(&preview);
     build.report.OnProgress = [&](TfrxReport* report, TfrxProgressType, int) { report->ShowReport(); };
     ASSERT_TRUE(build.report.PrepareReport(true));
-    EXPECT_EQ(shown, 0);
+    EXPECT_FALSE(preview.log.contains(QStringLiteral("show")));
     EXPECT_EQ(build.store.Count(), 2);
 }
 

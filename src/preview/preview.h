@@ -76,6 +76,9 @@ public:
     QWidget* MessagePanel() const { return FMessagePanel; }
     bool Running() const { return running_; }
 
+    // Builds the report again and comes back to the same page and scroll position (or the last
+    // page when there are fewer now).
+    void RefreshReport();
     // Empties the store and both page lists.
     void Clear();
     // Asks a running build to stop.

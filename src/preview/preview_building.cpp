@@ -4,6 +4,7 @@
 #include "preview_workspace.h"
 
 #include "report/document/preview_pages.h"
+#include "report/report.h"
 
 #include <QCoreApplication>
 
@@ -72,4 +73,27 @@ void TfrxPreview::InternalOnProgressStop()
     RebuildOutline();
     if (OnBuildStopped)
         OnBuildStopped(this);
+}
+
+void TfrxPreview::RefreshReport()
+{
+    if (running_ || !report_)
+        return;
+    const QPoint position = workspace_->Position();
+    const int page = pageNo_;
+    const double zoom = zoom_;
+    Lock();
+    refreshing_ = true;
+    report_->PrepareReport(true);
+    refreshing_ = false;
+    zoom_ = zoom;
+    locked_ = false;
+    thumbnail_->Unlock();
+    FSelectionList.clear();
+    UpdatePages();
+    ChangePage(std::min(page, PageCount()), false, true);
+    RebuildOutline();
+    workspace_->Unlock();
+    workspace_->SetPosition({position.x(), workspace_->Position().y()});
+    workspace_->SetPosition(position);
 }

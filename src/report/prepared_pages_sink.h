@@ -16,6 +16,11 @@ public:
     virtual void Finish() = 0;
     // A pass starts: logical page numbering restarts.
     virtual void BeginPass() = 0;
+    // Off during the first pass of a two-pass build.
+    virtual void SetFinalPass(bool value) = 0;
+    // Before the final pass of a two-pass build: the first pass's pages go, its logical page
+    // numbers (with their totals) stay for the final pass to show.
+    virtual void ClearFirstPassPages() = 0;
     // Copies a template page with its objects, once per build.
     virtual void AddSourcePage(const TfrxReportPage& page) = 0;
     // Moves on to a new page for the template page (progress for each appended page).

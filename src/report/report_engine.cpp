@@ -94,8 +94,7 @@ bool TfrxEngine::Run()
         report_.Datasets().Initialize(&report_);
         for (const PageTree& tree : trees_)
             pages.AddSourcePage(*tree.page);
-        pages.BeginPass();
-        RunPass();
+        RunPasses();
     } catch (...) {
         Finalize();
         throw;
@@ -154,6 +153,26 @@ void TfrxEngine::PrepareShiftTrees(TfrxReportPage& page)
     for (TfrxComponent* object : page.Objects())
         if (auto* band = qobject_cast<TfrxBand*>(object))
             shiftTrees_.PrepareShiftTree(*band);
+}
+
+// A two-pass build knows its page count in the final pass; the pages of its first pass only
+// count and number the pages.
+void TfrxEngine::RunPasses()
+{
+    TfrxPreparedPagesSink& pages = Pages();
+    const bool doublePass = report_.EngineOptions()->DoublePass();
+    finalPass_ = !doublePass;
+    totalPages_ = 0;
+    pages.SetFinalPass(finalPass_);
+    pages.BeginPass();
+    RunPass();
+    if (!doublePass)
+        return;
+    totalPages_ = pages.Count();
+    pages.ClearFirstPassPages();
+    finalPass_ = true;
+    pages.SetFinalPass(true);
+    RunPass();
 }
 
 // A report with a data source of its own is built once per row of it.

@@ -50,7 +50,7 @@ public:
     double CurX() const { return curX_; }
     double CurY() const { return curY_; }
     void SetCurY(double value) { curY_ = value; }
-    bool FinalPass() const { return true; }
+    bool FinalPass() const { return finalPass_; }
 
     // What expressions ask while the engine runs.
     TDateTime StartDate() const override { return startDate_; }
@@ -58,7 +58,8 @@ public:
     int LogicalPageNo() const override;
     int PhysicalPageNo() const override;
     int LogicalTotalPages() const override;
-    int TotalPages() const override { return 0; }
+    // The page count of the first pass of a two-pass build; 0 in a single pass.
+    int TotalPages() const override { return totalPages_; }
     int CurLine() const override { return curLine_; }
     int CurLineThrough() const override { return curLineThrough_; }
 
@@ -72,6 +73,7 @@ private:
     bool PrepareBandTrees();
     QString DataSetConflict() const;
     void PrepareShiftTrees(TfrxReportPage& page);
+    void RunPasses();
     void RunPass();
     void BuildPage(const PageTree& tree, bool firstReportPage);
     void StartPage(bool firstReportPage);
@@ -112,9 +114,11 @@ private:
     int curLine_ = 0;
     int curLineThrough_ = 0;
     int curColumn_ = 1;
+    int totalPages_ = 0;
     TDateTime startDate_ = 0;
     TDateTime startTime_ = 0;
     bool running_ = false;
+    bool finalPass_ = true;
     bool isFirstPage_ = false;
     bool isLastPage_ = false;
     bool isFirstBand_ = false;

@@ -300,6 +300,33 @@ TEST(ReportEngine, APageWithADataSourceIsBuiltOncePerRowAndAnEmptyOneOnlyWhenAsk
     }
 }
 
+TEST(ReportEngine, ATwoPassBuildKnowsThePageCountOnEveryPage)
+{
+    struct Case {
+        bool doublePass;
+        QStringList footers;
+    };
+    // "[TotalPages#]" stays a placeholder until the page is drawn.
+    const Case cases[] = {{true, {"1/2 of 1/[TotalPages#]", "2/2 of 2/[TotalPages#]"}},
+                          {false, {"1/0 of 1/[TotalPages#]", "2/0 of 2/[TotalPages#]"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.doublePass);
+        DiaryBuild build;
+        build.report.EngineOptions()->SetDoublePass(c.doublePass);
+        qobject_cast<TfrxCustomMemoView*>(build.report.FindObject(QStringLiteral("Memo2")))
+            ->Memo()
+            .SetText(QStringLiteral("[Page]/[TotalPages] of [Page#]/[TotalPages#]"));
+        build.SetEntries(std::vector<int>(13, 1));
+        ASSERT_TRUE(build.report.PrepareReport(true));
+        ASSERT_EQ(build.store.Count(), 2) << "the first pass's pages are gone";
+        QStringList footers;
+        for (int index = 0; index < 2; ++index)
+            footers << FirstText(*build.Page(index).Objects().last());
+        EXPECT_EQ(footers, c.footers);
+        EXPECT_EQ(FirstText(*build.Page(1).Objects()[1]), build.headings[12]) << "the final pass's texts";
+    }
+}
+
 TEST(ReportEngine, AnEndlessPageHoldsEveryEntryAndGetsThePaperItsContentNeeds)
 {
     DiaryBuild build;

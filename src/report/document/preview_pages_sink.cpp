@@ -10,6 +10,31 @@ TfrxPreviewPagesSink::TfrxPreviewPagesSink(TfrxReport& report) : pages_(&report)
     pages_.OnProgressStop = [&report] { report.InternalOnProgressStop(ptRunning); };
 }
 
+void TfrxPreviewPagesSink::Initialize()
+{
+    pages_.FinalPass = true;
+    pages_.LogicalNumbersFixed = false;
+    pages_.Initialize();
+}
+
+void TfrxPreviewPagesSink::BeginPass()
+{
+    passStart_ = pages_.Count();
+    pages_.BeginPass();
+}
+
+void TfrxPreviewPagesSink::ClearFirstPassPages()
+{
+    // Closing the first pass's numbering run gives its pages their total.
+    pages_.SetCurPage(pages_.Count() - 1);
+    pages_.ResetLogicalPageNumber();
+    pages_.LogicalNumbersFixed = true;
+    TfrxXMLItem& pageItems = pages_.Section(QStringLiteral("previewpages"));
+    while (pageItems.Count() > passStart_)
+        pageItems.TakeItem(pageItems.Count() - 1);
+    pages_.SetCurPage(passStart_ - 1);
+}
+
 TfrxPreviewPages& InstallPreviewPages(TfrxReport& report)
 {
     auto sink = std::make_unique<TfrxPreviewPagesSink>(report);

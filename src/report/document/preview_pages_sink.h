@@ -13,9 +13,11 @@ public:
     TfrxPreviewPages& Store() { return pages_; }
 
     void Clear() override { pages_.Clear(); }
-    void Initialize() override { pages_.Initialize(); }
+    void Initialize() override;
     void Finish() override { pages_.Finish(); }
-    void BeginPass() override { pages_.BeginPass(); }
+    void BeginPass() override;
+    void SetFinalPass(bool value) override { pages_.FinalPass = value; }
+    void ClearFirstPassPages() override;
     void AddSourcePage(const TfrxReportPage& page) override { pages_.AddSourcePage(page); }
     void AddPage(const TfrxReportPage& page) override { pages_.AddPage(page); }
     void AddObject(const TfrxComponent& object) override { pages_.AddObject(object); }
@@ -30,6 +32,7 @@ public:
 
 private:
     TfrxPreviewPages pages_;
+    int passStart_ = 0;
 };
 
 // Gives the report its prepared pages store (replacing any it had) and returns the store.

@@ -80,12 +80,14 @@ void ExpectPlaces(const std::vector<Placed>& actual, const std::vector<Placed>& 
     }
 }
 
-// 1 to 12 lines, in an order that mixes short and long entries.
+// 1 to 12 lines, in an order that mixes short and long entries, and one entry of 64 lines that
+// fills a page of its own.
 std::vector<int> MixedLineCounts(int count)
 {
     std::vector<int> lines;
     for (int i = 0; i < count; ++i)
         lines.push_back(1 + (i * 7) % 12);
+    lines[size_t(count / 2)] = 64;
     return lines;
 }
 
@@ -102,7 +104,7 @@ TEST(ReportEngine, EntriesFillPagesBetweenHeaderAndFooterAndMoveWholeToTheNextPa
         {"three entries, one of three lines", {2, 3, 1}, 1},
         {"twelve short entries fill a page", std::vector<int>(12, 2), 1},
         {"the thirteenth starts page 2", std::vector<int>(13, 1), 2},
-        {"sixty entries of 1 to 12 lines", MixedLineCounts(60), 0},
+        {"sixty entries of 1 to 64 lines", MixedLineCounts(60), 0},
         // 64 lines fit no page below the header but no page body either: placed whole on a new
         // page, reaching into the footer's area, with page 1 left empty.
         {"an entry of 64 lines first", {64, 1}, 3},

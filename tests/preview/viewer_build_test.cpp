@@ -68,4 +68,22 @@ TEST_F(BuildTest, RefreshKeepsThePageAndTheScrollPosition)
     EXPECT_EQ(viewer.PageNo(), 1);
 }
 
+TEST_F(BuildTest, ClearingOrDestroyingTheReportLeavesAnEmptyViewer)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    viewer.Clear();
+    EXPECT_EQ(build.store.Count(), 0);
+    EXPECT_EQ(viewer.PageNo(), 0);
+    EXPECT_TRUE(Pages().PageList().empty());
+
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    build.form.reset();
+    EXPECT_EQ(viewer.Report(), nullptr);
+    EXPECT_EQ(viewer.PageCount(), 0);
+    // Only the background is left to paint.
+    const QImage image = Pages().viewport()->grab().toImage();
+    EXPECT_EQ(image.pixel(image.width() / 2, 50), qRgb(128, 128, 128));
+}
+
 }  // namespace

@@ -53,4 +53,25 @@ TEST_F(ViewerTest, TwoDiaryPagesSideBySideOnTheGreyBackground)
     EXPECT_GT(InkPixels(image, secondInside), 200);
 }
 
+TEST_F(ViewerTest, ThumbnailsShowTheirPageNumbersOnGrey)
+{
+    diary.PrintTwoPages();
+    Open({900, 700});
+    viewer.SetThumbnailVisible(true);
+    TfrxPreviewWorkspace& thumbnails = *viewer.Thumbnail();
+    const QImage image = thumbnails.viewport()->grab().toImage();
+    const QRect second = thumbnails.PageRectInView(1);
+    ASSERT_EQ(second.size(), QSize(79, 112));
+    // " 2 " sits on a grey patch at the page's corner; the number is drawn in white.
+    const QRect label(second.topLeft() + QPoint(1, 1), QSize(12, 10));
+    int light = 0, grey = 0;
+    for (int y = label.top(); y <= label.bottom(); ++y)
+        for (int x = label.left(); x <= label.right(); ++x) {
+            light += qGray(image.pixel(x, y)) > 200;
+            grey += image.pixel(x, y) == qRgb(128, 128, 128);
+        }
+    EXPECT_GT(grey, 40);
+    EXPECT_GT(light, 3);
+}
+
 }  // namespace

@@ -20,11 +20,11 @@ namespace {
 
 constexpr double kEndlessFreeSpace = 1e6;
 
-QList<TfrxReportPage*> BuiltPages(const TfrxReport& report)
+QList<TfrxReportPage*> ReportPages(const TfrxReport& report)
 {
     QList<TfrxReportPage*> pages;
     for (int i = 0; i < report.PagesCount(); ++i)
-        if (auto* page = qobject_cast<TfrxReportPage*>(report.Pages(i)); page && page->Visible())
+        if (auto* page = qobject_cast<TfrxReportPage*>(report.Pages(i)))
             pages << page;
     return pages;
 }
@@ -92,8 +92,8 @@ bool TfrxEngine::Run()
             return false;
         }
         report_.Datasets().Initialize(&report_);
-        for (const PageTree& tree : trees_)
-            pages.AddSourcePage(*tree.page);
+        for (const TfrxReportPage* page : ReportPages(report_))
+            pages.AddSourcePage(*page);
         RunPasses();
     } catch (...) {
         Finalize();
@@ -117,7 +117,9 @@ bool TfrxEngine::PrepareBandTrees()
 {
     trees_.clear();
     QStringList errors;
-    for (TfrxReportPage* page : BuiltPages(report_)) {
+    for (TfrxReportPage* page : ReportPages(report_)) {
+        if (!page->Visible())
+            continue;
         trees_ << PageTree{page, PrepareBandTree(*page, errors)};
         PrepareShiftTrees(*page);
     }

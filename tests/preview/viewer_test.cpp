@@ -3,6 +3,7 @@
 #include "platform/rounding.h"
 
 #include <QTest>
+#include <QTreeWidget>
 #include <QWheelEvent>
 
 namespace {
@@ -46,9 +47,13 @@ TEST_F(ViewerTest, ZoomModesFitThePageAndFactorsHaveAFloor)
     EXPECT_DOUBLE_EQ(viewer.Zoom(), double(819 - ScrollBarWidth() - 26) / 794);
     EXPECT_EQ(Pages().PageList().at(0).Width, RoundHalfEven(794 * viewer.Zoom()));
 
+    // The whole page also brings the current page's top into view.
+    viewer.SetPageNo(2);
+    Pages().SetPosition({0, Top() + 50});
     viewer.SetZoomMode(zmWholePage);
     EXPECT_DOUBLE_EQ(viewer.Zoom(), 574.0 / 1123);
     EXPECT_EQ(Pages().PageList().at(0).Height, 574);
+    EXPECT_EQ(Top(), Pages().PageList().at(1).OffsetY - 10);
 
     viewer.SetZoom(0.2);
     EXPECT_EQ(viewer.Zoom(), 0.25);
@@ -111,6 +116,12 @@ TEST_F(ViewerTest, ScrollingFollowsThePageAtTheTop)
     EXPECT_EQ(Top(), 308);
     QTest::keyClick(&keys, Qt::Key_Up);
     EXPECT_EQ(Top(), 300);
+    // The scroll bar steps the same way.
+    Pages().verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(Top(), 600);
+    Pages().verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(Top(), 592);
+    Pages().SetPosition({0, 300});
     // One wheel message is 20 pixels, whatever its size.
     Wheel(*Pages().viewport(), -360);
     EXPECT_EQ(Top(), 320);
@@ -234,6 +245,29 @@ TEST_F(ViewerTest, SetPositionShowsAPlaceInsideAPageAndDoubleClicksAreReported)
     viewer.OnDblClick = [&](TfrxPreview*) { ++doubleClicks; };
     QTest::mouseDClick(Pages().viewport(), Qt::LeftButton, {}, {100, 100});
     EXPECT_EQ(doubleClicks, 1);
+}
+
+TEST_F(ViewerTest, OutlineEntriesLeadToTheirPlaces)
+{
+    diary.Start();
+    for (const char* month : {"June", "July"}) {
+        diary.NewPage();
+        diary.pages.Outline().LevelRoot();
+        diary.pages.Outline().AddItem(QString::fromLatin1(month), 200);
+        diary.EndPage();
+    }
+    diary.Finish();
+    Open({819, 600});
+    viewer.SetOutlineVisible(true);
+    EXPECT_FALSE(viewer.ThumbnailVisible());
+    QTreeWidget& outline = *viewer.Outline();
+    EXPECT_EQ(outline.width(), 120);
+    ASSERT_EQ(outline.topLevelItemCount(), 2);
+    EXPECT_EQ(outline.topLevelItem(1)->text(0), QStringLiteral("July"));
+
+    QTest::mouseClick(outline.viewport(), Qt::LeftButton, {}, outline.visualItemRect(outline.topLevelItem(1)).center());
+    EXPECT_EQ(viewer.PageNo(), 2);
+    EXPECT_EQ(Top(), 1143 + 200 - 10);
 }
 
 }  // namespace

@@ -45,6 +45,20 @@ TEST_F(BuildTest, PagesAppearAsTheEngineAddsThem)
     EXPECT_TRUE(viewer.FindText(QStringLiteral("Entry 40, line 3"), true, true));
 }
 
+TEST_F(BuildTest, CancelStopsTheBuildWithThePagesSoFar)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    const int fullCount = viewer.PageCount();
+
+    viewer.OnFirstPage = [&](TfrxPreview* sender) { sender->Cancel(); };
+    build.report.PrepareReport(true);
+    EXPECT_FALSE(viewer.Running());
+    EXPECT_GE(viewer.PageCount(), 1);
+    EXPECT_LT(viewer.PageCount(), fullCount);
+    EXPECT_EQ(int(Pages().PageList().size()), viewer.PageCount());
+}
+
 TEST_F(BuildTest, RefreshKeepsThePageAndTheScrollPosition)
 {
     build.SetEntries(std::vector<int>(40, 3));

@@ -3,12 +3,14 @@
 #include "prepared_pages_sink.h"
 #include "preview_binding.h"
 #include "report_engine.h"
+#include "template_snapshot.h"
 
 #include "platform/dialogs.h"
 #include "platform/errors.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <optional>
 
 namespace {
 
@@ -32,6 +34,9 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
         if (!datasets_.Items(i).DataSet())
             AddError(DataSetMissingText(datasets_.Items(i).DataSetName()));
     if (errors_.isEmpty()) {
+        std::optional<TfrxTemplateSnapshot> designed;
+        if (engineOptions_->DestroyForms())
+            designed.emplace(*this);
         try {
             if (OnBeginDoc)
                 OnBeginDoc(this);
@@ -47,6 +52,8 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
         } catch (const std::exception& error) {
             AddError(QString::fromLocal8Bit(error.what()));
         }
+        if (designed)
+            designed->Restore();
     }
     if (!errors_.isEmpty()) {
         result = false;

@@ -1,4 +1,7 @@
+#include "qt_print.h"
 #include "report_engine_fixture.h"
+
+#include "report/document/xml_serializer.h"
 
 #include "report/band.h"
 #include "report/band_kinds.h"
@@ -327,6 +330,29 @@ TEST(ReportEngine, ATwoPassBuildKnowsThePageCountOnEveryPage)
         EXPECT_EQ(footers, c.footers);
         EXPECT_EQ(FirstText(*build.Page(1).Objects()[1]), build.headings[12]) << "the final pass's texts";
     }
+}
+
+// Every template object as its saved text.
+QStringList TemplateTexts(const TfrxReport& report)
+{
+    TfrxXMLSerializer serializer;
+    QStringList texts;
+    for (const TfrxComponent* object : report.AllObjects())
+        texts << serializer.WriteComponentStr(*object);
+    return texts;
+}
+
+TEST(ReportEngine, BuildingLeavesTheTemplateAsDesigned)
+{
+    DiaryBuild build;
+    const QStringList designed = TemplateTexts(build.report);
+    build.SetEntries({2, 70, 3, 1});
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    ASSERT_EQ(build.store.Count(), 3);
+    const QStringList built = TemplateTexts(build.report);
+    ASSERT_EQ(built.size(), designed.size());
+    for (qsizetype i = 0; i < built.size(); ++i)
+        EXPECT_EQ(built[i].toStdString(), designed[i].toStdString());
 }
 
 TEST(ReportEngine, AnEndlessPageHoldsEveryEntryAndGetsThePaperItsContentNeeds)

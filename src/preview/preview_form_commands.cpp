@@ -1,0 +1,163 @@
+#include "preview_form.h"
+
+#include "preview.h"
+#include "resources.h"
+
+#include "report/report.h"
+
+#include "platform/error_box.h"
+#include "platform/errors.h"
+#include "platform/rounding.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QWidget>
+
+namespace {
+
+constexpr int kPageWidthItem = 6;
+constexpr int kWholePageItem = 7;
+constexpr double kZoomStep = 0.25;
+
+// The library's number reader: "." and "," both separate the decimals, spaces do not count.
+double ReadNumber(const QString& text)
+{
+    QString plain = text;
+    plain.remove(u' ').replace(u',', u'.');
+    bool ok = false;
+    const double value = plain.toDouble(&ok);
+    if (!ok)
+        throw Exception(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return value;
+}
+
+}  // namespace
+
+void TfrxPreviewForm::CreateShortcuts()
+{
+    const std::pair<QKeySequence, void (TfrxPreviewForm::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_P), &TfrxPreviewForm::Print},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), &TfrxPreviewForm::Open},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), &TfrxPreviewForm::Save},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), &TfrxPreviewForm::Find},
+        {QKeySequence(Qt::Key_F3), &TfrxPreviewForm::FindNext},
+        {QKeySequence(Qt::Key_F11), &TfrxPreviewForm::ToggleFullScreen},
+    };
+    for (const auto& [key, command] : keys) {
+        auto* shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, this, [this, command] { Guarded([&] { (this->*command)(); }); });
+    }
+}
+
+void TfrxPreviewForm::UpdateControls()
+{
+    const bool building = Building();
+    const bool hasPages = viewer_->PageCount() >= 1;
+    auto enable = [this](const char* name, bool enabled) {
+        QAction* button = Control(QLatin1String(name));
+        button->setEnabled(enabled);
+        if (QAction* twin = Control(QLatin1String(name) + QStringLiteral("Item")))
+            twin->setEnabled(enabled);
+    };
+    for (const char* name : {"PrintB", "OpenB", "SaveB", "PdfB", "EmailB", "FindB", "PageSettingsB"})
+        enable(name, !building && hasPages);
+    // Open works on an empty preview too.
+    enable("OpenB", !building);
+    enable("DesignerB", !building && report_ && report_->PreviewOptions()->AllowEdit());
+}
+
+void TfrxPreviewForm::ZoomIn()
+{
+    viewer_->SetZoom(viewer_->Zoom() + kZoomStep);
+    RewriteZoomText();
+}
+
+void TfrxPreviewForm::ZoomOut()
+{
+    viewer_->SetZoom(viewer_->Zoom() - kZoomStep);
+    RewriteZoomText();
+}
+
+void TfrxPreviewForm::ZoomChoice(int index)
+{
+    viewer_->setFocus();
+    const int pageNo = viewer_->PageNo();
+    if (index == kPageWidthItem) {
+        viewer_->SetZoomMode(zmPageWidth);
+    } else if (index == kWholePageItem) {
+        viewer_->SetZoomMode(zmWholePage);
+    } else {
+        QString text = zoomCB_->currentText();
+        const auto percent = text.indexOf(u'%');
+        if (percent >= 0)
+            text[percent] = u' ';
+        text.remove(u' ');
+        if (!text.isEmpty())
+            Guarded([&] { viewer_->SetZoom(ReadNumber(text) / 100); });
+    }
+    // The combo writes its own item text when the choice ends; ours comes after it.
+    QTimer::singleShot(0, this, &TfrxPreviewForm::RewriteZoomText);
+    if (pageNo >= 1)
+        viewer_->SetPageNo(pageNo);
+}
+
+void TfrxPreviewForm::RewriteZoomText()
+{
+    zoomCB_->setEditText(QString::number(RoundHalfEven(viewer_->Zoom() * 100)) + u'%');
+}
+
+void TfrxPreviewForm::GoToTypedPage()
+{
+    bool ok = false;
+    const int typed = pageE_->text().toInt(&ok);
+    viewer_->SetPageNo(ok ? typed : viewer_->PageNo());
+    viewer_->setFocus();
+}
+
+void TfrxPreviewForm::ToggleFullScreen()
+{
+    fullScreen_ = !fullScreen_;
+    toolBar_->setVisible(!fullScreen_);
+    statusBar_->setVisible(!fullScreen_);
+    if (fullScreen_) {
+        stateBeforeFullScreen_ = windowState();
+        setWindowState(Qt::WindowFullScreen);
+    } else {
+        setWindowState(stateBeforeFullScreen_);
+    }
+}
+
+void TfrxPreviewForm::Find() { viewer_->Find(); }
+
+void TfrxPreviewForm::FindNext() { viewer_->FindNext(); }
+
+void TfrxPreviewForm::Copy() { viewer_->InternalCopy(); }
+
+void TfrxPreviewForm::Outline() { viewer_->SetOutlineVisible(Control(QStringLiteral("OutlineB"))->isChecked()); }
+
+void TfrxPreviewForm::Thumbnails() { viewer_->SetThumbnailVisible(Control(QStringLiteral("ThumbB"))->isChecked()); }
+
+void TfrxPreviewForm::First() { viewer_->First(); }
+
+void TfrxPreviewForm::Prior() { viewer_->Prior(); }
+
+void TfrxPreviewForm::Next() { viewer_->Next(); }
+
+void TfrxPreviewForm::Last() { viewer_->Last(); }
+
+// No page editor exists: the page is handed over and comes back unchanged.
+void TfrxPreviewForm::EditPage() {}
+
+// Printing, page settings and prepared report files belong to their own windows, which this one
+// does not have yet.
+void TfrxPreviewForm::Print() {}
+
+void TfrxPreviewForm::PageSettings() {}
+
+void TfrxPreviewForm::Open() {}
+
+void TfrxPreviewForm::Save() {}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "report/preview_binding.h"
+
+#include <functional>
+
+class TfrxPreviewForm;
+class TfrxReport;
+
+// Opens a preview window whenever the bound report shows its pages, and passes the build's
+// progress on to that window's viewer.
+class TfrxPreviewWindowBinding : public TfrxPreviewBinding {
+public:
+    void ShowPreparedReport(TfrxReport& report) override;
+    void ClosePreview() override;
+    void BuildStarted() override;
+    void PageAdded(int pageIndex) override;
+    void BuildStopped() override;
+
+    // The open window, or none.
+    TfrxPreviewForm* Form() const { return form_; }
+    // Called with the window once it is set up, before it is shown.
+    std::function<void(TfrxPreviewForm&)> OnShow;
+    // Modal whatever the report's options say: for a binding that lives only as long as the call.
+    bool AlwaysModal = false;
+
+private:
+    TfrxPreviewForm* form_ = nullptr;
+};
+
+// Shows the report in a modal preview window while it builds; returns when the window closes.
+// The report needs its prepared pages store installed.
+void ShowPreviewModal(TfrxReport& report);

@@ -1,0 +1,276 @@
+#include "../report/report_engine_fixture.h"
+
+#include "preview/preview.h"
+#include "preview/preview_form.h"
+#include "preview/preview_window.h"
+
+#include "report/report_engine.h"
+
+#include "platform/scripted_dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The window on the diary's own store, not shown modally: the build's progress reaches its
+// viewer through the report's events.
+class PreviewFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.resize(819, 622);
+        build.report.PreviewOptions()->SetMaximized(false);
+        form.Init(build.report);
+        form.show();
+        build.report.OnProgressStart = [this](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStart(); };
+        build.report.OnProgress = [this](TfrxReport*, TfrxProgressType, int page) { form.Viewer().InternalOnProgress(page - 1); };
+        build.report.OnProgressStop = [this](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStop(); };
+    }
+
+    QStringList VisibleToolbarControls() const
+    {
+        QStringList names;
+        for (QAction* action : form.ToolBar()->actions())
+            if (action->isVisible())
+                names << action->objectName();
+        return names;
+    }
+
+    QStringList Enabled(const QStringList& names) const
+    {
+        QStringList enabled;
+        for (const QString& name : names)
+            if (form.Control(name)->isEnabled())
+                enabled << name;
+        return enabled;
+    }
+
+    DiaryBuild build;
+    TfrxPreviewForm form;
+};
+
+const QStringList kCommands = {"PrintB", "OpenB", "SaveB", "FindB", "PageSettingsB", "DesignerB"};
+
+TEST_F(PreviewFormTest, DiaryToolbarMenuAndStatesBeforeAndAfterBuilding)
+{
+    EXPECT_EQ(VisibleToolbarControls(),
+              QStringList({"PrintB", "OpenB", "SaveB", "FindB", "Sep1", "ZoomPlusB", "Sep3", "ZoomMinusB",
+                           "FullScreenBtn", "Sep2", "OutlineB", "ThumbB", "PageSettingsB", "DesignerB", "Sep5",
+                           "FirstB", "PriorB", "Sep4", "NextB", "LastB", "frTBPanel1", "CancelB"}));
+    EXPECT_EQ(form.Control("PrintB")->toolTip(), "Print");
+    EXPECT_EQ(form.Control("DesignerB")->toolTip(), "Edit Page");
+    EXPECT_EQ(form.ZoomCB()->currentText(), "100%");
+    EXPECT_EQ(form.ZoomCB()->itemText(6), "Page width");
+    EXPECT_EQ(form.CancelB()->text(), "Close");
+    EXPECT_EQ(form.windowTitle(), "Preview");
+
+    QStringList menu;
+    for (QAction* item : form.RightMenu()->actions())
+        if (item->isVisible())
+            menu << (item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(menu, QStringList({"Copy content", "Print", "Open", "Save", "Find", "-", "Zoom In", "Zoom Out", "Full Screen"}));
+    EXPECT_EQ(form.Control("SaveBItem")->menu()->actions().at(0)->text(), "Prepared Report...");
+
+    // No pages yet: only Open, Edit and Close work.
+    EXPECT_EQ(Enabled(kCommands), QStringList({"OpenB", "DesignerB"}));
+    EXPECT_FALSE(form.Control("PrintBItem")->isEnabled());
+
+    build.SetEntries(std::vector<int>(40, 3));
+    QStringList enabledWhileBuilding;
+    QString buttonWhileBuilding;
+    build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) {
+        form.Viewer().InternalOnProgress(page - 1);
+        if (page == 2) {
+            enabledWhileBuilding = Enabled(kCommands);
+            buttonWhileBuilding = form.CancelB()->text();
+        }
+    };
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    EXPECT_EQ(enabledWhileBuilding, QStringList());
+    EXPECT_EQ(buttonWhileBuilding, "Cancel");
+    EXPECT_EQ(Enabled(kCommands), kCommands);
+    EXPECT_TRUE(form.Control("PrintBItem")->isEnabled());
+    EXPECT_EQ(form.CancelB()->text(), "Close");
+}
+
+TEST_F(PreviewFormTest, PageBoxAndStatusBarFollowNavigation)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    const int count = form.Viewer().PageCount();
+    ASSERT_GT(count, 3);
+    const QString of = QStringLiteral("of %1").arg(count);
+
+    auto expectAt = [&](int page) {
+        EXPECT_EQ(form.Viewer().PageNo(), page);
+        EXPECT_EQ(form.StatusText(0), QStringLiteral("Page %1 of %2").arg(page).arg(count));
+        EXPECT_EQ(form.PageE()->text(), QString::number(page));
+        EXPECT_EQ(form.OfNL()->text(), of);
+    };
+    expectAt(1);
+    form.Control("NextB")->trigger();
+    expectAt(2);
+    form.Control("LastB")->trigger();
+    expectAt(count);
+    form.Control("PriorB")->trigger();
+    expectAt(count - 1);
+    form.Control("FirstB")->trigger();
+    expectAt(1);
+    EXPECT_EQ(form.PageBox()->width(), form.OfNL()->geometry().right() + 1 + 4);
+
+    const struct {
+        QString typed;
+        int page;
+    } typedPages[] = {{"3", 3}, {"999", count}, {"", count}, {"0", 1}};
+    for (const auto& c : typedPages) {
+        form.PageE()->setText(c.typed);
+        form.GoToTypedPage();
+        expectAt(c.page);
+    }
+    QString letters = QStringLiteral("1a");
+    int cursor = 0;
+    EXPECT_NE(form.PageE()->validator()->validate(letters, cursor), QValidator::Acceptable) << "digits only";
+
+    // Panels 1 and 2 share what panel 0 leaves of the width.
+    form.resize(1001, 600);
+    EXPECT_EQ(form.StatusWidth(1), 400);
+    EXPECT_EQ(form.StatusWidth(2), 400);
+}
+
+TEST_F(PreviewFormTest, ZoomComboButtonsAndTypedZoom)
+{
+    build.SetEntries({2, 3});
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    const struct {
+        QString typed;
+        double zoom;
+        QString shown;
+    } cases[] = {
+        {"150", 1.5, "150%"},
+        {"150 %", 1.5, "150%"},
+        {"37.5", 0.375, "38%"},
+        {"62,5", 0.625, "62%"},
+        {"%", 0.625, "62%"},  // nothing left: the zoom stays
+    };
+    for (const auto& c : cases) {
+        form.ZoomCB()->setEditText(c.typed);
+        form.ZoomChoice(-1);
+        QCoreApplication::processEvents();
+        EXPECT_DOUBLE_EQ(form.Viewer().Zoom(), c.zoom) << c.typed.toStdString();
+        EXPECT_EQ(form.ZoomCB()->currentText(), c.shown) << c.typed.toStdString();
+    }
+
+    ScriptedDialogs dialogs;
+    dialogs.Queue(IDOK);
+    form.ZoomCB()->setEditText(QStringLiteral("abc"));
+    form.ZoomChoice(-1);
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(form.Viewer().Zoom(), 0.625);
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_TRUE(dialogs.Messages()[0].text.contains("not a valid floating point value"));
+
+    form.Control("ZoomPlusB")->trigger();
+    EXPECT_DOUBLE_EQ(form.Viewer().Zoom(), 0.875);
+    EXPECT_EQ(form.ZoomCB()->currentText(), "88%");
+    form.Control("ZoomMinusB")->trigger();
+    form.Control("ZoomMinusB")->trigger();
+    EXPECT_EQ(form.ZoomCB()->currentText(), "38%");
+
+    form.ZoomChoice(6);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.Viewer().ZoomMode(), zmPageWidth);
+    EXPECT_EQ(form.ZoomCB()->currentText(), QString::number(qRound(form.Viewer().Zoom() * 100)) + "%");
+    form.ZoomChoice(7);
+    EXPECT_EQ(form.Viewer().ZoomMode(), zmWholePage);
+}
+
+void PressEsc(QWidget& window)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &press);
+}
+
+TEST(PreviewWindow, EscCancelsTheBuildAndThenClosesTheWindow)
+{
+    DiaryBuild build;
+    build.SetEntries(std::vector<int>(60, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    const int fullCount = build.store.Count();
+
+    TfrxPreviewWindowBinding binding;
+    build.report.SetPreview(&binding);
+    bool cancelled = false;
+    build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) {
+        if (page == 2 && !cancelled) {
+            cancelled = true;
+            PressEsc(*binding.Form());
+        }
+    };
+    struct {
+        bool seen = false;
+        bool visible = false;
+        int pages = 0;
+        QString button;
+    } after;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        TfrxPreviewForm* form = binding.Form();
+        if (!form || !cancelled || build.report.Engine().Running())
+            return;
+        if (!after.seen) {
+            after = {true, form->isVisible(), form->Viewer().PageCount(), form->CancelB()->text()};
+            PressEsc(*form);
+        }
+    });
+    driver.start(5);
+    build.report.ShowReport();
+    driver.stop();
+
+    EXPECT_TRUE(after.seen);
+    EXPECT_TRUE(after.visible) << "cancelling keeps the window open";
+    EXPECT_GE(after.pages, 2);
+    EXPECT_LT(after.pages, fullCount);
+    EXPECT_EQ(after.button, "Close");
+    EXPECT_EQ(binding.Form(), nullptr) << "the second Esc closed it";
+}
+
+TEST(PreviewWindow, ShowsTwoDiaryPagesAsTheyAreBuilt)
+{
+    DiaryBuild build;
+    build.SetEntries(std::vector<int>(13, 2));
+    TfrxPreviewWindowBinding binding;
+    build.report.SetPreview(&binding);
+    int pagesWhenShown = -1;
+    binding.OnShow = [&](TfrxPreviewForm& form) { pagesWhenShown = form.Viewer().PageCount(); };
+    QString status;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        TfrxPreviewForm* form = binding.Form();
+        if (!form || build.report.Engine().Running() || form->Viewer().PageCount() < 2)
+            return;
+        status = form->StatusText(0);
+        form->Viewer().SetZoomMode(zmWholePage);
+        QCoreApplication::processEvents();
+        form->grab().save(QDir::temp().filePath(QStringLiteral("kalvo_preview_window.png")));
+        form->CancelB()->click();
+    });
+    driver.start(5);
+    build.report.ShowReport();
+    driver.stop();
+
+    EXPECT_EQ(pagesWhenShown, 0) << "the window opens before the first page";
+    EXPECT_EQ(status, "Page 1 of 2");
+    EXPECT_EQ(binding.Form(), nullptr);
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 
 #include "platform/rounding.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
@@ -60,6 +62,8 @@ TfrxPreviewForm::TfrxPreviewForm(QWidget* parent) : QDialog(parent)
     layout->addWidget(statusBar_);
     CreateShortcuts();
     WireViewer();
+    toolBar_->installEventFilter(this);
+    statusBar_->installEventFilter(this);
 }
 
 TfrxPreviewForm::~TfrxPreviewForm() = default;
@@ -197,4 +201,24 @@ void TfrxPreviewForm::contextMenuEvent(QContextMenuEvent* event)
 {
     Control(QStringLiteral("CopyCmd1"))->setEnabled(!viewer_->Selection().empty());
     rightMenu_->popup(event->globalPos());
+}
+
+// The wheel anywhere over the window scrolls the pages.
+void TfrxPreviewForm::wheelEvent(QWheelEvent* event)
+{
+    const QPoint delta = event->angleDelta();
+    const bool horizontal = delta.y() == 0 && delta.x() != 0;
+    viewer_->MouseWheelScroll(horizontal ? delta.x() : delta.y(), event->modifiers(), horizontal);
+    event->accept();
+}
+
+// A modal preview cannot be minimised on its own: the whole program goes to the task bar.
+void TfrxPreviewForm::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized) || !isModal())
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible() && !(window->windowState() & Qt::WindowMinimized))
+            window->showMinimized();
 }

@@ -38,6 +38,7 @@ public:
     QWidget* PageBox() const { return pageBox_; }
     QPushButton* CancelB() const { return cancelB_; }
     QMenu* RightMenu() const { return rightMenu_; }
+    QMenu* HiddenMenu() const { return hiddenMenu_; }
     QWidget* StatusBar() const { return statusBar_; }
     QString StatusText(int panel) const;
     int StatusWidth(int panel) const;
@@ -65,6 +66,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateToolBar();
@@ -80,6 +84,7 @@ private:
     void ShowToolbarControls();
     void BuildSaveMenu();
     void BuildRightMenu();
+    void CreateHiddenMenu();
     void AppendToolbarItems();
     void PageChanged(int pageNo);
     void RewriteZoomText();
@@ -113,6 +118,7 @@ private:
     QPushButton* cancelB_ = nullptr;
     QMenu* exportPopup_ = nullptr;
     QMenu* rightMenu_ = nullptr;
+    QMenu* hiddenMenu_ = nullptr;
     QWidget* statusBar_ = nullptr;
     QLabel* panels_[3] = {};
     QHash<QString, QAction*> controls_;

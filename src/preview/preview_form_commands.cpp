@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QWidget>
+#include <tuple>
 
 namespace {
 
@@ -37,19 +38,23 @@ double ReadNumber(const QString& text)
 
 }  // namespace
 
+// Keys run the command of a button only while that button is enabled.
 void TfrxPreviewForm::CreateShortcuts()
 {
-    const std::pair<QKeySequence, void (TfrxPreviewForm::*)()> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_P), &TfrxPreviewForm::Print},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), &TfrxPreviewForm::Open},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), &TfrxPreviewForm::Save},
-        {QKeySequence(Qt::CTRL | Qt::Key_F), &TfrxPreviewForm::Find},
-        {QKeySequence(Qt::Key_F3), &TfrxPreviewForm::FindNext},
-        {QKeySequence(Qt::Key_F11), &TfrxPreviewForm::ToggleFullScreen},
+    const std::tuple<QKeySequence, const char*, void (TfrxPreviewForm::*)()> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_P), "PrintB", &TfrxPreviewForm::Print},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), "OpenB", &TfrxPreviewForm::Open},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), "SaveB", &TfrxPreviewForm::Save},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), "FindB", &TfrxPreviewForm::Find},
+        {QKeySequence(Qt::Key_F3), "FindB", &TfrxPreviewForm::FindNext},
+        {QKeySequence(Qt::Key_F11), "FullScreenBtn", &TfrxPreviewForm::ToggleFullScreen},
     };
-    for (const auto& [key, command] : keys) {
+    for (const auto& [key, button, command] : keys) {
         auto* shortcut = new QShortcut(key, this);
-        connect(shortcut, &QShortcut::activated, this, [this, command] { Guarded([&] { (this->*command)(); }); });
+        connect(shortcut, &QShortcut::activated, this, [this, button, command] {
+            if (Control(QLatin1String(button))->isEnabled())
+                Guarded([&] { (this->*command)(); });
+        });
     }
 }
 

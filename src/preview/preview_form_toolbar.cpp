@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QToolBar>
@@ -99,6 +101,7 @@ void TfrxPreviewForm::CreateToolBar()
     gap->setFixedWidth(35);
     AddWidget(QStringLiteral("frTBPanel1"), gap);
     CreateCancelButton();
+    CreateHiddenMenu();
 }
 
 void TfrxPreviewForm::CreateZoomBox()
@@ -218,6 +221,33 @@ void TfrxPreviewForm::BuildRightMenu()
     n1->setObjectName(QStringLiteral("N1"));
     n1->setVisible(false);
     AppendToolbarItems();
+}
+
+void TfrxPreviewForm::CreateHiddenMenu()
+{
+    hiddenMenu_ = new QMenu(this);
+    QAction* item = hiddenMenu_->addAction(Text(QStringLiteral("clShowTemplate")));
+    item->setObjectName(QStringLiteral("Showtemplate1"));
+    // No template editor exists: the report's pages stay as they are.
+    controls_.insert(item->objectName(), item);
+    toolBar_->widgetForAction(Control(QStringLiteral("DesignerB")))->installEventFilter(this);
+}
+
+// The Edit button released with the right mouse button offers the template; the wheel over the
+// toolbar or the status bar scrolls the pages.
+bool TfrxPreviewForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && (watched == toolBar_ || watched == statusBar_)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    auto* button = qobject_cast<QWidget*>(watched);
+    if (button && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        hiddenMenu_->popup(button->mapToGlobal(QPoint(0, 0)));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Every visible plain button with a hint up to the second separator gets a twin in the menu.

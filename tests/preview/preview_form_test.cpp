@@ -17,7 +17,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <QTest>
 #include <QToolBar>
+#include <QToolButton>
+#include "preview/preview_workspace.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -194,6 +197,42 @@ TEST_F(PreviewFormTest, ZoomComboButtonsAndTypedZoom)
     EXPECT_EQ(form.Viewer().ZoomMode(), zmWholePage);
 }
 
+TEST_F(PreviewFormTest, FullScreenKeysDoubleClickWheelAndTheHiddenMenu)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    QApplication::setActiveWindow(&form);
+
+    QTest::keyClick(&form, Qt::Key_F11);
+    EXPECT_TRUE(form.FullScreen());
+    EXPECT_FALSE(form.ToolBar()->isVisible());
+    EXPECT_FALSE(form.StatusBar()->isVisible());
+    QTest::mouseDClick(form.Viewer().Workspace()->viewport(), Qt::LeftButton, {}, {100, 100});
+    EXPECT_FALSE(form.FullScreen()) << "a double click leaves full screen";
+    EXPECT_TRUE(form.ToolBar()->isVisible());
+    EXPECT_TRUE(form.StatusBar()->isVisible());
+    QTest::mouseDClick(form.Viewer().Workspace()->viewport(), Qt::LeftButton, {}, {100, 100});
+    EXPECT_FALSE(form.FullScreen()) << "and does nothing otherwise";
+    form.Control("FullScreenBtn")->trigger();
+    EXPECT_TRUE(form.FullScreen());
+    QTest::keyClick(&form, Qt::Key_F11);
+    EXPECT_FALSE(form.FullScreen());
+
+    // The wheel over the toolbar scrolls the pages as over the pages themselves.
+    const int top = form.Viewer().Workspace()->Position().y();
+    QWidget* bar = form.ToolBar();
+    QWheelEvent wheel(QPointF(300, 5), bar->mapToGlobal(QPointF(300, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(bar, &wheel);
+    EXPECT_GT(form.Viewer().Workspace()->Position().y(), top);
+
+    auto* edit = form.ToolBar()->widgetForAction(form.Control("DesignerB"));
+    QTest::mouseClick(edit, Qt::RightButton);
+    EXPECT_TRUE(form.HiddenMenu()->isVisible());
+    EXPECT_EQ(form.HiddenMenu()->actions().at(0)->text(), "Show template");
+    form.HiddenMenu()->hide();
+}
+
 void PressEsc(QWidget& window)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -213,6 +252,7 @@ TEST(PreviewWindow, EscCancelsTheBuildAndThenClosesTheWindow)
     build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) {
         if (page == 2 && !cancelled) {
             cancelled = true;
+            EXPECT_FALSE(binding.Form()->close()) << "no closing while building";
             PressEsc(*binding.Form());
         }
     };

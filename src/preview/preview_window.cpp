@@ -3,6 +3,7 @@
 #include "preview.h"
 #include "preview_form.h"
 
+#include "report/document/preview_pages_sink.h"
 #include "report/report.h"
 
 #include <memory>
@@ -54,6 +55,8 @@ void TfrxPreviewWindowBinding::BuildStopped()
 
 void ShowPreviewModal(TfrxReport& report)
 {
+    if (!ReportPreviewPages(report))
+        InstallPreviewPages(report);
     TfrxPreviewWindowBinding binding;
     binding.AlwaysModal = true;
     TfrxPreviewBinding* previous = report.Preview();

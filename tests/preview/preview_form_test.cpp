@@ -150,6 +150,23 @@ TEST_F(PreviewFormTest, PageBoxAndStatusBarFollowNavigation)
     EXPECT_EQ(form.StatusWidth(2), 400);
 }
 
+TEST_F(PreviewFormTest, TwoPassBuildsCountFirstPassPagesInTheStatusBar)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    build.report.EngineOptions()->SetDoublePass(true);
+    QStringList firstPass;
+    build.report.OnProgress = [&](TfrxReport* report, TfrxProgressType, int page) {
+        form.Viewer().InternalOnProgress(page - 1);
+        if (!report->Engine().FinalPass())
+            firstPass << form.StatusText(0);
+    };
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    const int count = form.Viewer().PageCount();
+    ASSERT_GE(firstPass.size(), 2);
+    EXPECT_EQ(firstPass.at(1), "First pass: page  2");
+    EXPECT_EQ(form.StatusText(0), QStringLiteral("Page 1 of %1").arg(count));
+}
+
 TEST_F(PreviewFormTest, ZoomComboButtonsAndTypedZoom)
 {
     build.SetEntries({2, 3});

@@ -250,6 +250,38 @@ TEST_F(PreviewFormTest, FullScreenKeysDoubleClickWheelAndTheHiddenMenu)
     form.HiddenMenu()->hide();
 }
 
+// Runs `step` on the open modal preview window from its message loop every few milliseconds until
+// the step closes it; after a bounded number of turns the window is closed, so a fault fails the
+// test instead of hanging it.
+class ModalDriver {
+public:
+    explicit ModalDriver(std::function<void(TfrxPreviewForm&)> step) : step_(std::move(step))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Turn(); });
+        timer_.start(5);
+    }
+
+private:
+    static constexpr int kMaxTurns = 4000;
+
+    void Turn()
+    {
+        auto* form = qobject_cast<TfrxPreviewForm*>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        if (++turns_ > kMaxTurns) {
+            ADD_FAILURE() << "the preview window was left open";
+            form->ForceClose();
+            return;
+        }
+        step_(*form);
+    }
+
+    std::function<void(TfrxPreviewForm&)> step_;
+    QTimer timer_;
+    int turns_ = 0;
+};
+
 void PressEsc(QWidget& window)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -279,19 +311,15 @@ TEST(PreviewWindow, EscCancelsTheBuildAndThenClosesTheWindow)
         int pages = 0;
         QString button;
     } after;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        TfrxPreviewForm* form = binding.Form();
-        if (!form || !cancelled || build.report.Engine().Running())
+    ModalDriver driver([&](TfrxPreviewForm& form) {
+        if (!cancelled || build.report.Engine().Running())
             return;
         if (!after.seen) {
-            after = {true, form->isVisible(), form->Viewer().PageCount(), form->CancelB()->text()};
-            PressEsc(*form);
+            after = {true, form.isVisible(), form.Viewer().PageCount(), form.CancelB()->text()};
+            PressEsc(form);
         }
     });
-    driver.start(5);
     build.report.ShowReport();
-    driver.stop();
 
     EXPECT_TRUE(after.seen);
     EXPECT_TRUE(after.visible) << "cancelling keeps the window open";
@@ -310,24 +338,52 @@ TEST(PreviewWindow, ShowsTwoDiaryPagesAsTheyAreBuilt)
     int pagesWhenShown = -1;
     binding.OnShow = [&](TfrxPreviewForm& form) { pagesWhenShown = form.Viewer().PageCount(); };
     QString status;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        TfrxPreviewForm* form = binding.Form();
-        if (!form || build.report.Engine().Running() || form->Viewer().PageCount() < 2)
+    ModalDriver driver([&](TfrxPreviewForm& form) {
+        if (build.report.Engine().Running() || form.Viewer().PageCount() < 2)
             return;
-        status = form->StatusText(0);
-        form->Viewer().SetZoomMode(zmWholePage);
+        status = form.StatusText(0);
+        form.Viewer().SetZoomMode(zmWholePage);
         QCoreApplication::processEvents();
-        form->grab().save(QDir::temp().filePath(QStringLiteral("kalvo_preview_window.png")));
-        form->CancelB()->click();
+        form.grab().save(QDir::temp().filePath(QStringLiteral("kalvo_preview_window.png")));
+        form.CancelB()->click();
     });
-    driver.start(5);
     build.report.ShowReport();
-    driver.stop();
 
     EXPECT_EQ(pagesWhenShown, 0) << "the window opens before the first page";
     EXPECT_EQ(status, "Page 1 of 2");
     EXPECT_EQ(binding.Form(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PreviewWindow, ShowPreviewModalBringsItsOwnStoreAndUnbindsAfterwards)
+{
+    QObject owner;
+    const DiaryReport diary = CreateDiaryReport(&owner);
+    QStringList texts = {"One\r\n", "Two\r\n"};
+    diary.dataSet->OnGetValue = [&](const QString& field, QVariant& value) {
+        value = field == QLatin1String("Data1") ? QStringLiteral("06.0%1.2021").arg(diary.dataSet->RecNo() + 1)
+                                                : texts.at(diary.dataSet->RecNo());
+    };
+    diary.dataSet->SetRangeEnd(reCount);
+    diary.dataSet->SetRangeEndCount(int(texts.size()));
+
+    QString status;
+    ModalDriver driver([&](TfrxPreviewForm& form) {
+        if (diary.report->Engine().Running() || form.Viewer().PageCount() < 1)
+            return;
+        status = form.StatusText(0);
+        form.CancelB()->click();
+    });
+    ShowPreviewModal(*diary.report);
+
+    EXPECT_EQ(status, "Page 1 of 1");
+    ASSERT_NE(ReportPreviewPages(*diary.report), nullptr);
+    EXPECT_EQ(ReportPreviewPages(*diary.report)->Count(), 1);
+    EXPECT_EQ(diary.report->Preview(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include "preview/preview_form.h"
 #include "preview/preview_window.h"
 
+#include "report/band_kinds.h"
 #include "report/report_engine.h"
+#include "report/report_page.h"
 
 #include "platform/scripted_dialogs.h"
 
@@ -384,6 +386,28 @@ TEST(PreviewWindow, ShowPreviewModalBringsItsOwnStoreAndUnbindsAfterwards)
     EXPECT_EQ(ReportPreviewPages(*diary.report)->Count(), 1);
     EXPECT_EQ(diary.report->Preview(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST(PreviewWindow, ABuildThatCannotStartClosesTheWindowAndReportsTheError)
+{
+    ScriptedDialogs dialogs;
+    dialogs.Queue(IDOK);
+    DiaryBuild build;
+    build.SetEntries({1, 1});
+    auto& page = *qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")));
+    auto* footer = new TfrxFooter(&page);
+    footer->SetName(QStringLiteral("Footer1"));
+    footer->SetHeight(20);
+    TfrxPreviewWindowBinding binding;
+    build.report.SetPreview(&binding);
+    // Nothing to do for the driver: it only guards against a window that stays open.
+    ModalDriver driver([](TfrxPreviewForm&) {});
+    build.report.ShowReport();
+
+    EXPECT_EQ(binding.Form(), nullptr);
+    EXPECT_EQ(build.store.Count(), 0);
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_TRUE(dialogs.Messages()[0].text.endsWith("Unconnected header/footer Footer1"));
 }
 
 }  // namespace

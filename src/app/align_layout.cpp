@@ -4,7 +4,7 @@
 
 namespace {
 
-QRect Place(QRect& free, const AlignedChild& child)
+QRect Place(QRect& free, const AlignedWidget& child)
 {
     const QSize size = child.widget ? child.widget->size() : QSize();
     const QMargins& m = child.margins;
@@ -25,12 +25,12 @@ QRect Place(QRect& free, const AlignedChild& child)
 
 }  // namespace
 
-std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedChild>& children)
+std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedWidget>& children)
 {
     QRect free = client;
     std::vector<QRect> rects;
     // Client-aligned children take what the others leave, whatever their place in the list.
-    for (const AlignedChild& c : children)
+    for (const AlignedWidget& c : children)
         rects.push_back(c.align == alClient ? QRect() : Place(free, c));
     for (size_t i = 0; i < children.size(); ++i)
         if (children[i].align == alClient)
@@ -38,7 +38,7 @@ std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedChil
     return rects;
 }
 
-void ApplyAlign(const QRect& client, const std::vector<AlignedChild>& children)
+void ApplyAlign(const QRect& client, const std::vector<AlignedWidget>& children)
 {
     const std::vector<QRect> rects = AlignRects(client, children);
     for (size_t i = 0; i < children.size(); ++i)

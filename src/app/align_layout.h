@@ -10,12 +10,12 @@
 // A child placed by alignment the way the designed forms arrange their controls: top and bottom
 // children take the full width in turn, left and right ones the remaining height, and the client
 // child what is left, each inside its margins.
-struct AlignedChild {
+struct AlignedWidget {
     QWidget* widget = nullptr;
     TAlign align = alNone;
     QMargins margins;
 };
 
 // The rectangles for the children in order, inside `client`. Pure, so tests can check it.
-std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedChild>& children);
-void ApplyAlign(const QRect& client, const std::vector<AlignedChild>& children);
+std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedWidget>& children);
+void ApplyAlign(const QRect& client, const std::vector<AlignedWidget>& children);

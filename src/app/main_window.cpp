@@ -10,6 +10,8 @@
 #include "platform/locale_info.h"
 #include "platform/paths.h"
 #include "platform/visual_styles.h"
+#include "preview/preview_window.h"
+#include "report/report.h"
 #include "settings/ex_ini_file.h"
 #include "store/diary_sql.h"
 
@@ -34,7 +36,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     Guarded([this] { FormCreate(); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The report outlives this object's members; it must not reach the binding any more.
+    if (frxReport1)
+        frxReport1->SetPreview(nullptr);
+}
 
 void TForm1::FormCreate()
 {

@@ -25,6 +25,7 @@ class TRzSpacer;
 class TRzToolbar;
 class TRzToolButton;
 class TSplitView;
+class TfrxPreviewWindowBinding;
 class TfrxReport;
 class TfrxUserDataSet;
 
@@ -127,5 +128,6 @@ private:
     void ApplyLocale();
 
     TFontDesc memoFont_;
+    std::unique_ptr<TfrxPreviewWindowBinding> previewBinding_;  // opens the preview window for frxReport1
     bool closed_ = false;
 };

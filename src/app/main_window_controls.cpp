@@ -14,6 +14,7 @@
 #include "controls/tool_button.h"
 #include "controls/toolbar.h"
 #include "platform/colors.h"
+#include "preview/preview_window.h"
 #include "platform/error_box.h"
 #include "platform/visual_styles.h"
 
@@ -77,6 +78,7 @@ void TForm1::CreateControls()
 
     CreateSettingsPanel();
     CreateSettingsFile();
+    previewBinding_ = std::make_unique<TfrxPreviewWindowBinding>();
     CreateReport();
     SetTabOrder();
     Realign();

@@ -2,7 +2,9 @@
 #include "main_window.h"
 
 #include "date_time_picker.h"
+#include "preview/preview_window.h"
 #include "report/diary_report.h"
+#include "report/document/preview_pages_sink.h"
 #include "report/report.h"
 #include "report/user_dataset.h"
 #include "store/diary_sql.h"
@@ -11,6 +13,8 @@ void TForm1::CreateReport()
 {
     const DiaryReport diary = CreateDiaryReport(this);
     frxReport1 = diary.report;
+    InstallPreviewPages(*frxReport1);
+    frxReport1->SetPreview(previewBinding_.get());
     frxUserDataSet1 = diary.dataSet;
     frxUserDataSet1->OnGetValue = [this](const QString& varName, QVariant& value) {
         frxUserDataSet1GetValue(varName, value);
@@ -33,7 +37,8 @@ void TForm1::BtnPrintPreviewClick()
     BuildReportList();
     frxUserDataSet1->SetRangeEnd(frx::reCount);
     frxUserDataSet1->SetRangeEndCount(int(ReportList->size()));
-    // Showing the report needs the building engine and the preview window, which come next.
+    // Opens the modal preview window at once; the pages appear in it as they are built.
+    frxReport1->ShowReport(true);
 }
 
 void TForm1::frxUserDataSet1GetValue(const QString& VarName, QVariant& Value)

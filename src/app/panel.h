@@ -20,5 +20,5 @@ protected:
 
 private:
     QString caption_;
-    std::vector<AlignedChild> children_;
+    std::vector<AlignedWidget> children_;
 };

@@ -66,7 +66,13 @@ TfrxPreviewForm::TfrxPreviewForm(QWidget* parent) : QDialog(parent)
     statusBar_->installEventFilter(this);
 }
 
-TfrxPreviewForm::~TfrxPreviewForm() = default;
+TfrxPreviewForm::~TfrxPreviewForm()
+{
+    // Child widgets still emit signals (focus, editing) while the base class destroys them; by then
+    // this object is no longer a preview form, so nothing of theirs may reach it.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void TfrxPreviewForm::CreateStatusBar()
 {

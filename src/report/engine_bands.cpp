@@ -61,8 +61,11 @@ bool TfrxEngine::HasRows(TfrxDataBand& band)
 bool TfrxEngine::RowPasses(TfrxDataBand& band)
 {
     const QString filter = band.Filter().trimmed();
-    if (!filter.isEmpty() && report_.Calc(filter) != QVariant(true))
-        return false;
+    if (!filter.isEmpty()) {
+        report_.SetCurObject(band.Name());
+        if (!VarIsTrue(report_.Calc(filter)))
+            return false;
+    }
     return band.PrintIfDetailEmpty() || band.FSubBands.isEmpty() || AnyRows(band.FSubBands);
 }
 

@@ -127,6 +127,7 @@ TEST(ReportBuilding, ABandTreeErrorStopsTheBuildBeforeAnyPageAndClosesThePreview
     ScriptedDialogs dialogs;
     dialogs.Queue(IDOK);
     DiaryBuild build;
+    build.report.EngineOptions()->SetNewSilentMode(simMessageBoxes);
     build.SetEntries({1, 1});
     auto& page = *qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")));
     auto* footer = new TfrxFooter(&page);

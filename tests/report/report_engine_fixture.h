@@ -32,6 +32,8 @@ struct DiaryBuild {
 
     DiaryBuild()
     {
+        // Errors stay in the report's list instead of waiting for a message box to be closed.
+        report.EngineOptions()->SetNewSilentMode(simSilent);
         diary.dataSet->OnGetValue = [this](const QString& field, QVariant& value) {
             const int row = diary.dataSet->RecNo();
             if (field == QLatin1String("Data1"))

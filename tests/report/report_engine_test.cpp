@@ -6,6 +6,7 @@
 #include "report/band.h"
 #include "report/band_kinds.h"
 #include "report/custom_memo_view.h"
+#include "report/data_band.h"
 #include "report/report_engine.h"
 #include "report/report_units.h"
 
@@ -269,7 +270,6 @@ TEST(ReportEngine, ARepeatedHeadingIsLeftOutExceptOnTheFirstRowOfEachPage)
 TEST(ReportEngine, ADataSourceServingTwoLevelsStopsTheBuildBeforeAnyPage)
 {
     DiaryBuild build;
-    build.report.EngineOptions()->SetNewSilentMode(simSilent);
     build.SetEntries({1});
     qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")))->SetDataSet(build.diary.dataSet);
     EXPECT_FALSE(build.report.PrepareReport(true));
@@ -353,6 +353,25 @@ TEST(ReportEngine, BuildingLeavesTheTemplateAsDesigned)
     ASSERT_EQ(built.size(), designed.size());
     for (qsizetype i = 0; i < built.size(); ++i)
         EXPECT_EQ(built[i].toStdString(), designed[i].toStdString());
+}
+
+TEST(ReportEngine, AFilterLeavesOutTheRowsItRejectsAndLineCountsThePrintedRows)
+{
+    DiaryBuild build;
+    auto& band = *qobject_cast<TfrxDataBand*>(build.report.FindObject(QStringLiteral("MasterData1")));
+    band.SetFilter(QStringLiteral(" Wanted = 1 "));
+    build.report.OnGetValue = [&](const QString& name, QVariant& value) {
+        if (name == QLatin1String("Wanted"))
+            value = build.diary.dataSet->RecNo() == 1 ? 0 : 1;
+    };
+    auto& heading = *qobject_cast<TfrxCustomMemoView*>(build.report.FindObject(QStringLiteral("frxUserDataSet1Data1")));
+    heading.SetDataField(QString());
+    heading.Memo().SetText(QStringLiteral("[Line] [frxUserDataSet1.\"Data1\"]"));
+    build.SetEntries({1, 1, 1});
+    ASSERT_TRUE(build.report.PrepareReport(true)) << build.report.Errors().join(u'\n').toStdString();
+    QStringList headings;
+    CheckPagesAndCollectEntries(build, headings);
+    EXPECT_EQ(headings, QStringList({"1 06.01.2021", "2 06.03.2021"}));
 }
 
 TEST(ReportEngine, AnEndlessPageHoldsEveryEntryAndGetsThePaperItsContentNeeds)

@@ -393,6 +393,7 @@ TEST(PreviewWindow, ABuildThatCannotStartClosesTheWindowAndReportsTheError)
     ScriptedDialogs dialogs;
     dialogs.Queue(IDOK);
     DiaryBuild build;
+    build.report.EngineOptions()->SetNewSilentMode(simMessageBoxes);  // the fixture keeps errors silent
     build.SetEntries({1, 1});
     auto& page = *qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")));
     auto* footer = new TfrxFooter(&page);

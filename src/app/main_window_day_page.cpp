@@ -4,6 +4,7 @@
 #include "memo_lines.h"
 #include "controls/month_calendar.h"
 #include "platform/dialogs.h"
+#include "platform/error_box.h"
 #include "store/diary_sql.h"
 
 #include <QPlainTextEdit>
@@ -14,13 +15,6 @@ namespace {
 const QString kVal1 = QStringLiteral("Val1");
 const QString kVal2 = QStringLiteral("Val2");
 constexpr double kFilledRangeDays = 744 / kHoursPerDay;
-
-QString ErrorMessage(const std::exception& error)
-{
-    if (const auto* own = dynamic_cast<const Exception*>(&error))
-        return own->Message();
-    return QString::fromUtf8(error.what());
-}
 
 }  // namespace
 

@@ -25,10 +25,11 @@ void ShowApplicationError(const QString& message)
     Dialogs().MessageBox(ErrorBoxText(message), ApplicationTitle(), MB_OK | MB_ICONERROR);
 }
 
-void ShowApplicationError(const std::exception& error)
+QString ErrorMessage(const std::exception& error)
 {
     if (const auto* own = dynamic_cast<const Exception*>(&error))
-        ShowApplicationError(own->Message());
-    else
-        ShowApplicationError(QString::fromUtf8(error.what()));
+        return own->Message();
+    return QString::fromUtf8(error.what());
 }
+
+void ShowApplicationError(const std::exception& error) { ShowApplicationError(ErrorMessage(error)); }

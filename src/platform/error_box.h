@@ -11,6 +11,9 @@ QString ApplicationTitle();
 // above that of ".".
 QString ErrorBoxText(const QString& message);
 
+// The message of an error: its own text for the program's errors, what() for any other.
+QString ErrorMessage(const std::exception& error);
+
 // The one place that reports an error no handler caught: error icon, OK, under the title.
 void ShowApplicationError(const QString& message);
 void ShowApplicationError(const std::exception& error);

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/memo_lines.h"
+#include "diary_rows.h"
 #include "controls/month_calendar.h"
 #include "platform/scripted_dialogs.h"
 #include "store/diary_sql.h"
@@ -44,14 +45,7 @@ protected:
         return texts;
     }
 
-    void Store(TDateTime day, const QString& text)
-    {
-        SqliteQuery q(form->FDConnection1);
-        q.SetSQL(DiarySql::kInsert);
-        q.SetDateTimeParam(QStringLiteral("Val1"), day);
-        q.SetTextParam(QStringLiteral("Val2"), text);
-        q.ExecSQL();
-    }
+    void Store(TDateTime day, const QString& text) { StoreDiaryRow(form->FDConnection1, day, text); }
 };
 
 }  // namespace

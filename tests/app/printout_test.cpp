@@ -1,5 +1,6 @@
 #include "app/date_time_picker.h"
 #include "app/main_window.h"
+#include "diary_rows.h"
 #include "platform/locale_info.h"
 #include "platform/scripted_dialogs.h"
 #include "preview/preview.h"
@@ -21,11 +22,7 @@ protected:
 
     static void Store(TForm1& form, TDateTime day, const QString& text)
     {
-        SqliteQuery q(form.FDConnection1);
-        q.SetSQL(DiarySql::kInsert);
-        q.SetDateTimeParam(QStringLiteral("Val1"), day);
-        q.SetTextParam(QStringLiteral("Val2"), text);
-        q.ExecSQL();
+        StoreDiaryRow(form.FDConnection1, day, text);
     }
 
     struct ShownPreview {

@@ -26,7 +26,7 @@ struct Diary {
         insert.SetSQL(DiarySql::kInsert);
         for (int i = 0; i < kRows; ++i) {
             insert.SetDateTimeParam(QStringLiteral("Val1"), kFirstDay + i);
-            insert.SetTextParam(QStringLiteral("Val2"), QStringLiteral("Entry %1\r\nSecond line of the day.\r\n").arg(i));
+            DiarySql::SetDiaryParam(insert, QStringLiteral("Entry %1\r\nSecond line of the day.\r\n").arg(i));
             insert.ExecSQL();
         }
         connection.ExecSQL(QStringLiteral("COMMIT"));

@@ -13,7 +13,6 @@
 namespace {
 
 const QString kVal1 = QStringLiteral("Val1");
-const QString kVal2 = QStringLiteral("Val2");
 constexpr double kFilledRangeDays = 744 / kHoursPerDay;
 
 }  // namespace
@@ -38,7 +37,7 @@ void TForm1::BtnInsertRecordClick()
         const QString text = AssembleMemoText(*Memo1);
         FDQuery1->SetSQL(DiarySql::kInsert);
         FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
-        FDQuery1->SetTextParam(kVal2, text);
+        DiarySql::SetDiaryParam(*FDQuery1, text);
         FDQuery1->ExecSQL();
         DChk->append(RzCalendar1->Date());
         RzCalendar1->update();
@@ -56,7 +55,7 @@ void TForm1::BtnPostClick()
     const QString text = AssembleMemoText(*Memo1);
     FDQuery1->SetSQL(DiarySql::kUpdate);
     FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
-    FDQuery1->SetTextParam(kVal2, text);
+    DiarySql::SetDiaryParam(*FDQuery1, text);
     FDQuery1->ExecSQL();
 }
 

@@ -32,6 +32,11 @@ void ConfigureConnection(SqliteConnection& connection)
 
 QString DayKey(TDateTime day) { return FormatDateTime(QStringLiteral("yyyy-MM-dd"), day); }
 
+void SetDiaryParam(SqliteQuery& query, const QString& text)
+{
+    query.SetTextParam(QStringLiteral("Val2"), text, TextBinding::Verbatim);
+}
+
 QString DaySelect(TDateTime day) { return QStringLiteral("SELECT *  FROM MyDb WHERE date = ") + Quoted(day); }
 
 QString FilledDaysSelect(TDateTime first, TDateTime last) { return RangeSelect(QStringLiteral("date"), first, last); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sqlite_connection.h"
+#include "sqlite_query.h"
 #include "platform/date_time.h"
 
 #include <QString>
@@ -26,6 +27,10 @@ void ConfigureConnection(SqliteConnection& connection);
 
 // "2021-06-30": the day key the `date` column holds; never depends on the locale.
 QString DayKey(TDateTime day);
+
+// Binds the diary text of Insert and Post (`Val2`) byte for byte: bound as TEXT, the column's
+// NUMERIC affinity would store "007" as the number 7 and "12.50" as 12.5.
+void SetDiaryParam(SqliteQuery& query, const QString& text);
 
 QString DaySelect(TDateTime day);
 QString FilledDaysSelect(TDateTime first, TDateTime last);

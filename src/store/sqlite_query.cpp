@@ -74,9 +74,12 @@ void SqliteQuery::SetSQL(const QString& sql)
     params_.clear();
 }
 
-void SqliteQuery::SetDateTimeParam(const QString& name, TDateTime value) { params_[name] = DateTimeParamText(value); }
+void SqliteQuery::SetDateTimeParam(const QString& name, TDateTime value) { params_[name] = {DateTimeParamText(value)}; }
 
-void SqliteQuery::SetTextParam(const QString& name, const QString& value) { params_[name] = value; }
+void SqliteQuery::SetTextParam(const QString& name, const QString& value, TextBinding binding)
+{
+    params_[name] = {value, binding};
+}
 
 void SqliteQuery::Close()
 {
@@ -92,12 +95,16 @@ void SqliteQuery::ExecSQL() { Run(false); }
 
 void SqliteQuery::BindParams(sqlite3_stmt* stmt) const
 {
-    for (const auto& [name, value] : params_) {
+    for (const auto& [name, param] : params_) {
         const int index = sqlite3_bind_parameter_index(stmt, (QLatin1Char(':') + name).toUtf8().constData());
         if (index == 0)
             continue;
-        const QByteArray utf8 = value.toUtf8();
-        if (sqlite3_bind_text(stmt, index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) != SQLITE_OK)
+        const QByteArray utf8 = param.value.toUtf8();
+        const int size = static_cast<int>(utf8.size());
+        const int rc = param.binding == TextBinding::Verbatim
+                           ? sqlite3_bind_blob(stmt, index, utf8.constData(), size, SQLITE_TRANSIENT)
+                           : sqlite3_bind_text(stmt, index, utf8.constData(), size, SQLITE_TRANSIENT);
+        if (rc != SQLITE_OK)
             connection_->Fail();
     }
 }

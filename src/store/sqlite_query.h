@@ -11,6 +11,12 @@
 // How a column is read, decided by its declared type.
 enum class FieldKind { Integer, Float, DateTime, String, Blob };
 
+// How a text parameter reaches SQLite.
+enum class TextBinding {
+    Text,      // TEXT: a column with NUMERIC affinity turns text that reads as a number into that number
+    Verbatim,  // the UTF-8 bytes as a BLOB, which no affinity converts: stored byte for byte
+};
+
 struct FieldDef {
     QString name;
     QString declaredType;
@@ -27,7 +33,7 @@ public:
     const QString& SQL() const { return sql_; }
     // Parameters by name without the colon: "Val1".
     void SetDateTimeParam(const QString& name, TDateTime value);
-    void SetTextParam(const QString& name, const QString& value);
+    void SetTextParam(const QString& name, const QString& value, TextBinding binding = TextBinding::Text);
 
     void Open();     // runs a statement that returns rows
     void ExecSQL();  // runs a statement without rows
@@ -54,7 +60,11 @@ private:
 
     SqliteConnection* connection_;
     QString sql_;
-    std::map<QString, QString> params_;  // every parameter is bound as TEXT
+    struct Param {
+        QString value;
+        TextBinding binding = TextBinding::Text;
+    };
+    std::map<QString, Param> params_;
     QVector<FieldDef> fields_;
     QVector<QVector<QVariant>> rows_;
     qsizetype current_ = 0;

@@ -1,3 +1,4 @@
+#include "app/date_time_picker.h"
 #include "app/main_window.h"
 #include "app/memo_lines.h"
 #include "diary_rows.h"
@@ -83,6 +84,41 @@ TEST_F(DayPage, WrappedParagraphIsStoredWithBreaksAtTheWrapPoints)
     ASSERT_EQ(stored.size(), 1);
     EXPECT_EQ(stored[0].count(QStringLiteral("\r\n")), lines.size());
     EXPECT_EQ(QString(stored[0]).remove(QStringLiteral("\r\n")), paragraph);
+}
+
+TEST_F(DayPage, WhatTheUserWroteComesBackByteForByte)
+{
+    // Texts SQLite would read as numbers, an empty memo, Japanese, and a NUL inside a line.
+    const QString texts[] = {
+        QStringLiteral("007"), QStringLiteral("1e3"),      QStringLiteral("12.50"),
+        QStringLiteral(" 42 "), QStringLiteral("0x1F"),    QStringLiteral("-0"),
+        QStringLiteral("Infinity"), QStringLiteral("NaN"), QString(),
+        QStringLiteral("plain words"), QStringLiteral("今日は晴れ"),
+        QStringLiteral("nul") + QChar(0) + QStringLiteral("inside"),
+    };
+    form->FromDatePicker->SetDateTime(kJune30 - 1);
+    form->ToDatePicker->SetDateTime(kJune30 + 1);
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        const QString inserted = text.isEmpty() ? QString() : text + QStringLiteral("\r\n");
+        const QString posted = inserted + QStringLiteral("\r\n");  // the memo's extra line after a load
+
+        ClickDay(kJune30);
+        form->Memo1->setPlainText(text);
+        form->BtnInsertRecordClick();
+        EXPECT_EQ(StoredTexts(kJune30), QStringList{inserted});
+
+        ClickDay(kJune30);
+        EXPECT_EQ(AssembleMemoText(*form->Memo1), posted);
+        form->BtnPostClick();
+        EXPECT_EQ(StoredTexts(kJune30), QStringList{posted});
+
+        form->BuildReportList();
+        ASSERT_EQ(form->ReportList->size(), 1);
+        EXPECT_EQ(form->ReportList->first().Data2, posted);
+        form->BtnDeleteRecordClick();
+    }
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
 TEST_F(DayPage, PostOnADayWithoutARowChangesNothing)

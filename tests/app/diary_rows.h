@@ -9,6 +9,6 @@ inline void StoreDiaryRow(SqliteConnection& connection, TDateTime day, const QSt
     SqliteQuery q(connection);
     q.SetSQL(DiarySql::kInsert);
     q.SetDateTimeParam(QStringLiteral("Val1"), day);
-    q.SetTextParam(QStringLiteral("Val2"), text);
+    DiarySql::SetDiaryParam(q, text);
     q.ExecSQL();
 }

@@ -10,7 +10,6 @@
 namespace {
 
 const QString kVal1 = QStringLiteral("Val1");
-const QString kVal2 = QStringLiteral("Val2");
 
 class DiaryStore : public ::testing::Test {
 protected:
@@ -31,8 +30,25 @@ protected:
         SqliteQuery q(c);
         q.SetSQL(DiarySql::kInsert);
         q.SetDateTimeParam(kVal1, day);
-        q.SetTextParam(kVal2, text);
+        DiarySql::SetDiaryParam(q, text);
         q.ExecSQL();
+    }
+
+    static void Post(SqliteConnection& c, TDateTime day, const QString& text)
+    {
+        SqliteQuery q(c);
+        q.SetSQL(DiarySql::kUpdate);
+        q.SetDateTimeParam(kVal1, day);
+        DiarySql::SetDiaryParam(q, text);
+        q.ExecSQL();
+    }
+
+    static QString Scalar(SqliteConnection& c, const QString& sql)
+    {
+        SqliteQuery q(c);
+        q.SetSQL(sql);
+        q.Open();
+        return q.Eof() ? QStringLiteral("<none>") : q.AsString(q.Fields().first().name);
     }
 
     static QString DiaryOf(SqliteConnection& c, TDateTime day)
@@ -127,15 +143,44 @@ TEST_F(DiaryStore, RangeIncludesBothEndDays)
     EXPECT_EQ(days, (QVector<TDateTime>{EncodeDate(2021, 6, 1), kJune30, EncodeDate(2021, 7, 2)}));
 }
 
-TEST_F(DiaryStore, NumericDiaryTextBecomesANumber)
+TEST_F(DiaryStore, DiaryTextIsStoredByteForByteHoweverItReads)
+{
+    // NUMERIC affinity would turn most of these into numbers; a NUL would cut a TEXT value short.
+    const QString texts[] = {
+        QStringLiteral("007"),      QStringLiteral("1e3"),     QStringLiteral("12.50\r\n"), QStringLiteral(" 42 "),
+        QStringLiteral("0x1F"),     QStringLiteral("-0"),      QStringLiteral("Infinity"),   QStringLiteral("NaN"),
+        QString(),                  QStringLiteral("plain words\r\n"), QStringLiteral("日記を書いた\r\n"),
+        QStringLiteral("before") + QChar(0) + QStringLiteral("after\r\n"),
+    };
+    auto c = OpenDiary();
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        const QString key = DiarySql::DayKey(kJune30);
+        Insert(*c, kJune30, text);
+        EXPECT_EQ(DiaryOf(*c, kJune30), text);
+        EXPECT_EQ(Scalar(*c, QStringLiteral("SELECT length(diary) FROM MyDb")), QString::number(text.toUtf8().size()));
+        Post(*c, kJune30, text + text);
+        EXPECT_EQ(DiaryOf(*c, kJune30), text + text);
+        SqliteQuery range(*c);
+        range.SetSQL(DiarySql::PrintoutSelect(kJune30, kJune30));
+        range.Open();
+        ASSERT_EQ(range.RecordCount(), 1);
+        EXPECT_EQ(range.AsString(QStringLiteral("diary")), text + text);
+        c->ExecSQL(QStringLiteral("DELETE FROM MyDb WHERE date = '%1'").arg(key));
+    }
+}
+
+TEST_F(DiaryStore, EveryStoredFormOfADiaryReadsAsText)
 {
     auto c = OpenDiary();
-    Insert(*c, kJune30, QStringLiteral("0012.50"));
-    SqliteQuery q(*c);
-    q.SetSQL(QStringLiteral("SELECT typeof(diary) AS t FROM MyDb"));
-    q.Open();
-    EXPECT_EQ(q.AsString(QStringLiteral("t")), QStringLiteral("real"));
-    EXPECT_EQ(DiaryOf(*c, kJune30), QStringLiteral("12.5"));
+    // Rows an older version, or another program, may have written.
+    c->ExecSQL(QStringLiteral("INSERT INTO MyDb (date, diary) VALUES ('2021-06-01', 7), ('2021-06-02', 12.5), "
+                              "('2021-06-03', CAST('text' AS TEXT)), ('2021-06-04', x'e697a5e8a898'), "
+                              "('2021-06-05', NULL)"));
+    const QStringList expected{QStringLiteral("7"), QStringLiteral("12.5"), QStringLiteral("text"),
+                               QStringLiteral("日記"), QString()};
+    for (int day = 1; day <= 5; ++day)
+        EXPECT_EQ(DiaryOf(*c, EncodeDate(2021, 6, day)), expected[day - 1]) << "day " << day;
 }
 
 TEST_F(DiaryStore, LongAndNonAsciiTextsComeBackUnchanged)
@@ -147,11 +192,7 @@ TEST_F(DiaryStore, LongAndNonAsciiTextsComeBackUnchanged)
     Insert(*c, kJune30, text);
     EXPECT_EQ(DiaryOf(*c, kJune30), text);
 
-    SqliteQuery update(*c);
-    update.SetSQL(DiarySql::kUpdate);
-    update.SetDateTimeParam(kVal1, kJune30);
-    update.SetTextParam(kVal2, text + text);
-    update.ExecSQL();
+    Post(*c, kJune30, text + text);
     EXPECT_EQ(DiaryOf(*c, kJune30), text + text);
 }
 

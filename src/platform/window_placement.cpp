@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -57,23 +58,58 @@ Qt::WindowStates WindowStateFor(const TWindowPlacement& placement)
     }
 }
 
+// One axis of a window's frame, in 64 bits so that any two stored edges can be subtracted.
+struct Span {
+    qint64 start;
+    qint64 length;
+};
+
+bool IsWindowLength(qint64 length, int smallest) { return length >= smallest && length <= INT_MAX; }
+
+// The work area that holds the point, nullptr when none does.
+const QRect* AreaHolding(qint64 x, qint64 y, const QList<QRect>& workAreas)
+{
+    const auto holds = [&](const QRect& a) { return x >= a.left() && x <= a.right() && y >= a.top() && y <= a.bottom(); };
+    const auto found = std::find_if(workAreas.begin(), workAreas.end(), holds);
+    return found == workAreas.end() ? nullptr : &*found;
+}
+
+// Shrinks the span to the area's length; a span that was shrunk or lost is moved inside the area.
+Span FitSpan(Span span, qint64 areaStart, qint64 areaLength, bool lost)
+{
+    if (span.length > areaLength) {
+        span.length = areaLength;
+        lost = true;
+    }
+    if (lost)
+        span.start = std::clamp(span.start, areaStart, areaStart + areaLength - span.length);
+    return span;
+}
+
 }  // namespace
 
 QRect ToWorkArea(const QRect& screenRect, const QRect& workArea) { return screenRect.translated(-workArea.topLeft()); }
 
-QRect FromWorkArea(const QRect& workAreaRect, const QRect& workArea) { return workAreaRect.translated(workArea.topLeft()); }
-
-QRect KeepWithinReach(const QRect& frame, const QList<QRect>& workAreas, const QRect& primaryWorkArea)
+QRect PlacedFrame(const TEdgeRect& normal, const QSize& fallbackSize, const QList<QRect>& workAreas,
+                  const QRect& primaryWorkArea)
 {
-    const bool visibleSomewhere =
-        std::any_of(workAreas.begin(), workAreas.end(), [&](const QRect& area) { return area.intersects(frame); });
-    if (visibleSomewhere || primaryWorkArea.isEmpty())
-        return frame;
-    QRect moved = frame;
-    const QRect& area = primaryWorkArea;
-    moved.moveLeft(std::max(area.left(), std::min(frame.left(), area.left() + area.width() - frame.width())));
-    moved.moveTop(std::max(area.top(), std::min(frame.top(), area.top() + area.height() - frame.height())));
-    return moved;
+    const QPoint origin = primaryWorkArea.topLeft();
+    const QSize replacement = fallbackSize.expandedTo(kSmallestWindowFrame);
+    Span x{qint64(normal.left) + origin.x(), qint64(normal.right) - normal.left};
+    Span y{qint64(normal.top) + origin.y(), qint64(normal.bottom) - normal.top};
+    if (!IsWindowLength(x.length, kSmallestWindowFrame.width()) || !IsWindowLength(y.length, kSmallestWindowFrame.height())) {
+        x.length = replacement.width();
+        y.length = replacement.height();
+    }
+    const QRect* area = AreaHolding(x.start, y.start, workAreas);
+    const bool lost = area == nullptr;
+    // Without any screen there is nothing to reach the window on; it waits at the origin.
+    const QRect noScreen(QPoint(0, 0), replacement);
+    if (lost)
+        area = primaryWorkArea.isEmpty() ? &noScreen : &primaryWorkArea;
+    x = FitSpan(x, area->left(), area->width(), lost);
+    y = FitSpan(y, area->top(), area->height(), lost);
+    return QRect(int(x.start), int(y.start), int(x.length), int(y.length));
 }
 
 TWindowPlacement GetWindowPlacement(QWidget* window)
@@ -98,8 +134,8 @@ void SetWindowPlacement(QWidget* window, const TWindowPlacement& placement)
     if (placement.flags & WPF_SETMINPOSITION)
         window->setProperty(kMinPositionProperty, placement.ptMinPosition);
     window->setProperty(kMaxPositionProperty, placement.ptMaxPosition);
-    const QRect frame = KeepWithinReach(FromWorkArea(placement.rcNormalPosition.ToQRect(), PrimaryWorkArea()),
-                                        WorkAreas(), PrimaryWorkArea());
+    const QRect frame =
+        PlacedFrame(placement.rcNormalPosition, NormalFrame(window).size(), WorkAreas(), PrimaryWorkArea());
     // Restored first, so that the rectangle set is the one the window returns to.
     window->setWindowState(Qt::WindowNoState);
     window->setGeometry(frame.marginsRemoved(FrameMargins(window)));

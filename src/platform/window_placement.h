@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -23,7 +24,6 @@ struct TEdgeRect {
     int bottom = 0;
 
     static TEdgeRect FromQRect(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
-    QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
     bool operator==(const TEdgeRect&) const = default;
 };
 
@@ -42,15 +42,25 @@ struct TWindowPlacement {
 
 // Both create the native window first when it does not exist yet.
 TWindowPlacement GetWindowPlacement(QWidget* window);
-// Moves and sizes the window to the normal rectangle and gives it the stored state; a hidden
-// window takes that state when it is shown. A rectangle off every screen is brought back onto
-// the primary work area.
+// Moves and sizes the window to the normal rectangle (kept within reach, see PlacedFrame, with the
+// window's present size standing in for a rectangle that cannot be a window's) and gives it the
+// stored state; a hidden window takes that state when it is shown.
 void SetWindowPlacement(QWidget* window, const TWindowPlacement& placement);
 
 // Pure parts of the placement rules.
 QRect ToWorkArea(const QRect& screenRect, const QRect& workArea);
-QRect FromWorkArea(const QRect& workAreaRect, const QRect& workArea);
-QRect KeepWithinReach(const QRect& frame, const QList<QRect>& workAreas, const QRect& primaryWorkArea);
+
+// The smallest outer size a window is given: below it there is no caption left to grab.
+constexpr QSize kSmallestWindowFrame{136, 39};
+
+// The outer bounds, in screen coordinates, that a normal rectangle in coordinates of the primary
+// work area gives a window; any edges a settings file may hold end in a window the user can reach:
+// - a rectangle that cannot be a window's (empty, inverted, smaller than kSmallestWindowFrame, or
+//   wider or higher than a coordinate can count) is replaced by fallbackSize at its top-left corner;
+// - one whose top-left corner lies on no work area is moved into the primary work area;
+// - one larger than its work area is shrunk to it and moved into it.
+QRect PlacedFrame(const TEdgeRect& normal, const QSize& fallbackSize, const QList<QRect>& workAreas,
+                  const QRect& primaryWorkArea);
 
 // A top-level window's outer bounds (frame included), in screen coordinates, one edge at a time.
 QRect WindowFrame(const QWidget* window);

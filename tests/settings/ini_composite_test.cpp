@@ -242,3 +242,40 @@ TEST_F(IniComposite, ReadFormWithoutKeysReappliesTheCurrentPlacementAndRescuesLo
     EXPECT_TRUE(PrimaryWorkArea().contains(form.frameGeometry())) << form.frameGeometry().x();
     EXPECT_EQ(form.frameGeometry().size(), QSize(300, 200));
 }
+
+TEST_F(IniComposite, ReadFormKeepsAnyStoredRectangleWithinReach)
+{
+    // The offscreen screen: one work area of 800 x 800 at the origin.
+    ASSERT_EQ(WorkAreas(), QList<QRect>({QRect(0, 0, 800, 800)}));
+    const QRect designed(40, 50, 545, 190);
+    struct Case {
+        const char* label;
+        QByteArray x, y, right, bottom;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {"a sound rectangle is kept", "20", "30", "420", "330", QRect(20, 30, 400, 300)},
+        {"inverted: designed size at the stored position", "300", "300", "100", "100", QRect(300, 300, 545, 190)},
+        {"zero width", "100", "80", "100", "400", QRect(100, 80, 545, 190)},
+        {"all zero", "0", "0", "0", "0", QRect(0, 0, 545, 190)},
+        {"too small to grab", "10", "10", "22", "22", QRect(10, 10, 545, 190)},
+        {"wider than a coordinate counts, corner off screen", "-2147483648", "0", "2147483647", "300",
+         QRect(0, 0, 545, 190)},
+        {"extreme inverted edges", "2147483647", "-2147483648", "-2147483648", "2147483647", QRect(255, 0, 545, 190)},
+        {"far larger than the work area", "0", "0", "100000", "100000", QRect(0, 0, 800, 800)},
+        {"wider than the work area from its middle", "400", "300", "100400", "500", QRect(0, 300, 800, 200)},
+        {"sound size, corner off screen", "-2000", "-50", "-1500", "250", QRect(0, 0, 500, 300)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        WriteBytes("[Form]\r\nPosition.X=" + c.x + "\r\nPosition.Y=" + c.y + "\r\nPosition.XSize=" + c.right +
+                   "\r\nPosition.YSize=" + c.bottom + "\r\n");
+        QWidget form;
+        SetOuterBounds(form, designed);
+        Open()->ReadForm("Form", "Position", &form);
+        EXPECT_EQ(form.frameGeometry(), c.expected);
+        EXPECT_TRUE(PrimaryWorkArea().intersects(form.frameGeometry()));
+        // What the window now reports is what a later run will read back.
+        EXPECT_EQ(GetWindowPlacement(&form).rcNormalPosition, TEdgeRect::FromQRect(c.expected));
+    }
+}

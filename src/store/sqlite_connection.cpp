@@ -74,6 +74,25 @@ void SqliteConnection::ExecSQL(const QString& sql)
     }
 }
 
+SqliteConnection::WriteAccess SqliteConnection::ProbeWriteAccess()
+{
+    sqlite3* db = Handle();
+    if (sqlite3_db_readonly(db, "main") == 1)
+        return WriteAccess::ReadOnlyFile;
+    int version = 0;
+    sqlite3_stmt* read = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &read, nullptr) == SQLITE_OK && sqlite3_step(read) == SQLITE_ROW)
+        version = sqlite3_column_int(read, 0);
+    sqlite3_finalize(read);
+    const QByteArray probe = "BEGIN IMMEDIATE; PRAGMA user_version = " + QByteArray::number(version);
+    const int rc = sqlite3_exec(db, probe.constData(), nullptr, nullptr, nullptr);
+    if (!sqlite3_get_autocommit(db))
+        sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_READONLY_DIRECTORY || (rc & 0xFF) == SQLITE_CANTOPEN)
+        return WriteAccess::ReadOnlyFolder;
+    return (rc & 0xFF) == SQLITE_READONLY ? WriteAccess::ReadOnlyFile : WriteAccess::Writable;
+}
+
 void SqliteConnection::Fail() const
 {
     const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");

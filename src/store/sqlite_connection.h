@@ -48,6 +48,12 @@ public:
     sqlite3* Handle() const;  // throws when not connected
     QString LastOpenError() const { return lastOpenError_; }
 
+    // Whether the open database takes changes. A file this process may not write is opened
+    // read-only; a folder where the rollback journal cannot be created shows only at the first
+    // change, so one is tried (the user version, written unchanged) and rolled back.
+    enum class WriteAccess { Writable, ReadOnlyFile, ReadOnlyFolder };
+    WriteAccess ProbeWriteAccess();
+
     // Raises the error for a failed SQLite call on this connection.
     [[noreturn]] void Fail() const;
 

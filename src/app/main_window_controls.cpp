@@ -3,6 +3,7 @@
 
 #include "date_time_picker.h"
 #include "form_scale.h"
+#include "memo_keys.h"
 #include "panel.h"
 #include "split_view.h"
 #include "style_manager.h"
@@ -73,6 +74,7 @@ void TForm1::CreateControls()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MoveFocusOnTab(*Memo1);
     Panel1->AddAligned(Memo1, alClient, QMargins(3, 3, 3, 3));
     Panel1->OnResize = [this] { Panel1Resize(); };
 

@@ -2,16 +2,20 @@
 #include "app/date_time_picker.h"
 #include "app/split_view.h"
 #include "app/style_manager.h"
+#include "controls/month_calendar.h"
 #include "platform/locale_info.h"
 #include "platform/scripted_dialogs.h"
 #include "platform/visual_styles.h"
 #include "test_env.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QSet>
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -160,4 +164,31 @@ TEST_F(MainWindow, StyleBoxListsTheWholeCatalogueSorted)
     }
     EXPECT_GE(faces.size(), 20);
     EXPECT_TRUE(dialogs.Messages().isEmpty());
+}
+
+TEST_F(MainWindow, TabLeavesTheMemoAndCtrlTabTypesATab)
+{
+    TForm1 form;
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Memo1->setPlainText(QStringLiteral("ab"));
+    form.Memo1->setFocus();
+    form.Memo1->moveCursor(QTextCursor::End);
+
+    QTest::keyClick(form.Memo1, Qt::Key_Tab);
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("ab"));
+    EXPECT_EQ(QApplication::focusWidget(), form.RzCalendar1);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), form.Memo1);
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("ab"));
+
+    QTest::keyClick(form.Memo1, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("ab\t"));
+    EXPECT_EQ(QApplication::focusWidget(), form.Memo1);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("c\td"));
+    QTest::keySequence(form.Memo1, QKeySequence::Paste);
+    EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("ab\tc\td"));
 }

@@ -1,9 +1,10 @@
 #include "dialogs.h"
 
+#include "font_dialog.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QMessageBox>
 
 namespace {
@@ -62,17 +63,10 @@ public:
 
     std::optional<TFontDesc> ChooseFont(const TFontDesc& initial) override
     {
-        bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, ToQFont(initial), QApplication::activeWindow());
-        if (!ok)
+        FontDialog dialog(initial, QApplication::activeWindow());
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
-        TFontDesc font = initial;
-        font.name = chosen.family();
-        if (chosen.pointSize() > 0)
-            font.SetSize(chosen.pointSize());
-        font.style = (chosen.bold() ? fsBold : 0) | (chosen.italic() ? fsItalic : 0) |
-                     (chosen.underline() ? fsUnderline : 0) | (chosen.strikeOut() ? fsStrikeOut : 0);
-        return font;
+        return dialog.SelectedFont();
     }
 
     std::optional<TColor> ChooseColor(TColor initial) override

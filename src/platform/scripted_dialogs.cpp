@@ -26,8 +26,9 @@ int ScriptedDialogs::MessageBox(const QString& text, const QString& caption, uns
     return Next<int>("message box", fallback);
 }
 
-std::optional<TFontDesc> ScriptedDialogs::ChooseFont(const TFontDesc&)
+std::optional<TFontDesc> ScriptedDialogs::ChooseFont(const TFontDesc& initial)
 {
+    fontRequests_.push_back(initial);
     return Next<std::optional<TFontDesc>>("font dialog", std::nullopt);
 }
 

@@ -22,6 +22,8 @@ public:
 
     void Queue(Answer answer) { answers_.push_back(std::move(answer)); }
     const QVector<MessageRequest>& Messages() const { return messages_; }
+    // The font each font dialog was opened with.
+    const QVector<TFontDesc>& FontRequests() const { return fontRequests_; }
     int RequestCount() const { return requests_; }
 
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override;
@@ -36,5 +38,6 @@ private:
 
     std::deque<Answer> answers_;
     QVector<MessageRequest> messages_;
+    QVector<TFontDesc> fontRequests_;
     int requests_ = 0;
 };

@@ -58,6 +58,7 @@ TEST_F(Preferences, FontsStyleAndPlacementComeBackNextRun)
         TFontDesc memo = form.MemoFont();
         memo.name = QStringLiteral("Arial");
         memo.SetSize(12);
+        memo.color = clMaroon;
         dialogs.Queue(std::optional<TFontDesc>(memo));
         form.MemoFontBtnClick();
         form.ComboBox1->setCurrentIndex(form.ComboBox1->findText(QStringLiteral("CopperDark")));
@@ -70,6 +71,8 @@ TEST_F(Preferences, FontsStyleAndPlacementComeBackNextRun)
     TForm1 form;
     EXPECT_EQ(form.MemoFont().name, QStringLiteral("Arial"));
     EXPECT_EQ(form.MemoFont().Size(), 12);
+    EXPECT_EQ(form.MemoFont().color, clMaroon);
+    EXPECT_EQ(form.Memo1->palette().color(QPalette::Text), QColor(0x80, 0, 0));
     EXPECT_EQ(form.FilledFont->style, fsItalic);
     EXPECT_EQ(form.FilledFont->color, clGreen);
     EXPECT_EQ(form.FilledColorEdit->SelectedColor(), clGreen);

@@ -79,3 +79,52 @@ TEST_F(SettingsPanel, FilledLookChangesOnlyWhenThePanelHasClosed)
     EXPECT_EQ(form.FilledFont->style, fsBold);  // the stored underline is gone
     EXPECT_EQ(form.FilledFont->color, clGreen);
 }
+
+namespace {
+
+// Pixels of the memo drawn in nearly pure red.
+int RedPixels(QPlainTextEdit& memo)
+{
+    const QImage image = memo.viewport()->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    return count;
+}
+
+}  // namespace
+
+TEST_F(SettingsPanel, MemoFontDialogStartsFromTheMemoFontAndColoursTheMemo)
+{
+    form.Memo1->setPlainText(QStringLiteral("MMMM WWWW"));
+    const TFontDesc before = form.MemoFont();
+    ASSERT_EQ(RedPixels(*form.Memo1), 0);
+    form.BtnSettingClick();
+    ManualTimers::Advance(15 * 30);
+
+    TFontDesc red = before;
+    red.SetSize(14);
+    red.style = fsBold | fsUnderline;
+    red.color = clRed;
+    dialogs.Queue(std::optional<TFontDesc>(red));
+    QTest::mouseClick(form.MemoFontBtn, Qt::LeftButton);
+    ASSERT_EQ(dialogs.FontRequests().size(), 1);
+    EXPECT_EQ(dialogs.FontRequests()[0], before);
+    EXPECT_EQ(form.MemoFont(), red);
+    EXPECT_TRUE(form.Memo1->font().bold());
+    EXPECT_TRUE(form.Memo1->font().underline());
+    EXPECT_EQ(form.Memo1->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_GT(RedPixels(*form.Memo1), 50);
+
+    // The next dialog starts from the colour too; Cancel changes nothing.
+    dialogs.Queue(std::optional<TFontDesc>());
+    QTest::mouseClick(form.MemoFontBtn, Qt::LeftButton);
+    ASSERT_EQ(dialogs.FontRequests().size(), 2);
+    EXPECT_EQ(dialogs.FontRequests()[1], red);
+    EXPECT_EQ(form.MemoFont(), red);
+    EXPECT_GT(RedPixels(*form.Memo1), 50);
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+}

@@ -18,6 +18,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -27,6 +29,33 @@ namespace {
 // The longest locale name the platform hands out, terminator included.
 constexpr int kLocaleNameMaxLength = 85;
 constexpr double kPrintRangeHours = 744;
+
+QString ReadOnlyReason(SqliteConnection::WriteAccess access, const QString& path)
+{
+    const QString consequence =
+        QStringLiteral(". The entries can be read, but Insert Record, Post and Delete Record will fail");
+    switch (access) {
+    case SqliteConnection::WriteAccess::ReadOnlyFile:
+        return QStringLiteral("the file ") + QDir::toNativeSeparators(path) + QStringLiteral(" cannot be written") + consequence;
+    case SqliteConnection::WriteAccess::ReadOnlyFolder:
+        return QStringLiteral("no file can be created in the folder ") +
+               QDir::toNativeSeparators(QFileInfo(path).absolutePath()) +
+               QStringLiteral(", where the database keeps its journal while it saves a change") + consequence;
+    case SqliteConnection::WriteAccess::Writable: break;
+    }
+    return {};
+}
+
+// A diary that takes no changes still opens; the user hears it at once rather than from the
+// first Post or Delete Record that fails.
+void ReportReadOnlyDiary(SqliteConnection& connection, const QString& path)
+{
+    if (!connection.Connected())
+        return;
+    const QString reason = ReadOnlyReason(connection.ProbeWriteAccess(), path);
+    if (!reason.isEmpty())
+        ShowApplicationError(QStringLiteral("The diary is read-only: ") + reason);
+}
 
 }  // namespace
 
@@ -49,6 +78,7 @@ void TForm1::FormCreate()
     // A diary that cannot be opened is reported, and the window still comes up complete: the
     // commands that need the database then report that it is not open.
     Guarded([this] { OpenDiaryDatabase(); });
+    ReportReadOnlyDiary(FDConnection1, DBPath);
     DChk = std::make_unique<QList<TDateTime>>();
     FilledFont = std::make_unique<TFontDesc>();
     // A damaged settings file is reported like a damaged diary, and start-up goes on.

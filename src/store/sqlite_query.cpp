@@ -8,11 +8,6 @@
 
 namespace {
 
-struct StatementDeleter {
-    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
-
 QByteArray ColumnBytes(sqlite3_stmt* stmt, int column)
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
@@ -53,6 +48,8 @@ QVariant ReadColumn(sqlite3_stmt* stmt, int column, FieldKind kind)
 
 }  // namespace
 
+void SqliteStatementDeleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+
 FieldKind FieldKindOf(const QString& declaredType)
 {
     const QString t = declaredType.toLower();
@@ -83,15 +80,38 @@ void SqliteQuery::SetTextParam(const QString& name, const QString& value, TextBi
 
 void SqliteQuery::Close()
 {
+    pending_.reset();
     fields_.clear();
     rows_.clear();
     current_ = 0;
     active_ = false;
 }
 
-void SqliteQuery::Open() { Run(true); }
+void SqliteQuery::Open()
+{
+    Close();
+    pending_ = Prepare();
+    ReadFields(pending_.get());
+    active_ = true;
+}
 
-void SqliteQuery::ExecSQL() { Run(false); }
+void SqliteQuery::ExecSQL()
+{
+    Close();
+    StepAll(Prepare().get(), false);
+}
+
+int SqliteQuery::RecordCount() const
+{
+    FetchPending();
+    return static_cast<int>(rows_.size());
+}
+
+bool SqliteQuery::Eof() const
+{
+    FetchPending();
+    return current_ >= rows_.size();
+}
 
 void SqliteQuery::BindParams(sqlite3_stmt* stmt) const
 {
@@ -109,7 +129,7 @@ void SqliteQuery::BindParams(sqlite3_stmt* stmt) const
     }
 }
 
-void SqliteQuery::ReadRow(sqlite3_stmt* stmt)
+void SqliteQuery::ReadRow(sqlite3_stmt* stmt) const
 {
     QVector<QVariant> row;
     row.reserve(fields_.size());
@@ -118,32 +138,50 @@ void SqliteQuery::ReadRow(sqlite3_stmt* stmt)
     rows_.push_back(std::move(row));
 }
 
-void SqliteQuery::Run(bool wantRows)
+SqliteStatement SqliteQuery::Prepare() const
 {
-    Close();
     sqlite3* db = connection_->Handle();
     const QByteArray utf8 = sql_.toUtf8();
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &raw, nullptr) != SQLITE_OK)
         connection_->Fail();
-    Statement stmt(raw);
+    SqliteStatement stmt(raw);
     BindParams(stmt.get());
-    if (wantRows) {
-        for (int c = 0; c < sqlite3_column_count(stmt.get()); ++c) {
-            const char* decl = sqlite3_column_decltype(stmt.get(), c);
-            const QString declared = QString::fromUtf8(decl ? decl : "");
-            fields_.push_back({QString::fromUtf8(sqlite3_column_name(stmt.get(), c)), declared, FieldKindOf(declared)});
-        }
+    return stmt;
+}
+
+void SqliteQuery::ReadFields(sqlite3_stmt* stmt)
+{
+    for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+        const char* decl = sqlite3_column_decltype(stmt, c);
+        const QString declared = QString::fromUtf8(decl ? decl : "");
+        fields_.push_back({QString::fromUtf8(sqlite3_column_name(stmt, c)), declared, FieldKindOf(declared)});
     }
+}
+
+void SqliteQuery::StepAll(sqlite3_stmt* stmt, bool keepRows) const
+{
     int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW)
-        if (wantRows)
-            ReadRow(stmt.get());
-    if (rc != SQLITE_DONE) {
-        Close();
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        if (keepRows)
+            ReadRow(stmt);
+    if (rc != SQLITE_DONE)
         connection_->Fail();
+}
+
+// Every row at once, and the statement finalized: a statement left half-stepped would hold its read
+// transaction open and keep later writes from committing.
+void SqliteQuery::FetchPending() const
+{
+    if (!pending_)
+        return;
+    const SqliteStatement stmt = std::move(pending_);
+    try {
+        StepAll(stmt.get(), true);
+    } catch (...) {
+        rows_.clear();
+        throw;
     }
-    active_ = wantRows;
 }
 
 const QVariant& SqliteQuery::Value(const QString& field) const

@@ -7,6 +7,14 @@
 #include <QVariant>
 #include <QVector>
 #include <map>
+#include <memory>
+
+struct sqlite3_stmt;
+
+struct SqliteStatementDeleter {
+    void operator()(sqlite3_stmt* stmt) const;
+};
+using SqliteStatement = std::unique_ptr<sqlite3_stmt, SqliteStatementDeleter>;
 
 // How a column is read, decided by its declared type.
 enum class FieldKind { Integer, Float, DateTime, String, Blob };
@@ -23,8 +31,9 @@ struct FieldDef {
     FieldKind kind = FieldKind::String;
 };
 
-// A statement on a connection with named parameters, whose result set is read into memory when
-// opened. Setting a new SQL text closes the previous result set.
+// A statement on a connection with named parameters. Opening prepares it; its rows are read into
+// memory on first use, so a result set that nobody looks at costs nothing. Setting a new SQL text
+// closes the previous result set.
 class SqliteQuery {
 public:
     explicit SqliteQuery(SqliteConnection& connection) : connection_(&connection) {}
@@ -40,8 +49,8 @@ public:
     void Close();
     bool Active() const { return active_; }
 
-    int RecordCount() const { return static_cast<int>(rows_.size()); }
-    bool Eof() const { return current_ >= rows_.size(); }
+    int RecordCount() const;
+    bool Eof() const;
     void First() { current_ = 0; }
     void Next() { ++current_; }
 
@@ -53,9 +62,13 @@ public:
     qint64 AsInteger(const QString& field) const;
 
 private:
-    void Run(bool wantRows);
-    void BindParams(struct sqlite3_stmt* stmt) const;
-    void ReadRow(struct sqlite3_stmt* stmt);
+    SqliteStatement Prepare() const;
+    void BindParams(sqlite3_stmt* stmt) const;
+    void ReadFields(sqlite3_stmt* stmt);
+    // Steps to the end, keeping the rows when asked; a failed step raises the connection's error.
+    void StepAll(sqlite3_stmt* stmt, bool keepRows) const;
+    void ReadRow(sqlite3_stmt* stmt) const;
+    void FetchPending() const;
     const QVariant& Value(const QString& field) const;
 
     SqliteConnection* connection_;
@@ -66,7 +79,9 @@ private:
     };
     std::map<QString, Param> params_;
     QVector<FieldDef> fields_;
-    QVector<QVector<QVariant>> rows_;
+    // Read lazily, from the const accessors too.
+    mutable SqliteStatement pending_;
+    mutable QVector<QVector<QVariant>> rows_;
     qsizetype current_ = 0;
     bool active_ = false;
 };

@@ -2,6 +2,7 @@
 #include "store/sqlite_query.h"
 
 #include <QFile>
+#include <sqlite3.h>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -194,6 +195,27 @@ TEST_F(DiaryStore, LongAndNonAsciiTextsComeBackUnchanged)
 
     Post(*c, kJune30, text + text);
     EXPECT_EQ(DiaryOf(*c, kJune30), text + text);
+}
+
+TEST_F(DiaryStore, OpenedRowsAreReadOnlyWhenSomethingLooksAtThem)
+{
+    auto c = OpenDiary();
+    Insert(*c, kJune30, QStringLiteral("entry\r\n"));
+    // Stepping this statement fails, so only a query that steps it can notice.
+    SqliteQuery q(*c);
+    q.SetSQL(QStringLiteral("SELECT abs(-9223372036854775807 - 1) AS n FROM MyDb"));
+    EXPECT_NO_THROW(q.Open());
+    EXPECT_EQ(q.Fields().size(), 1);
+    EXPECT_THROW(q.Eof(), SqliteError);
+
+    // A result set left unread keeps no transaction open: later writes commit.
+    SqliteQuery unread(*c);
+    unread.SetSQL(DiarySql::kSelectAll);
+    unread.Open();
+    Post(*c, kJune30, QStringLiteral("changed\r\n"));
+    EXPECT_TRUE(sqlite3_get_autocommit(c->Handle()));
+    EXPECT_EQ(unread.RecordCount(), 1);
+    EXPECT_EQ(unread.AsString(QStringLiteral("diary")), QStringLiteral("changed\r\n"));
 }
 
 TEST_F(DiaryStore, FileThatIsNoDatabaseFailsAtOpenAndStaysUntouched)

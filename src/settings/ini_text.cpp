@@ -1,6 +1,6 @@
 #include "ini_text.h"
 
-#include <QRegularExpression>
+#include <QHash>
 
 #include <algorithm>
 
@@ -8,17 +8,36 @@ namespace {
 
 bool IsControl(QChar c) { return c.unicode() < 33; }
 
-bool IsSectionHeader(const QString& line)
+bool IsLineBreak(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+
+bool IsSectionHeader(QStringView line)
 {
     return line.size() >= 2 && line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'));
 }
 
-IniEntry EntryFromLine(const QString& line)
+IniEntry EntryFromLine(QStringView line)
 {
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals < 0)
-        return {line, std::nullopt};
-    return {TrimControls(line.left(equals)), TrimControls(line.mid(equals + 1))};
+        return {line.toString(), std::nullopt};
+    return {TrimControls(line.left(equals)).toString(), TrimControls(line.sliced(equals + 1)).toString()};
+}
+
+// Calls onLine with each line of the text, whichever of CR LF, LF or CR ends it; the text after
+// the last line break is a line too. Views, so that a large file is not copied line by line.
+template <typename OnLine>
+void ForEachLine(QStringView text, OnLine&& onLine)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!IsLineBreak(text[i]))
+            continue;
+        onLine(text.sliced(start, i - start));
+        if (text[i] == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    onLine(text.sliced(start));
 }
 
 template <typename Sections>
@@ -29,9 +48,16 @@ auto FindIn(Sections& sections, const QString& name, Qt::CaseSensitivity cs) -> 
     return found == sections.end() ? nullptr : &*found;
 }
 
+// Equal keys for the names that a lookup takes for one: a case-insensitive comparison compares
+// the case-folded characters.
+QString LookupKey(const QString& name, Qt::CaseSensitivity cs)
+{
+    return cs == Qt::CaseSensitive ? name : name.toCaseFolded();
+}
+
 }  // namespace
 
-QString TrimControls(const QString& text)
+QStringView TrimControls(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -39,7 +65,7 @@ QString TrimControls(const QString& text)
         ++begin;
     while (end > begin && IsControl(text[end - 1]))
         --end;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
 }
 
 IniSection* FindSection(IniSections& sections, const QString& name, Qt::CaseSensitivity cs)
@@ -54,34 +80,48 @@ const IniSection* FindSection(const IniSections& sections, const QString& name, 
 
 IniSections ParseIniText(const QString& text, Qt::CaseSensitivity cs)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     IniSections sections;
+    // Files of many sections repeat no header; looking each new one up among all those before it
+    // would make reading grow with the square of their number.
+    QHash<QString, size_t> indexByKey;
     IniSection* current = nullptr;
-    for (const QString& raw : text.split(lineBreak)) {
-        const QString line = TrimControls(raw);
+    ForEachLine(text, [&](QStringView raw) {
+        const QStringView line = TrimControls(raw);
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
+            return;
         if (IsSectionHeader(line)) {
-            const QString name = TrimControls(line.mid(1, line.size() - 2));
-            current = FindSection(sections, name, cs);
-            if (!current)
-                current = &sections.emplace_back(IniSection{name, {}});
+            const QString name = TrimControls(line.sliced(1, line.size() - 2)).toString();
+            const QString key = LookupKey(name, cs);
+            auto index = indexByKey.constFind(key);
+            if (index == indexByKey.constEnd()) {
+                index = indexByKey.insert(key, sections.size());
+                sections.push_back(IniSection{name, {}});
+            }
+            current = &sections[*index];
         } else if (current) {
             current->entries.push_back(EntryFromLine(line));
         }
-    }
+    });
     return sections;
 }
 
 QString FormatIniText(const IniSections& sections)
 {
-    const QString crlf = QStringLiteral("\r\n");
-    QString text;
+    // Measured first, so that a large file is built without growing its text over and over.
+    qsizetype length = 0;
     for (const IniSection& section : sections) {
-        text += QLatin1Char('[') + section.name + QLatin1Char(']') + crlf;
+        length += section.name.size() + 6;
         for (const IniEntry& entry : section.entries)
-            text += entry.Line() + crlf;
-        text += crlf;
+            length += entry.key.size() + (entry.value ? entry.value->size() + 1 : 0) + 2;
+    }
+    const QLatin1String crlf("\r\n");
+    QString text;
+    text.reserve(length);
+    for (const IniSection& section : sections) {
+        text.append(QLatin1Char('[')).append(section.name).append(QLatin1Char(']')).append(crlf);
+        for (const IniEntry& entry : section.entries)
+            text.append(entry.Line()).append(crlf);
+        text.append(crlf);
     }
     return text;
 }

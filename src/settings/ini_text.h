@@ -22,7 +22,7 @@ struct IniSection {
 using IniSections = std::vector<IniSection>;
 
 // The text without leading and trailing characters whose codes are below 33.
-QString TrimControls(const QString& text);
+QStringView TrimControls(QStringView text);
 
 // Looks a section up by name; nullptr when absent.
 IniSection* FindSection(IniSections& sections, const QString& name, Qt::CaseSensitivity cs);

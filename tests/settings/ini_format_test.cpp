@@ -14,7 +14,7 @@ TEST_F(IniFormat, HandEditedFileIsReadAndWrittenBackInTheStoresForm)
                "no equals sign here\r\n"
                "\r\n"
                "[Other]\n"
-               "A=1=2\n"
+               "A=1=2\r"  // a line ended by CR alone
                "[main]\r\n"
                "Later=x\r\n"
                ";trailing comment");
@@ -86,4 +86,32 @@ TEST_F(IniFormat, LookupsIgnoreCaseUntilCaseSensitiveIsSwitchedOn)
     EXPECT_FALSE(ini->SectionExists("style"));
     ini->WriteString("style", "Name", "Jet");
     EXPECT_EQ(Bytes(), "[Style]\r\nNAME=Luna\r\n\r\n[style]\r\nName=Jet\r\n\r\n");
+}
+
+TEST_F(IniFormat, AHeaderSeenAgainContinuesTheSectionThatLookupsTakeForIt)
+{
+    struct Case {
+        QString first;
+        QString second;
+        bool sameSection;
+    };
+    const Case cases[] = {
+        {"Main", "MAIN", true},
+        {"Ärger", "äRGER", true},
+        {"ΣΊΣΥΦΟΣ", "σίσυφος", true},  // the final sigma folds like the others
+        {"𐐀𐐁", "𐐨𐐩", true},            // letters beyond the basic plane
+        {"straße", "STRASSE", false},   // one letter never matches two
+        {"İ", "i", false},
+        {"Main", "Mains", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.second.toStdString());
+        WriteBytes(QStringLiteral("[%1]\r\nFirst=1\r\n[%2]\r\nSecond=2\r\n").arg(c.first, c.second).toUtf8());
+        auto ini = Open();
+        QStringList sections;
+        ini->ReadSections(sections);
+        EXPECT_EQ(sections.size(), c.sameSection ? 1 : 2);
+        EXPECT_EQ(ini->ReadString(c.first, "Second", "-"), c.sameSection ? "2" : "-");
+        EXPECT_EQ(ini->ReadString(c.second, "First", "-"), c.sameSection ? "1" : "-");
+    }
 }

@@ -13,6 +13,7 @@ class TfrxPreviewWindowBinding : public TfrxPreviewBinding {
 public:
     void ShowPreparedReport(TfrxReport& report) override;
     void ClosePreview() override;
+    bool PreviewOpen() const override { return form_ != nullptr; }
     void BuildStarted() override;
     void PageAdded(int pageIndex) override;
     void BuildStopped() override;

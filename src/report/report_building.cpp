@@ -95,6 +95,10 @@ void TfrxReport::ShowReport(bool clearLastReport)
         startTimer_->start();
     }
     ShowPreparedReport();
+    // A modal preview is closed again by now. A build that has not started yet would have no window
+    // to show its pages, and would read data its owner may be letting go.
+    if (startTimer_ && preview_ && !preview_->PreviewOpen())
+        startTimer_->stop();
 }
 
 void TfrxReport::ShowPreparedReport()

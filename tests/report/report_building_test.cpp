@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -167,6 +168,23 @@ TEST(ReportBuilding, ShowReportOpensThePreviewAtOnceAndBuildsFromTheMessageLoop)
     ASSERT_TRUE(build.report.PrepareReport(false));
     ASSERT_EQ(build.store.Count(), 4);
     EXPECT_EQ(FirstText(*build.Page(3).Objects().last()), "4");
+}
+
+// The preview was closed before the build's start came due: the build is dropped.
+TEST(ReportBuilding, NoBuildStartsAfterTheModalPreviewClosed)
+{
+    struct ClosedAtOnce : ModalPreview {
+        bool PreviewOpen() const override { return false; }
+    };
+    DiaryBuild build;
+    build.SetEntries(std::vector<int>(13, 1));
+    ClosedAtOnce preview;
+    preview.modal = false;
+    build.report.SetPreview(&preview);
+    build.report.ShowReport();
+    QTest::qWait(200);
+    EXPECT_EQ(preview.log, QStringList({"show"}));
+    EXPECT_EQ(build.store.Count(), 0);
 }
 
 TEST(ReportBuilding, ShowReportDoesNothingWhileABuildRuns)

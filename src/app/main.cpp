@@ -8,12 +8,15 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Before anything can show a message box: a shutdown request must find every loop ready to end.
+    ShutdownOnRequest shutdown;
+    shutdown.ListenToSignals();
     RegisterPlatformFonts();
     // The main window is a top-level window of its own on the task bar; nothing to do here.
     RegisterStoredStyles();
     SwitchStyle(QStringLiteral("CopperDark"), true);
     TForm1 form;
+    shutdown.SetMainWindow(&form);
     form.show();
-    CloseOnShutdownSignals(&form);
     return app.exec();
 }

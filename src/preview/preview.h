@@ -84,6 +84,13 @@ public:
     // Asks a running build to stop.
     void Cancel();
 
+    // Printing, the page settings and prepared report files: the one way the window's commands
+    // take. None of them does anything while the engine is adding pages.
+    void Print();
+    void PageSetupDlg();
+    void SaveToFile();
+    void LoadFromFile();
+
     // Told by the store while the engine builds; `pageIndex` from 0.
     void InternalOnProgressStart();
     void InternalOnProgress(int pageIndex);
@@ -116,6 +123,8 @@ public:
     // and its Close/Cancel button.
     std::function<void(TfrxPreview* sender)> OnBuildStarted;
     std::function<void(TfrxPreview* sender)> OnFirstPage;
+    // A page was added to the store while building (`pageIndex` from 0).
+    std::function<void(TfrxPreview* sender, int pageIndex)> OnPageAdded;
     std::function<void(TfrxPreview* sender)> OnBuildStopped;
 
 private:

@@ -60,6 +60,8 @@ void TfrxPreview::InternalOnProgress(int pageIndex)
     } else if (pageIndex % reportingStep_ == 0) {
         FirePageChanged();
     }
+    if (OnPageAdded)
+        OnPageAdded(this, pageIndex);
     QCoreApplication::processEvents();
 }
 

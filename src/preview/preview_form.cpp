@@ -2,6 +2,7 @@
 
 #include "preview.h"
 #include "resources.h"
+#include "status_bar.h"
 
 #include "report/document/preview_pages_sink.h"
 #include "report/report.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include <utility>
 
 namespace {
 
@@ -64,6 +66,10 @@ TfrxPreviewForm::TfrxPreviewForm(QWidget* parent) : QDialog(parent)
     WireViewer();
     toolBar_->installEventFilter(this);
     statusBar_->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            RestoreWithProgram();
+    });
 }
 
 TfrxPreviewForm::~TfrxPreviewForm()
@@ -76,28 +82,18 @@ TfrxPreviewForm::~TfrxPreviewForm()
 
 void TfrxPreviewForm::CreateStatusBar()
 {
-    statusBar_ = new QWidget(this);
+    statusBar_ = new TStatusBar({kFirstPanelWidth, kOtherPanelWidth, kOtherPanelWidth}, this);
     statusBar_->setObjectName(QStringLiteral("StatusBar"));
-    auto* layout = new QHBoxLayout(statusBar_);
-    layout->setContentsMargins(0, 2, 0, 0);
-    layout->setSpacing(2);
-    const int widths[3] = {kFirstPanelWidth, kOtherPanelWidth, kOtherPanelWidth};
-    for (int i = 0; i < 3; ++i) {
-        panels_[i] = new QLabel(statusBar_);
-        panels_[i]->setFrameShape(QFrame::Panel);
-        panels_[i]->setFrameShadow(QFrame::Sunken);
-        panels_[i]->setFixedWidth(widths[i]);
-        layout->addWidget(panels_[i]);
-    }
-    layout->addStretch(1);
-    panels_[0]->setText(QStringLiteral("Page 1 of 1000"));
+    statusBar_->SetText(0, QStringLiteral("Page 1 of 1000"));
     if (screen() && screen()->logicalDotsPerInch() > 96)
         statusBar_->setFixedHeight(24);
 }
 
-QString TfrxPreviewForm::StatusText(int panel) const { return panels_[panel]->text(); }
+QWidget* TfrxPreviewForm::StatusBar() const { return statusBar_; }
 
-int TfrxPreviewForm::StatusWidth(int panel) const { return panels_[panel]->width(); }
+QString TfrxPreviewForm::StatusText(int panel) const { return statusBar_->Text(panel); }
+
+int TfrxPreviewForm::StatusWidth(int panel) const { return statusBar_->PanelWidth(panel); }
 
 void TfrxPreviewForm::WireViewer()
 {
@@ -109,6 +105,7 @@ void TfrxPreviewForm::WireViewer()
     viewer_->OnZoomChanged = [this](TfrxPreview*) { RewriteZoomText(); };
     viewer_->OnBuildStarted = [this](TfrxPreview*) { BuildStarted(); };
     viewer_->OnFirstPage = [this](TfrxPreview*) { FirstPage(); };
+    viewer_->OnPageAdded = [this](TfrxPreview*, int pageIndex) { PageAdded(pageIndex); };
     viewer_->OnBuildStopped = [this](TfrxPreview*) { BuildStopped(); };
 }
 
@@ -136,9 +133,9 @@ void TfrxPreviewForm::PageChanged(int pageNo)
 {
     const int count = viewer_->PageCount();
     if (Building() && report_ && !report_->Engine().FinalPass()) {
-        panels_[0]->setText(frxResources().Get(QStringLiteral("clFirstPass")) + u' ' + QString::number(count));
+        statusBar_->SetText(0, frxResources().Get(QStringLiteral("clFirstPass")) + u' ' + QString::number(count));
     } else {
-        panels_[0]->setText(FormatNumbers(frxResources().Get(QStringLiteral("clPageOf")), {pageNo, count}));
+        statusBar_->SetText(0, FormatNumbers(frxResources().Get(QStringLiteral("clPageOf")), {pageNo, count}));
         ofNL_->setText(FormatNumbers(frxResources().Get(QStringLiteral("clOf")), {count}));
         ofNL_->adjustSize();
         pageBox_->setFixedWidth(ofNL_->geometry().right() + 1 + 4);
@@ -148,14 +145,19 @@ void TfrxPreviewForm::PageChanged(int pageNo)
 
 void TfrxPreviewForm::SetProgressMessage(const QString& text, bool hint)
 {
-    QLabel* panel = panels_[hint ? 2 : 1];
-    if (panel->text() != text)
-        panel->setText(text);
+    statusBar_->SetText(hint ? 2 : 1, text);
 }
 
 void TfrxPreviewForm::BuildStarted() { UpdateControls(); }
 
 void TfrxPreviewForm::FirstPage() { cancelB_->setText(frxResources().Get(QStringLiteral("clCancel"))); }
+
+void TfrxPreviewForm::PageAdded(int pageIndex)
+{
+    const bool firstPass = report_ && !report_->Engine().FinalPass();
+    const QString format = frxResources().Get(firstPass ? QStringLiteral("clFirstPassPage") : QStringLiteral("clPreparingPage"));
+    SetProgressMessage(FormatNumbers(format, {pageIndex + 1}));
+}
 
 void TfrxPreviewForm::BuildStopped()
 {
@@ -198,9 +200,10 @@ void TfrxPreviewForm::resizeEvent(QResizeEvent* event)
     QDialog::resizeEvent(event);
     if (width() == 0 || height() == 0)
         resize(kFallbackClientSize);
-    const int rest = RoundHalfEven((width() - panels_[0]->width()) / 2.0);
-    panels_[1]->setFixedWidth(std::max(0, rest));
-    panels_[2]->setFixedWidth(std::max(0, rest));
+    // The panels follow the window's width; they never push it.
+    const int rest = RoundHalfEven((width() - statusBar_->PanelWidth(0)) / 2.0);
+    statusBar_->SetPanelWidth(1, rest);
+    statusBar_->SetPanelWidth(2, rest);
 }
 
 void TfrxPreviewForm::contextMenuEvent(QContextMenuEvent* event)
@@ -225,6 +228,23 @@ void TfrxPreviewForm::changeEvent(QEvent* event)
     if (event->type() != QEvent::WindowStateChange || !(windowState() & Qt::WindowMinimized) || !isModal())
         return;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (window != this && window->isVisible() && !(window->windowState() & Qt::WindowMinimized))
+        if (window != this && window->isVisible() && !(window->windowState() & Qt::WindowMinimized)) {
+            minimisedWithThis_ << window;
             window->showMinimized();
+        }
+}
+
+// The program comes back from the task bar as a whole, with this window the active one.
+void TfrxPreviewForm::RestoreWithProgram()
+{
+    const bool minimised = windowState() & Qt::WindowMinimized;
+    if (!minimised && minimisedWithThis_.isEmpty())
+        return;
+    for (const QPointer<QWidget>& window : std::exchange(minimisedWithThis_, {}))
+        if (window && (window->windowState() & Qt::WindowMinimized))
+            window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    if (minimised)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QHash>
+#include <QList>
+#include <QPointer>
 
 class QAction;
 class QComboBox;
@@ -11,6 +13,7 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QWidget;
+class TStatusBar;
 class TfrxPreview;
 class TfrxReport;
 
@@ -39,7 +42,7 @@ public:
     QPushButton* CancelB() const { return cancelB_; }
     QMenu* RightMenu() const { return rightMenu_; }
     QMenu* HiddenMenu() const { return hiddenMenu_; }
-    QWidget* StatusBar() const { return statusBar_; }
+    QWidget* StatusBar() const;
     QString StatusText(int panel) const;
     int StatusWidth(int panel) const;
 
@@ -90,7 +93,9 @@ private:
     void RewriteZoomText();
     void BuildStarted();
     void FirstPage();
+    void PageAdded(int pageIndex);
     void BuildStopped();
+    void RestoreWithProgram();
     bool Building() const;
 
     void Print();
@@ -119,10 +124,11 @@ private:
     QMenu* exportPopup_ = nullptr;
     QMenu* rightMenu_ = nullptr;
     QMenu* hiddenMenu_ = nullptr;
-    QWidget* statusBar_ = nullptr;
-    QLabel* panels_[3] = {};
+    TStatusBar* statusBar_ = nullptr;
     QHash<QString, QAction*> controls_;
     bool fullScreen_ = false;
     Qt::WindowStates stateBeforeFullScreen_;
+    // The windows that went to the task bar with this one.
+    QList<QPointer<QWidget>> minimisedWithThis_;
     bool closing_ = false;
 };

@@ -127,7 +127,7 @@ void TfrxPreviewForm::ToggleFullScreen()
 {
     fullScreen_ = !fullScreen_;
     toolBar_->setVisible(!fullScreen_);
-    statusBar_->setVisible(!fullScreen_);
+    StatusBar()->setVisible(!fullScreen_);
     if (fullScreen_) {
         stateBeforeFullScreen_ = windowState();
         setWindowState(Qt::WindowFullScreen);
@@ -157,12 +157,20 @@ void TfrxPreviewForm::Last() { viewer_->Last(); }
 // No page editor exists: the page is handed over and comes back unchanged.
 void TfrxPreviewForm::EditPage() {}
 
-// Printing, page settings and prepared report files belong to their own windows, which this one
-// does not have yet.
-void TfrxPreviewForm::Print() {}
+// Printing, page settings and prepared report files are the viewer's.
+void TfrxPreviewForm::Print()
+{
+    viewer_->Print();
+    setEnabled(true);
+}
 
-void TfrxPreviewForm::PageSettings() {}
+void TfrxPreviewForm::PageSettings() { viewer_->PageSetupDlg(); }
 
-void TfrxPreviewForm::Open() {}
+void TfrxPreviewForm::Open()
+{
+    viewer_->LoadFromFile();
+    const QString name = report_ ? report_->ReportOptions()->Name() : QString();
+    setWindowTitle(name.isEmpty() ? frxResources().Get(QStringLiteral("clPreview")) : name);
+}
 
-void TfrxPreviewForm::Save() {}
+void TfrxPreviewForm::Save() { viewer_->SaveToFile(); }

@@ -13,8 +13,10 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStyleOptionComplex>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -24,6 +26,26 @@ namespace {
 constexpr int kSeparatorWidth = 8;
 
 QString Text(const QString& name) { return frxResources().Get(name); }
+
+// The zoom box is narrow; with the usual drop-down arrow its text would not show whole ("100%"
+// scrolled to "00%"). A slimmer arrow leaves the text the room.
+class ZoomBoxStyle : public QProxyStyle {
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        if (control != CC_ComboBox || (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        constexpr int arrowWidth = 13;
+        constexpr int frame = 2;
+        const QRect box = option->rect;
+        const QRect rect = part == SC_ComboBoxArrow
+                               ? QRect(box.right() - arrowWidth + 1, box.top(), arrowWidth, box.height())
+                               : QRect(box.left() + frame, box.top() + frame, box.width() - arrowWidth - frame,
+                                       box.height() - 2 * frame);
+        return visualRect(option->direction, box, rect);
+    }
+};
 
 }  // namespace
 
@@ -113,6 +135,10 @@ void TfrxPreviewForm::CreateZoomBox()
     zoomCB_->setEditable(true);
     zoomCB_->setInsertPolicy(QComboBox::NoInsert);
     zoomCB_->setGeometry(3, 0, 49, 21);
+    // Owned by the window, which outlives the box.
+    auto* style = new ZoomBoxStyle;
+    style->setParent(this);
+    zoomCB_->setStyle(style);
     zoomCB_->view()->setMinimumWidth(100);
     zoomCB_->setToolTip(frxGet(119));
     zoomCB_->addItems({QStringLiteral("25%"), QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"),
@@ -237,7 +263,7 @@ void TfrxPreviewForm::CreateHiddenMenu()
 // toolbar or the status bar scrolls the pages.
 bool TfrxPreviewForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Wheel && (watched == toolBar_ || watched == statusBar_)) {
+    if (event->type() == QEvent::Wheel && (watched == toolBar_ || watched == StatusBar())) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }

@@ -49,6 +49,8 @@ const char* const kEnglishResources =
     "<StrRes Name=\"clCancel\" Text=\"Cancel\"/>\n"
     "<StrRes Name=\"clFP3files\" Text=\"Prepared Report\"/>\n"
     "<StrRes Name=\"clFirstPass\" Text=\"First pass: page \"/>\n"
+    "<StrRes Name=\"clFirstPassPage\" Text=\"First pass: page %d\"/>\n"
+    "<StrRes Name=\"clPreparingPage\" Text=\"Preparing page %d\"/>\n"
     "<StrRes Name=\"clPreview\" Text=\"Preview\"/>\n"
     "<StrRes Name=\"clShowTemplate\" Text=\"Show template\"/>\n"
     "<StrRes Name=\"clPageOf\" Text=\"Page %d of %d\"/>\n"

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTimer>
 #include <QTest>
 #include <QToolBar>
@@ -250,6 +251,124 @@ TEST_F(PreviewFormTest, FullScreenKeysDoubleClickWheelAndTheHiddenMenu)
     EXPECT_TRUE(form.HiddenMenu()->isVisible());
     EXPECT_EQ(form.HiddenMenu()->actions().at(0)->text(), "Show template");
     form.HiddenMenu()->hide();
+}
+
+// Counts the paint events of one window's widgets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& window) : window_(window) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    QStringList painted;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == &window_)
+            painted << (widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                       : widget->objectName());
+        return false;
+    }
+
+private:
+    QWidget& window_;
+};
+
+TEST_F(PreviewFormTest, WindowKeepsItsSizeThroughResizesAndStatusMessages)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    for (const QSize size : {QSize(819, 622), QSize(1001, 600), QSize(640, 480), QSize(1280, 800)}) {
+        form.resize(size);
+        for (int turn = 0; turn < 5; ++turn) {
+            QResizeEvent again(size, size);
+            QCoreApplication::sendEvent(&form, &again);
+            form.SetProgressMessage(QStringLiteral("Preparing page %1 of a long message that needs room").arg(turn));
+            form.Control("NextB")->trigger();
+            QTest::qWait(20);
+        }
+        EXPECT_EQ(form.size(), size);
+        EXPECT_LE(form.minimumSizeHint().width(), size.width());
+        const int rest = RoundHalfEven((size.width() - 200) / 2.0);
+        EXPECT_EQ(form.StatusWidth(1), rest);
+        EXPECT_EQ(form.StatusWidth(2), rest);
+    }
+}
+
+TEST_F(PreviewFormTest, AnIdlePreviewPaintsNothing)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    QTest::qWait(300);  // the pages are painted once
+    PaintCounter counter(form);
+    QTest::qWait(1000);
+    EXPECT_EQ(counter.painted.join(u' ').toStdString(), "");
+}
+
+// The zoom box's text fits: it does not move whether the caret is at its start or at its end.
+TEST_F(PreviewFormTest, ZoomBoxShowsItsWholeText)
+{
+    build.SetEntries({2, 3});
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    QLineEdit& edit = *form.ZoomCB()->lineEdit();
+    for (const QString text : {"100%", "200%", "38%"}) {
+        form.ZoomCB()->setEditText(text);
+        const QImage shown = edit.grab().toImage();
+        edit.setCursorPosition(0);
+        const QImage fromStart = edit.grab().toImage();
+        edit.setCursorPosition(int(text.size()));
+        EXPECT_EQ(shown, fromStart) << text.toStdString();
+        EXPECT_EQ(edit.grab().toImage(), fromStart) << text.toStdString();
+    }
+}
+
+TEST_F(PreviewFormTest, ProgressMessagesInTheSecondPanelWhileBuilding)
+{
+    build.SetEntries(std::vector<int>(40, 3));
+    QStringList messages;
+    build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) {
+        form.Viewer().InternalOnProgress(page - 1);
+        if (page <= 2)
+            messages << form.StatusText(1);
+    };
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    EXPECT_EQ(messages, QStringList({"Preparing page 1", "Preparing page 2"}));
+    EXPECT_EQ(form.StatusText(1), QString()) << "cleared when building ends";
+
+    messages.clear();
+    build.report.EngineOptions()->SetDoublePass(true);
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    EXPECT_EQ(messages.mid(0, 2), QStringList({"First pass: page 1", "First pass: page 2"}));
+    EXPECT_EQ(messages.mid(messages.size() - 2), QStringList({"Preparing page 1", "Preparing page 2"}));
+    EXPECT_EQ(form.StatusText(1), QString());
+}
+
+// Minimising the modal preview takes the whole program to the task bar; activating the program
+// again brings every window back and makes the preview the active one.
+TEST_F(PreviewFormTest, ActivatingTheMinimisedProgramRestoresItWithThePreviewActive)
+{
+    QWidget main;
+    main.resize(300, 200);
+    main.show();
+    form.hide();
+    form.setModal(true);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    form.showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main.isMinimized());
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_FALSE(form.isMinimized());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    // Activation without anything minimised changes nothing.
+    form.setWindowState(Qt::WindowMaximized);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    EXPECT_EQ(form.windowState(), Qt::WindowMaximized);
+    form.hide();
 }
 
 // Runs `step` on the open modal preview window from its message loop every few milliseconds until

@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include "glyph_runs.h"
+
 #include <QFontMetricsF>
 
 std::vector<double> DashPattern(TPenStyle style)
@@ -73,6 +75,14 @@ void TCanvas::Line(QPointF from, QPointF to)
     painter_->save();
     painter_->setPen(MakeQPen());
     painter_->drawLine(from, to);
+    painter_->restore();
+}
+
+void TCanvas::AliasedLine(QPointF from, QPointF to)
+{
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, false);
+    Line(from, to);
     painter_->restore();
 }
 
@@ -202,19 +212,13 @@ void TCanvas::DrawTextLine(const QRect& rect, const QString& text, TTextAlign al
 void TCanvas::TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances)
 {
     const TextMetrics m = FontMetrics(Font);
+    const PlacedGlyphs line = PlaceGlyphs(ToQFont(Font), text, advances, {topLeft.x(), topLeft.y() + m.ascent});
     painter_->save();
-    painter_->setFont(ToQFont(Font));
     painter_->setPen(ToQColor(Font.color));
-    double x = topLeft.x();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        // Keep surrogate pairs together.
-        const int length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        painter_->drawText(QPointF(x, topLeft.y() + m.ascent), text.mid(i, length));
-        x += i < qsizetype(advances.size()) ? advances[i] : 0;
-        i += length - 1;
-    }
+    for (const QGlyphRun& run : line.runs)
+        painter_->drawGlyphRun(QPointF(), run);
     painter_->restore();
-    Record(text, QRectF(topLeft, QPointF(x, topLeft.y() + m.Height())));
+    Record(text, QRectF(topLeft, QPointF(line.endX, topLeft.y() + m.Height())));
 }
 
 void TCanvas::PushClip(const QRect& rect)

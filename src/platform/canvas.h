@@ -41,6 +41,7 @@ struct RecordedText {
 class TCanvas {
 public:
     explicit TCanvas(QPainter& painter) : painter_(&painter) {}
+    virtual ~TCanvas() = default;
 
     TPen Pen;
     TBrush Brush;
@@ -54,6 +55,9 @@ public:
     QPoint PenPos() const { return penPos_; }
     // A line in floating coordinates with the pen's caps, for report output.
     void Line(QPointF from, QPointF to);
+    // The same without anti-aliasing, so that a line whose edges and dashes fall on whole pixels
+    // covers exactly those pixels.
+    void AliasedLine(QPointF from, QPointF to);
 
     void FillRect(const QRect& rect);            // with the brush, no outline
     void FrameRect(const QRect& rect);           // one-pixel frame in the brush colour
@@ -70,8 +74,10 @@ public:
     void TextRect(const QRect& clip, int x, int y, const QString& text);
     // One line of text aligned horizontally in `rect` and centred vertically, not clipped.
     void DrawTextLine(const QRect& rect, const QString& text, TTextAlign align);
-    // Text whose characters are placed by explicit advances (floating pixels).
-    void TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances);
+    // Text whose characters are placed by explicit advances (floating pixels), drawn as glyph
+    // runs: one draw call per line and font rather than one per character. Virtual so that a
+    // canvas can put such text out its own way.
+    virtual void TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances);
     int TextWidth(const QString& text) const { return ::TextWidth(Font, text); }
     int TextHeight(const QString& text = QString()) const;
     QSize TextExtent(const QString& text) const { return ::TextExtent(Font, text); }
@@ -83,10 +89,12 @@ public:
     // Every text output is added here when set.
     void SetTextRecorder(std::vector<RecordedText>* recorder) { recorder_ = recorder; }
 
+protected:
+    void Record(const QString& text, const QRectF& bounds);
+
 private:
     QPen MakeQPen() const;
     QBrush MakeQBrush() const;
-    void Record(const QString& text, const QRectF& bounds);
 
     QPainter* painter_;
     QPoint penPos_;

@@ -6,15 +6,27 @@
 
 CharMeasurer::CharMeasurer(const TFontDesc& font) : font_(font), metrics_(ToQFont(font)) {}
 
+int CharMeasurer::Measure(QStringView character)
+{
+    const double advance = character.size() == 1 ? metrics_.horizontalAdvance(character[0])
+                                                  : metrics_.horizontalAdvance(character.toString());
+    return RoundHalfEven(advance);
+}
+
 int CharMeasurer::Advance(QStringView character)
 {
-    const QString key = character.toString();
-    auto found = cache_.constFind(key);
+    const char32_t code = character.size() == 1 ? character[0].unicode()
+                                                : QChar::surrogateToUcs4(character[0], character[1]);
+    if (code < kTableSize) {
+        int& advance = table_[code];
+        if (advance == kUnmeasured)
+            advance = Measure(character);
+        return advance;
+    }
+    auto found = cache_.constFind(code);
     if (found != cache_.constEnd())
         return *found;
-    const double advance = character.size() == 1 ? metrics_.horizontalAdvance(character[0])
-                                                  : metrics_.horizontalAdvance(key);
-    return *cache_.insert(key, RoundHalfEven(advance));
+    return *cache_.insert(code, Measure(character));
 }
 
 std::vector<int> CharMeasurer::Advances(QStringView text)

@@ -21,11 +21,17 @@ public:
     int64_t Width(QStringView text);
 
 private:
+    // The advance of one character: a UTF-16 unit or a surrogate pair.
     int Advance(QStringView character);
+    int Measure(QStringView character);
+
+    static constexpr char32_t kTableSize = 0x800;  // Latin, Greek, Cyrillic and more, looked up directly
+    static constexpr int kUnmeasured = -1;
 
     TFontDesc font_;
     QFontMetricsF metrics_;
-    QHash<QString, int> cache_;
+    std::vector<int> table_ = std::vector<int>(kTableSize, kUnmeasured);
+    QHash<char32_t, int> cache_;  // the other characters
 };
 
 // The measurers of the fonts used last, so that texts alternating between a few fonts (a bold

@@ -42,6 +42,19 @@ void AddPiece(std::vector<FramePiece>& pieces, const SideLine& line, int positio
          round});
 }
 
+// The side's pixels from `from` up to `to` (left out), w across, in a repeated on/off pattern.
+void AddDashed(std::vector<FramePiece>& pieces, const SideLine& line, int width, std::vector<int> dashes)
+{
+    if (line.to <= line.from)
+        return;
+    const int position = line.position;
+    FramePiece piece{SideRect(line, AcrossFirst(position, width), AcrossLast(position, width), line.from, line.to - 1),
+                     line.color};
+    piece.dashes = std::move(dashes);
+    piece.vertical = line.vertical;
+    pieces.push_back(std::move(piece));
+}
+
 // A line of width w with square caps from `from` to `to`: the caps reach w/2 beyond both ends.
 void AddSquareCapped(std::vector<FramePiece>& pieces, const SideLine& line, int position, int from, int to)
 {
@@ -75,30 +88,26 @@ TPenStyle PenStyleOf(TfrxFrameStyle style)
     }
 }
 
-// The platform's one-pixel styled line: the pattern starts at `from`; the end point is left out.
+// The platform's one-pixel styled line, w times across: the pattern starts at `from`; the end
+// point is left out.
 void AddPatterned(std::vector<FramePiece>& pieces, const SideLine& line)
 {
-    const std::vector<double> pattern = DashPattern(PenStyleOf(line.style));
-    int along = line.from;
-    for (size_t i = 0; along < line.to; i = (i + 1) % pattern.size()) {
-        const int length = RoundHalfEven(pattern[i]);
-        if (i % 2 == 0)
-            AddPiece(pieces, line, line.position, line.width, along, std::min(along + length, line.to) - 1);
-        along += length;
-    }
+    std::vector<int> dashes;
+    for (double length : DashPattern(PenStyleOf(line.style)))
+        dashes.push_back(RoundHalfEven(length));
+    AddDashed(pieces, line, line.width, std::move(dashes));
 }
 
 // Squares (flat caps) or round dots of size w every 2w; w <= 1 gives one pixel on, one off.
 void AddStamped(std::vector<FramePiece>& pieces, const SideLine& line)
 {
     const int w = std::max(1, line.width);
-    const bool dots = line.style == fsAltDot && w > 1;
-    for (int along = line.from; dots ? along <= line.to : along < line.to; along += 2 * w) {
-        if (dots)
-            AddPiece(pieces, line, line.position, w, along - w / 2, along - w / 2 + w - 1, true);
-        else
-            AddPiece(pieces, line, line.position, w, along, std::min(along + w, line.to) - 1);
+    if (line.style != fsAltDot || w == 1) {
+        AddDashed(pieces, line, w, {w, w});
+        return;
     }
+    for (int along = line.from; along <= line.to; along += 2 * w)
+        AddPiece(pieces, line, line.position, w, along - w / 2, along - w / 2 + w - 1, true);
 }
 
 void AddSide(std::vector<FramePiece>& pieces, const SideLine& line)

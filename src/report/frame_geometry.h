@@ -10,12 +10,16 @@
 
 class TfrxFrame;
 
-// One filled piece of a painted frame: a rectangle (right and bottom outside), or the round dot
-// inscribed in it.
+// One piece of a painted frame: a filled rectangle (right and bottom outside), the round dot
+// inscribed in it, or the rectangle's pixels in a dash pattern, drawn as one stroked line.
 struct FramePiece {
     QRect rect;
     TColor color = clBlack;
     bool round = false;
+    // When not empty: on and off lengths in pixels, repeated along the rectangle's length (down
+    // when `vertical`, else to the right) from its top or left edge.
+    std::vector<int> dashes;
+    bool vertical = false;
     bool operator==(const FramePiece&) const = default;
 };
 
@@ -30,7 +34,8 @@ std::vector<FramePiece> ShadowPieces(const ViewDeviceRect& rect, const TfrxFrame
 // position - w/2 (rounded down). fsSolid has square caps, except that an end whose neighbouring
 // side is not painted is shortened to end flush with the rectangle. The dashed styles are w
 // parallel one-pixel lines with the platform's dash pattern, ending one pixel before the far
-// corner. fsDouble is two lines of width w, w outside and w inside, joined at painted corners.
-// fsSquare and fsAltDot repeat squares or round dots of size w at a pitch of 2w (one pixel on, one
-// off for w <= 1).
+// corner: one dashed piece w pixels across. fsDouble is two lines of width w, w outside and w
+// inside, joined at painted corners. fsSquare and fsAltDot repeat squares or round dots of size w
+// at a pitch of 2w (one pixel on, one off for w <= 1); squares are a dashed piece, round dots one
+// piece each.
 std::vector<FramePiece> FramePieces(const ViewDeviceRect& rect, const TfrxFrame& frame);

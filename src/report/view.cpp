@@ -6,15 +6,34 @@
 
 namespace {
 
-// Paints pieces with a solid brush and no pen, leaving the canvas's tools as they were.
+// A dashed piece as one line as wide as the piece, through the middle of its width; the dashes
+// keep their lengths in pixels whatever the width (the pen's pattern is in widths).
+void StrokeDashes(TCanvas& canvas, const FramePiece& piece)
+{
+    const QRect& r = piece.rect;
+    const int width = piece.vertical ? r.width() : r.height();
+    std::vector<double> pattern;
+    for (int length : piece.dashes)
+        pattern.push_back(double(length) / width);
+    canvas.Pen = TPen{piece.color, double(width), psUserStyle, pattern, TPenCap::Flat};
+    if (piece.vertical)
+        canvas.AliasedLine(QPointF(r.left() + width / 2.0, r.top()), QPointF(r.left() + width / 2.0, r.bottom() + 1));
+    else
+        canvas.AliasedLine(QPointF(r.left(), r.top() + width / 2.0), QPointF(r.right() + 1, r.top() + width / 2.0));
+}
+
+// Paints pieces with a solid brush and no pen, or dashed ones with a pen, leaving the canvas's
+// tools as they were.
 void PaintPieces(TCanvas& canvas, const std::vector<FramePiece>& pieces)
 {
     const TPen pen = canvas.Pen;
     const TBrush brush = canvas.Brush;
-    canvas.Pen.style = psClear;
     for (const FramePiece& piece : pieces) {
+        canvas.Pen.style = psClear;
         canvas.Brush = TBrush{piece.color, bsSolid};
-        if (piece.round)
+        if (!piece.dashes.empty())
+            StrokeDashes(canvas, piece);
+        else if (piece.round)
             canvas.Ellipse(piece.rect);
         else
             canvas.FillRect(piece.rect);

@@ -1,4 +1,6 @@
+#include "report/frame_geometry.h"
 #include "report/view.h"
+#include "report/view_geometry.h"
 
 #include "platform/canvas.h"
 
@@ -136,6 +138,47 @@ TEST(FramePainting, DashedStylesRepeatThePlatformPatternsAndStopBeforeTheFarCorn
     EXPECT_EQ(Row(two, 19, 20, 60), Repeat("###...", 40) + ".");
     EXPECT_EQ(Row(two, 20, 20, 60), Repeat("###...", 40) + ".");
     EXPECT_EQ(Row(two, 21, 20, 60), std::string(41, '.'));
+}
+
+// The dashed pieces of a frame filled dash by dash, one rectangle per dash, the way frames were
+// painted before dashes became stroked lines.
+QImage FillDashByDash(const std::vector<FramePiece>& pieces, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    for (const FramePiece& piece : pieces) {
+        const QRect& r = piece.rect;
+        const int length = piece.vertical ? r.height() : r.width();
+        int along = 0;
+        for (size_t i = 0; along < length; i = (i + 1) % piece.dashes.size()) {
+            const int dash = std::min(piece.dashes[i], length - along);
+            if (i % 2 == 0)
+                painter.fillRect(piece.vertical ? QRect(r.left(), r.top() + along, r.width(), dash)
+                                                : QRect(r.left() + along, r.top(), dash, r.height()),
+                                 ToQColor(piece.color));
+            along += piece.dashes[i];
+        }
+    }
+    return image;
+}
+
+TEST(FramePainting, StrokedDashesCoverThePixelsOfTheirDashesAtEveryScale)
+{
+    for (TfrxFrameStyle style : {fsDash, fsDot, fsDashDot, fsDashDotDot, fsSquare}) {
+        for (double scale : {1.0, 1.5, 2.0, 3.0}) {
+            SCOPED_TRACE(testing::Message() << "style " << int(style) << " at " << scale);
+            FramedView v(ftLeft | ftRight | ftTop | ftBottom, style);
+            v.view.SetBounds(10.3, 9.6, 30.7, 17.2);
+            const std::vector<FramePiece> pieces =
+                FramePieces(ComputeDeviceRect(QRectF(10.3, 9.6, 30.7, 17.2), *v.view.Frame(), scale, scale, 0, 0),
+                            *v.view.Frame());
+            ASSERT_EQ(pieces.size(), 4u) << "one stroked line per side";
+            const QImage stroked = v.Render(scale);
+            EXPECT_EQ(stroked, FillDashByDash(pieces, stroked.size()));
+            EXPECT_GT(CountNotWhite(stroked), 0);
+        }
+    }
 }
 
 TEST(FramePainting, ADoubleFrameIsTwoRingsJoinedAtTheCorners)

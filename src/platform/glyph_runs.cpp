@@ -1,0 +1,173 @@
+#include "glyph_runs.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <memory>
+
+namespace {
+
+struct CharGlyph {
+    int font;       // index into the raw fonts of its FontGlyphs
+    quint32 index;
+    QPointF offset;  // from the character's place on the baseline
+};
+
+// The glyphs of each character of one font, shaped on first use.
+class FontGlyphs {
+public:
+    explicit FontGlyphs(const QFont& font) : font_(font) {}
+
+    const std::vector<CharGlyph>& Of(QStringView character, char32_t key)
+    {
+        auto found = glyphs_.constFind(key);
+        if (found != glyphs_.constEnd())
+            return *found;
+        return *glyphs_.insert(key, Shape(character));
+    }
+    const QRawFont& RawFont(int index) const { return rawFonts_[size_t(index)]; }
+
+private:
+    // Lays the character out alone, left to right, as drawing it alone would.
+    std::vector<CharGlyph> Shape(QStringView character)
+    {
+        QTextLayout layout(character.toString(), font_);
+        QTextOption option;
+        option.setTextDirection(Qt::LeftToRight);
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        std::vector<CharGlyph> glyphs;
+        const QPointF baseline(0, line.ascent());
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            const int font = FontIndex(run.rawFont());
+            const QList<quint32> indexes = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < indexes.size(); ++i)
+                glyphs.push_back({font, indexes[i], positions[i] - baseline});
+        }
+        return glyphs;
+    }
+
+    int FontIndex(const QRawFont& raw)
+    {
+        for (size_t i = 0; i < rawFonts_.size(); ++i)
+            if (rawFonts_[i] == raw)
+                return int(i);
+        rawFonts_.push_back(raw);
+        return int(rawFonts_.size() - 1);
+    }
+
+    QFont font_;
+    std::vector<QRawFont> rawFonts_;
+    QHash<char32_t, std::vector<CharGlyph>> glyphs_;
+};
+
+// Shaped fonts, dropped all at once when there are many, and before the application takes its
+// font engines down.
+class FontGlyphsCache {
+public:
+    static FontGlyphs& For(const QFont& font)
+    {
+        static bool cleanupRegistered = false;
+        if (!cleanupRegistered) {
+            qAddPostRoutine([] { Fonts().clear(); });
+            cleanupRegistered = true;
+        }
+        auto& fonts = Fonts();
+        auto found = fonts.constFind(font);
+        if (found != fonts.constEnd())
+            return **found;
+        if (fonts.size() >= kCapacity)
+            fonts.clear();
+        return **fonts.insert(font, std::make_shared<FontGlyphs>(font));
+    }
+
+private:
+    static constexpr qsizetype kCapacity = 64;
+    static QHash<QFont, std::shared_ptr<FontGlyphs>>& Fonts()
+    {
+        static QHash<QFont, std::shared_ptr<FontGlyphs>> fonts;
+        return fonts;
+    }
+};
+
+// Collects glyphs into runs, starting a new run where the font changes.
+class RunBuilder {
+public:
+    RunBuilder(const FontGlyphs& glyphs, const QFont& font) : glyphs_(glyphs), font_(font) {}
+
+    void Add(const CharGlyph& glyph, QPointF position)
+    {
+        if (glyph.font != font_index_)
+            Flush();
+        font_index_ = glyph.font;
+        indexes_.append(glyph.index);
+        positions_.append(position);
+    }
+
+    std::vector<QGlyphRun> Finish()
+    {
+        Flush();
+        return std::move(runs_);
+    }
+
+private:
+    void Flush()
+    {
+        if (indexes_.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(glyphs_.RawFont(font_index_));
+        run.setGlyphIndexes(indexes_);
+        run.setPositions(positions_);
+        run.setUnderline(font_.underline());
+        run.setStrikeOut(font_.strikeOut());
+        runs_.push_back(run);
+        indexes_.clear();
+        positions_.clear();
+    }
+
+    const FontGlyphs& glyphs_;
+    const QFont& font_;
+    int font_index_ = -1;
+    QList<quint32> indexes_;
+    QList<QPointF> positions_;
+    std::vector<QGlyphRun> runs_;
+};
+
+// A character's key among the shaped ones: its code point, or for a high surrogate followed by
+// something else (drawn together, as a pair would be) a value above every code point.
+char32_t CharacterKey(QStringView character)
+{
+    if (character.size() == 1)
+        return character[0].unicode();
+    if (character[1].isLowSurrogate())
+        return QChar::surrogateToUcs4(character[0], character[1]);
+    return 0x1000000u + (char32_t(character[0].unicode() & 0x3FF) << 16) + character[1].unicode();
+}
+
+}  // namespace
+
+PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<double>& advances,
+                         QPointF baselineStart)
+{
+    FontGlyphs& glyphs = FontGlyphsCache::For(font);
+    RunBuilder runs(glyphs, font);
+    double x = baselineStart.x();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // Keep surrogate pairs together.
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
+        const QStringView character = text.mid(i, pair ? 2 : 1);
+        const QPointF place(x, baselineStart.y());
+        for (const CharGlyph& glyph : glyphs.Of(character, CharacterKey(character)))
+            runs.Add(glyph, place + glyph.offset);
+        x += i < qsizetype(advances.size()) ? advances[size_t(i)] : 0;
+        i += pair ? 1 : 0;
+    }
+    return {runs.Finish(), x};
+}

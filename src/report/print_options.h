@@ -30,6 +30,17 @@ class TfrxPrintOptions : public TfrxPersistent {
 public:
     Q_INVOKABLE explicit TfrxPrintOptions(QObject* owner = nullptr) : TfrxPersistent(owner) {}
 
+    // Copies every setting except the duplex asked for and the file a program named: those are
+    // not part of a job's choices.
+    void Assign(const TfrxPrintOptions& source)
+    {
+        const TfrxDuplexMode duplex = duplex_;
+        const QString fileName = prnOutFileName_;
+        TfrxPersistent::Assign(source);
+        duplex_ = duplex;
+        prnOutFileName_ = fileName;
+    }
+
     int Copies() const { return copies_; }
     void SetCopies(int value) { copies_ = value; }
     bool Collate() const { return collate_; }

@@ -128,7 +128,15 @@ public:
     // skipped; the pages that use them fail when they are drawn.
     void ReadFileSections();
 
+    // ---- Printing (print_job.cpp) ----
+    // Sends the pages to the printer the report's print options name, through the print dialog
+    // when the options ask for it. False without a printer, when the dialog is cancelled or when
+    // the document could not be started.
+    bool Print();
+
 private:
+    friend class TfrxPrintLoop;
+
     struct CachedPage {
         int index = 0;
         std::unique_ptr<TfrxReportPage> page;

@@ -18,7 +18,7 @@ enum MessageBoxResult : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 struct FileDialogRequest {
     QString title;
     QString filter;       // "Prepared reports (*.fp3)|*.fp3" style pairs
-    QString defaultExt;
+    QString defaultExt;   // added to a name typed without extension; the dot is optional
     QString initialDir;
     QString fileName;
 };

@@ -1,6 +1,7 @@
 #include "dialogs.h"
 
 #include "font_dialog.h"
+#include "qt_file_dialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -85,13 +86,10 @@ public:
 
     std::optional<QString> SaveFileName(const FileDialogRequest& r) override
     {
-        QString name = QFileDialog::getSaveFileName(QApplication::activeWindow(), r.title,
-                                                    r.initialDir + r.fileName, QtFilter(r.filter));
-        if (name.isEmpty())
+        const std::unique_ptr<QFileDialog> dialog = NewSaveFileDialog(r, QApplication::activeWindow());
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return std::nullopt;
-        if (!r.defaultExt.isEmpty() && !name.contains(QLatin1Char('.')))
-            name += QLatin1Char('.') + r.defaultExt;
-        return name;
+        return dialog->selectedFiles().constFirst();
     }
 };
 
@@ -102,6 +100,16 @@ DialogService*& Installed()
 }
 
 }  // namespace
+
+std::unique_ptr<QFileDialog> NewSaveFileDialog(const FileDialogRequest& r, QWidget* parent)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, r.title, r.initialDir, QtFilter(r.filter));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(r.defaultExt);
+    if (!r.fileName.isEmpty())
+        dialog->selectFile(r.initialDir + r.fileName);
+    return dialog;
+}
 
 DialogService& Dialogs()
 {

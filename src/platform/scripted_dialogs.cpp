@@ -34,12 +34,14 @@ std::optional<TFontDesc> ScriptedDialogs::ChooseFont(const TFontDesc& initial)
 
 std::optional<TColor> ScriptedDialogs::ChooseColor(TColor) { return Next<std::optional<TColor>>("colour dialog", std::nullopt); }
 
-std::optional<QString> ScriptedDialogs::OpenFileName(const FileDialogRequest&)
+std::optional<QString> ScriptedDialogs::OpenFileName(const FileDialogRequest& request)
 {
+    fileRequests_.push_back(request);
     return Next<std::optional<QString>>("open dialog", std::nullopt);
 }
 
-std::optional<QString> ScriptedDialogs::SaveFileName(const FileDialogRequest&)
+std::optional<QString> ScriptedDialogs::SaveFileName(const FileDialogRequest& request)
 {
+    fileRequests_.push_back(request);
     return Next<std::optional<QString>>("save dialog", std::nullopt);
 }

@@ -24,6 +24,8 @@ public:
     const QVector<MessageRequest>& Messages() const { return messages_; }
     // The font each font dialog was opened with.
     const QVector<TFontDesc>& FontRequests() const { return fontRequests_; }
+    // What each open and save dialog was asked to show.
+    const QVector<FileDialogRequest>& FileRequests() const { return fileRequests_; }
     int RequestCount() const { return requests_; }
 
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override;
@@ -39,5 +41,6 @@ private:
     std::deque<Answer> answers_;
     QVector<MessageRequest> messages_;
     QVector<TFontDesc> fontRequests_;
+    QVector<FileDialogRequest> fileRequests_;
     int requests_ = 0;
 };

@@ -100,11 +100,6 @@ TfrxXMLItem* TfrxPreviewPages::PageItem(int index) const
 void TfrxPreviewPages::Clear()
 {
     document_.Root().Clear();
-    ForgetPages();
-}
-
-void TfrxPreviewPages::ForgetPages()
-{
     ClearCache();
     uncachedPage_.reset();
     outline_.LevelRoot();
@@ -112,7 +107,9 @@ void TfrxPreviewPages::ForgetPages()
     aliases_.clear();
     sourceIndexOf_.clear();
     sourcePages_.clear();
-    curPage_ = Count() - 1;
+    pictureCache_.clear();
+    postProcessing_.clear();
+    curPage_ = -1;
     FirstPage = 0;
     passStart_ = 0;
     logicalPageNo_ = 0;
@@ -191,7 +188,8 @@ void TfrxPreviewPages::AddPage(const TfrxReportPage& page)
     if (curPage_ < Count() && AddPageAction == apWriteOver)
         return;
     TfrxXMLItem& pages = Pages();
-    const bool unloadable = pages.Count() > 2;
+    // The third and later pages may be swapped out.
+    const bool unloadable = pages.Count() >= 2;
     TfrxXMLItem* item = pages.Add(QStringLiteral("page%1").arg(sourceIndexOf_.value(&page, 0)));
     item->SetUnloadable(unloadable);
     curPage_ = pages.Count() - 1;

@@ -8,13 +8,16 @@
 
 #include <QHash>
 #include <QSize>
+#include <QStringList>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
+class QIODevice;
 class QPainter;
 class TCanvas;
+class TfrxIOTransport;
 class TfrxComponent;
 class TfrxReport;
 
@@ -65,7 +68,7 @@ public:
     std::function<void(int)> OnProgress;
     std::function<void()> OnProgressStop;
 
-    // Everything goes: elements, template copies, dictionary and decoded pages.
+    // Everything goes: elements, template copies, dictionary, caches and decoded pages.
     void Clear();
     // A build starts: pages are appended, decoded pages are not kept while it runs, and the
     // template pages are copied afresh when the build first adds them.
@@ -120,13 +123,29 @@ public:
     // The same on a screen painter with the paper at its origin.
     void PaintPage(int index, QPainter& painter, double scale);
 
-    // Writes the sections a saved file carries besides the pages: "report", "sourcepages",
-    // "dictionary", "picturecache" and "postprocessing".
-    void WriteFileSections();
-    // After the document was loaded from a file: the template copies and the dictionary are
-    // taken from their sections, and the store stands at its last page. Damaged entries are
-    // skipped; the pages that use them fail when they are drawn.
-    void ReadFileSections();
+    // Prepared report files. Saving adds the sections only a file needs ("report",
+    // "sourcepages", "dictionary", "picturecache", "postprocessing") and writes the whole tree.
+    void SaveToStream(QIODevice& stream);
+    // Reads a whole prepared report aside first: only one that reads without error replaces the
+    // pages, the template copies, the dictionary, the caches and the report's file settings.
+    // A damaged one raises TfrxInvalidXMLException and leaves everything as it was.
+    void LoadFromStream(QIODevice& stream, bool allowPartialLoading = false);
+    // Whether the file exists; a missing file loads nothing unless told to raise an Exception.
+    bool LoadFromFile(const QString& fileName, bool exceptionIfNotFound = false);
+    // Saves through a file transport whose folder is the file's.
+    void SaveToFile(const QString& fileName);
+    // Saves through the transport; false, with nothing written, when it did not open (its
+    // dialog was cancelled). A failure raises an Exception and keeps nothing of the stream.
+    bool SaveToFilter(TfrxIOTransport& transport, const QString& fileName = QString());
+
+    // What a file brought besides pages and templates, kept to be saved again: pictures by
+    // index, and post-processing macros (each a name and its values).
+    struct PostProcessingMacro {
+        QString name;
+        QStringList values;
+    };
+    const std::vector<QByteArray>& PictureCache() const { return pictureCache_; }
+    const std::vector<PostProcessingMacro>& PostProcessing() const { return postProcessing_; }
 
     // ---- Printing (print_job.cpp) ----
     // Sends the pages to the printer the report's print options name, through the print dialog
@@ -150,10 +169,14 @@ private:
     QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
     int SourceIndexFromName(const QString& elementName) const;
     void ClearCache() { cache_.clear(); }
-    // Everything but the element tree.
-    void ForgetPages();
+    // The sections of a file, in file_sections.cpp.
+    void WriteFileSections();
+    void ReadFileSections();
+    void ReadReportSettings();
     void ReadSourcePages();
     void ReadDictionary();
+    void ReadPictureCache();
+    void ReadPostProcessing();
 
     // Decoding, in page_decoding.cpp.
     std::unique_ptr<TfrxReportPage> DecodePage(TfrxXMLItem& item);
@@ -168,6 +191,8 @@ private:
     std::vector<std::unique_ptr<TfrxReportPage>> sourcePages_;
     QHash<const TfrxComponent*, int> sourceIndexOf_;
     QHash<const TfrxComponent*, QString> aliases_;
+    std::vector<QByteArray> pictureCache_;
+    std::vector<PostProcessingMacro> postProcessing_;
     std::deque<CachedPage> cache_;
     std::unique_ptr<TfrxReportPage> uncachedPage_;
     int curPage_ = -1;

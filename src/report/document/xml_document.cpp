@@ -12,21 +12,13 @@ namespace {
 
 const QString kTempSuffix = QStringLiteral(".tmp");
 
-Exception CannotCreate(const QString& fileName)
-{
-    return Exception(QStringLiteral("Cannot create file \"%1\"").arg(QDir::toNativeSeparators(fileName)));
-}
-
-Exception CannotOpen(const QString& fileName)
-{
-    return Exception(QStringLiteral("Cannot open file \"%1\"").arg(QDir::toNativeSeparators(fileName)));
-}
-
 }  // namespace
 
 TfrxXMLDocument::TfrxXMLDocument() : root_(std::make_unique<TfrxXMLItem>()) {}
 
 TfrxXMLDocument::~TfrxXMLDocument() = default;
+
+TfrxXMLDocument& TfrxXMLDocument::operator=(TfrxXMLDocument&& other) noexcept = default;
 
 void TfrxXMLDocument::SaveToStream(QIODevice& stream)
 {
@@ -56,14 +48,14 @@ void TfrxXMLDocument::SaveToFile(const QString& fileName)
     {
         QFile file(tempName);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw CannotCreate(tempName);
+            throw CannotCreateFile(tempName);
         SaveToStream(file);
         if (!file.flush())
-            throw CannotCreate(tempName);
+            throw CannotCreateFile(tempName);
     }
     QFile::remove(fileName);
     if (!QFile::rename(tempName, fileName))
-        throw CannotCreate(fileName);
+        throw CannotCreateFile(fileName);
     LoadFromFile(fileName);
 }
 
@@ -71,7 +63,7 @@ void TfrxXMLDocument::LoadFromFile(const QString& fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw CannotOpen(fileName);
+        throw CannotOpenFile(fileName);
     LoadFromStream(file, true);
 }
 
@@ -82,7 +74,7 @@ QTemporaryFile& TfrxXMLDocument::SwapFile()
         swapFile_ = std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("frxswap-XXXXXX")));
         if (!swapFile_->open()) {
             swapFile_.reset();
-            throw CannotCreate(QDir(dir).filePath(QStringLiteral("frxswap")));
+            throw CannotCreateFile(QDir(dir).filePath(QStringLiteral("frxswap")));
         }
     }
     return *swapFile_;
@@ -101,7 +93,7 @@ void TfrxXMLDocument::UnloadItem(TfrxXMLItem& item)
         writer.WriteRootItem(item);
     }
     if (!file.flush())
-        throw CannotCreate(file.fileName());
+        throw CannotCreateFile(file.fileName());
     item.Clear();
     item.SetOffset(offset);
     item.SetLoaded(false);

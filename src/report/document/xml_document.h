@@ -14,6 +14,9 @@ class TfrxXMLDocument {
 public:
     TfrxXMLDocument();
     ~TfrxXMLDocument();
+    // Takes over the other's tree, format flag and swap file, so a document read aside can
+    // replace one in use.
+    TfrxXMLDocument& operator=(TfrxXMLDocument&& other) noexcept;
 
     TfrxXMLItem& Root() { return *root_; }
     const TfrxXMLItem& Root() const { return *root_; }

@@ -12,6 +12,7 @@
 #include "report/report_page.h"
 #include "report/user_dataset.h"
 
+#include <QBuffer>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -145,4 +146,21 @@ inline QStringList ChildNames(const TfrxXMLItem& item)
     for (int i = 0; i < item.Count(); ++i)
         names << item.Items(i)->Name();
     return names;
+}
+
+// Prepared report files written to and read from memory.
+inline QByteArray SavePages(TfrxPreviewPages& pages)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    pages.SaveToStream(buffer);
+    return buffer.data();
+}
+
+inline void LoadPages(TfrxPreviewPages& pages, const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    pages.LoadFromStream(buffer);
 }

@@ -56,7 +56,7 @@ TEST(PreviewPages, SavingAddsTheReportTheTemplateCopiesAndTheDictionary)
     PreparedDiary diary(ThreeEntries());
     diary.PrintTwoPages();
     TfrxPreviewPages& pages = diary.pages;
-    pages.WriteFileSections();
+    SavePages(pages);
     const TfrxXMLItem& root = pages.Document().Root();
     EXPECT_EQ(ChildNames(root), QStringList({"previewpages", "logicalpagenumbers", "report", "sourcepages", "dictionary",
                                              "picturecache", "postprocessing"}));
@@ -98,7 +98,7 @@ TEST(PreviewPages, SavingAddsTheReportTheTemplateCopiesAndTheDictionary)
     EXPECT_EQ(heading.GetProp(u"Text"), "[frxUserDataSet1.\"Data1\"]");
 
     // Saving again refreshes the sections in place.
-    pages.WriteFileSections();
+    SavePages(pages);
     EXPECT_EQ(root.Count(), 7);
     EXPECT_EQ(pages.FindSection("dictionary")->Count(), 12);
 }
@@ -301,14 +301,12 @@ TEST(PreviewPages, ASavedDocumentReadBackFindsEveryTemplateAgain)
 {
     PreparedDiary diary(ThreeEntries());
     diary.PrintTwoPages();
-    diary.pages.WriteFileSections();
-    const QByteArray saved = SaveDocument(diary.pages.Document());
+    const QByteArray saved = SavePages(diary.pages);
 
     TfrxPreviewPages loaded(nullptr);
-    LoadDocument(loaded.Document(), saved);
-    loaded.ReadFileSections();
+    LoadPages(loaded, saved);
     EXPECT_EQ(loaded.Count(), 2);
-    EXPECT_EQ(loaded.CurPage(), 1);
+    EXPECT_EQ(loaded.CurPage(), -1);
     ASSERT_EQ(loaded.SourcePageCount(), 1);
     EXPECT_EQ(loaded.Dictionary().Aliases(), diary.pages.Dictionary().Aliases());
     for (const QString& alias : loaded.Dictionary().Aliases()) {

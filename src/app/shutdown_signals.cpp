@@ -51,13 +51,15 @@ void SetSignalHandler(void (*handler)(int))
         ::sigaction(signal, &action, nullptr);
 }
 
-// Ends one modal loop the way its Cancel or Esc would.
+// Ends one modal loop the way its close box would: a message box answers with its Cancel or No
+// button. A window that refuses to close is asked as Esc asks it: a preview window that is still
+// building cancels the build, and closes at a later step.
 void EndModal(QWidget& modal)
 {
+    if (modal.close())
+        return;
     if (auto* dialog = qobject_cast<QDialog*>(&modal))
         dialog->reject();
-    else
-        modal.close();
 }
 
 }  // namespace

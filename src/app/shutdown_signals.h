@@ -7,9 +7,9 @@
 class QWidget;
 
 // Ends the program the way closing its main window does, whatever is open at the time. A request
-// ends every popup and modal loop first (menus, message boxes, dialogs, the preview window, which
-// cancels a build it is running before it closes), keeps ending those that open afterwards, and
-// then closes the main window, whose close handler saves the preferences.
+// ends every popup and modal loop first (menus, message boxes, which answer Cancel or No, dialogs,
+// the preview window, which cancels a build it is running before it closes), keeps ending those
+// that open afterwards, and then closes the main window, whose close handler saves the preferences.
 class ShutdownOnRequest : public QObject {
 public:
     explicit ShutdownOnRequest(QObject* parent = nullptr);

@@ -124,6 +124,7 @@ TfrxPreviewForm* OpenPreview() { return qobject_cast<TfrxPreviewForm*>(QApplicat
 
 TEST_F(Shutdown, EndsMenusDialogsMessageBoxesAndThePalette)
 {
+    int answer = 0;
     struct Case {
         const char* name;
         std::function<void(TForm1&)> open;
@@ -144,7 +145,7 @@ TEST_F(Shutdown, EndsMenusDialogsMessageBoxesAndThePalette)
          },
          [](TForm1&) { return ModalOf("QDialog") != nullptr; }},
         {"message box",
-         [](TForm1&) { Dialogs().MessageBox(QStringLiteral("Delete?"), QStringLiteral("Kalvo"), MB_YESNO); },
+         [&](TForm1&) { answer = Dialogs().MessageBox(QStringLiteral("Delete?"), QStringLiteral("Kalvo"), MB_YESNO); },
          [](TForm1&) { return ModalOf("QMessageBox") != nullptr; }},
         {"palette",
          [](TForm1& form) {
@@ -164,6 +165,7 @@ TEST_F(Shutdown, EndsMenusDialogsMessageBoxesAndThePalette)
         ShutDownWhile(form, [&] { c.open(form); }, [&] { return c.isOpen(form); });
         ExpectClosedTheNormalWay(form);
     }
+    EXPECT_EQ(answer, IDNO) << "a question is answered the way Esc answers it";
 }
 
 // The preview window in each of its states: waiting for its build to start, building (the build

@@ -85,7 +85,7 @@ public:
     void Cancel();
 
     // Printing, the page settings and prepared report files: the one way the window's commands
-    // take. None of them does anything while the engine is adding pages.
+    // take. Not filled in yet.
     void Print();
     void PageSetupDlg();
     void SaveToFile();

@@ -6,6 +6,7 @@
 #include "report/report.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -31,6 +32,8 @@ QString Text(const QString& name) { return frxResources().Get(name); }
 // scrolled to "00%"). A slimmer arrow leaves the text the room.
 class ZoomBoxStyle : public QProxyStyle {
 public:
+    ZoomBoxStyle() : QProxyStyle(QApplication::style()->name()) {}
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override
     {

@@ -1,29 +1,10 @@
-// What the viewer hands on to printing and to prepared report files.
+// What the viewer hands on to prepared report files (printing is in preview_print.cpp).
 #include "preview.h"
 
-// The printing loop, its dialogs and the prepared report files are not part of the program yet:
-// until they are, these entry points are only the path the window's commands take.
+// The prepared report files are not part of the program yet.
+// Until they are, these are only the path the window's commands take; the commands are disabled
+// while the engine adds pages.
 
-void TfrxPreview::Print()
-{
-    if (running_)
-        return;
-}
+void TfrxPreview::SaveToFile() {}
 
-void TfrxPreview::PageSetupDlg()
-{
-    if (running_)
-        return;
-}
-
-void TfrxPreview::SaveToFile()
-{
-    if (running_)
-        return;
-}
-
-void TfrxPreview::LoadFromFile()
-{
-    if (running_)
-        return;
-}
+void TfrxPreview::LoadFromFile() {}

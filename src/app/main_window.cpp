@@ -1,13 +1,14 @@
 #include "main_window.h"
 
 #include "date_time_picker.h"
+#include "diary_search.h"
+#include "japanese_texts.h"
 #include "split_view.h"
 #include "style_manager.h"
 #include "controls/color_edit.h"
 #include "controls/month_calendar.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
-#include "platform/locale_info.h"
 #include "platform/paths.h"
 #include "platform/visual_styles.h"
 #include "preview/preview_window.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-// The longest locale name the platform hands out, terminator included.
-constexpr int kLocaleNameMaxLength = 85;
 constexpr double kPrintRangeHours = 744;
 
 QString ReadOnlyReason(SqliteConnection::WriteAccess access, const QString& path)
@@ -109,9 +108,8 @@ void TForm1::FillStyleBox()
 
 void TForm1::ApplyLocale()
 {
-    const QString localeName = CurrentLocale().name.left(kLocaleNameMaxLength - 1);
     DayFormat = QStringLiteral("MM.dd.yyyy");
-    if (localeName.contains(QLatin1String("ja"))) {
+    if (UseJapaneseTexts()) {
         GroupBox1->setTitle(QStringLiteral("印刷範囲"));
         GroupBox3->setTitle(QStringLiteral("記入済み日付"));
         DayFormat = QStringLiteral("yyyy年MM月dd日 (aaa 曜日)");

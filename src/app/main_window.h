@@ -28,6 +28,8 @@ class TSplitView;
 class TfrxPreviewWindowBinding;
 class TfrxReport;
 class TfrxUserDataSet;
+class DiarySearch;
+class FindWindow;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
 class TForm1 : public QWidget {
@@ -75,6 +77,7 @@ public:
     TfrxReport* frxReport1 = nullptr;
     TfrxUserDataSet* frxUserDataSet1 = nullptr;
     std::unique_ptr<SqliteQuery> FDQuery1;
+    FindWindow* FindDiaryWindow = nullptr;  // Find in Diary, made at its first use
 
     // Handlers.
     void FormCreate();
@@ -97,6 +100,8 @@ public:
     void Panel1Resize();
     void MemoFontBtnClick();
     void ComboBox1Change();
+    void ShowFindWindow();             // Ctrl+F
+    void ShowFoundDay(TDateTime day);  // a day picked in Find in Diary
 
     // Steps the handlers share.
     void OpenDiaryDatabase();
@@ -129,5 +134,6 @@ private:
 
     TFontDesc memoFont_;
     std::unique_ptr<TfrxPreviewWindowBinding> previewBinding_;  // opens the preview window for frxReport1
+    std::unique_ptr<DiarySearch> diarySearch_;
     bool closed_ = false;
 };

@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -79,6 +80,7 @@ void TForm1::CreateControls()
     Panel1->OnResize = [this] { Panel1Resize(); };
 
     CreateSettingsPanel();
+    Connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this, &TForm1::ShowFindWindow);
     CreateSettingsFile();
     previewBinding_ = std::make_unique<TfrxPreviewWindowBinding>();
     CreateReport();

@@ -16,6 +16,9 @@ inline const QString kSelectAll = QStringLiteral("SELECT * FROM MyDb order by da
 inline const QString kInsert = QStringLiteral("INSERT INTO MyDb (\"date\", \"diary\") VALUES (:Val1, :Val2)");
 inline const QString kUpdate = QStringLiteral("update MyDb set diary =:Val2  where date = :Val1");
 inline const QString kDelete = QStringLiteral("DELETE FROM MyDb WHERE date = :Val1");
+// Find in the diary reads every row once and matches in memory: SQLite's LIKE ignores case for
+// ASCII letters only.
+inline const QString kSearchSelect = QStringLiteral("SELECT date, diary FROM MyDb");
 
 // Connection settings, in the order they are sent. Writes are synced in full so that a crash or
 // power loss cannot corrupt the diary.

@@ -93,6 +93,8 @@ SqliteConnection::WriteAccess SqliteConnection::ProbeWriteAccess()
     return (rc & 0xFF) == SQLITE_READONLY ? WriteAccess::ReadOnlyFile : WriteAccess::Writable;
 }
 
+qint64 SqliteConnection::TotalChanges() const { return sqlite3_total_changes64(Handle()); }
+
 void SqliteConnection::Fail() const
 {
     const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");

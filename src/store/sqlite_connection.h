@@ -54,6 +54,10 @@ public:
     enum class WriteAccess { Writable, ReadOnlyFile, ReadOnlyFolder };
     WriteAccess ProbeWriteAccess();
 
+    // Rows inserted, updated or deleted through this connection since it opened: what a reader
+    // that keeps rows in memory compares to know whether they are still current.
+    qint64 TotalChanges() const;
+
     // Raises the error for a failed SQLite call on this connection.
     [[noreturn]] void Fail() const;
 

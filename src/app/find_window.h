@@ -1,0 +1,52 @@
+#pragma once
+
+#include "diary_search.h"
+#include "platform/timer.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class FoundDaysModel;
+class QLabel;
+class QLineEdit;
+class QListView;
+
+// Find in Diary: a small window beside the main window, with a text field and the days whose text
+// holds it, newest first. The list follows the typing after a short pause; Enter or a double click
+// on a day shows that day, Esc closes the window. It searches and shows days through its owner.
+class FindWindow : public QWidget {
+public:
+    // The pause in typing after which the list is brought up to date.
+    static constexpr int kTypingPauseMs = 150;
+
+    explicit FindWindow(QWidget* owner);
+    ~FindWindow() override;
+
+    std::function<QVector<DiaryHit>(const QString& text)> OnFind;
+    std::function<void(TDateTime day)> OnShowDay;
+
+    QLabel* FindLabel = nullptr;
+    QLineEdit* FindEdit = nullptr;
+    QListView* ResultList = nullptr;
+    QLabel* StatusLabel = nullptr;
+
+    // Shows the window ready for typing, with the text selected and the list found afresh.
+    void Open();
+    const QVector<DiaryHit>& Hits() const;
+    // Shows the day of the current row, finding first when typing has not paused yet.
+    void ShowCurrentDay();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void Find();
+    void ShowDayOfRow(int row);
+    void ShowStatus();
+
+    FoundDaysModel* model_ = nullptr;
+    TTimer typingPause_;
+};

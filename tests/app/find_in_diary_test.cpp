@@ -1,0 +1,326 @@
+#include "app/case_folding.h"
+#include "app/diary_search.h"
+#include "app/find_window.h"
+#include "app/main_window.h"
+#include "app/memo_lines.h"
+#include "diary_rows.h"
+#include "controls/month_calendar.h"
+#include "platform/locale_info.h"
+#include "platform/scripted_dialogs.h"
+#include "platform/timer.h"
+#include "test_env.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+std::optional<TextRange> Find(const QString& text, const QString& needle)
+{
+    return FindFolded(text, FoldCase(text), FoldCase(needle));
+}
+
+}  // namespace
+
+TEST(CaseFolding, MatchesIgnoringCaseInEveryScriptAndMarksTheOriginalCharacters)
+{
+    struct Case {
+        const char* why;
+        QString text;
+        QString needle;
+        std::optional<TextRange> expected;
+    };
+    const Case cases[] = {
+        {"ASCII", QStringLiteral("Walked to the HARBOUR"), QStringLiteral("harbour"), TextRange{14, 7}},
+        {"sharp s in the needle", QStringLiteral("Die STRASSE war nass"), QStringLiteral("straße"), TextRange{4, 7}},
+        {"sharp s in the text: the range is shorter than the needle", QStringLiteral("in der Straße"),
+         QStringLiteral("STRASSE"), TextRange{7, 6}},
+        {"Greek with final sigma", QStringLiteral("ΣΊΣΥΦΟΣ"), QStringLiteral("σίσυφος"), TextRange{0, 7}},
+        {"Cyrillic", QStringLiteral("Мой ДНЕВНИК"), QStringLiteral("дневник"), TextRange{4, 7}},
+        {"Japanese", QStringLiteral("今日は晴れ、散歩した"), QStringLiteral("散歩"), TextRange{6, 2}},
+        {"a text lengthened by folding before the match", QStringLiteral("Großes ΣΊΣΥΦΟΣ"),
+         QStringLiteral("σίσυφος"), TextRange{7, 7}},
+        {"a ligature folds to two letters", QStringLiteral("ﬁnd it"), QStringLiteral("FIND"), TextRange{0, 3}},
+        {"surrogate pairs after a lengthened character", QStringLiteral("ß 𐐀𐐁"), QStringLiteral("𐐨𐐩"),
+         TextRange{2, 4}},
+        {"half of a folded character is no match", QStringLiteral("Maß"), QStringLiteral("s"), std::nullopt},
+        {"the next whole match is taken", QStringLiteral("Maß es"), QStringLiteral("s"), TextRange{5, 1}},
+        {"plain text, not a pattern", QStringLiteral("see (1) *here*"), QStringLiteral("(1) *"), TextRange{4, 5}},
+        {"a dot is a dot", QStringLiteral("price 1x50"), QStringLiteral("1.50"), std::nullopt},
+        {"not there", QStringLiteral("nothing here"), QStringLiteral("zebra"), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const std::optional<TextRange> found = Find(c.text, c.needle);
+        ASSERT_EQ(found.has_value(), c.expected.has_value());
+        if (found) {
+            EXPECT_EQ(*found, *c.expected);
+        }
+    }
+}
+
+// The matching takes an unchanged length to mean that every character kept its place.
+TEST(CaseFolding, NoCharacterGetsShorterWhenFolded)
+{
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        const QString one = QString::fromUcs4(&c, 1);
+        ASSERT_GE(FoldCase(one).size(), one.size()) << "U+" << std::hex << uint32_t(c);
+    }
+}
+
+TEST(DiaryEntries, FirstMatchingLineWithTheMatchInItAndEachDayOnce)
+{
+    const std::vector<DiaryEntry> entries = {
+        MakeDiaryEntry(3, QStringLiteral("Morning rain\r\nWalked to the HARBOUR at noon\r\nharbour again\r\n")),
+        MakeDiaryEntry(2, QStringLiteral("nothing\r\n")),
+        MakeDiaryEntry(1, QStringLiteral("朝は雨\r\n港まで歩いた\r\n")),
+        MakeDiaryEntry(1, QStringLiteral("a second row of the same day: 港, Harbour\r\n")),
+    };
+    const QVector<DiaryHit> english = FindInEntries(entries, QStringLiteral("Harbour"));
+    ASSERT_EQ(english.size(), 2);
+    EXPECT_EQ(english[0].day, 3);
+    EXPECT_EQ(english[0].line, QStringLiteral("Walked to the HARBOUR at noon"));
+    EXPECT_EQ(english[0].match, (TextRange{14, 7}));
+    EXPECT_EQ(english[1].day, 1);  // found in the day's second row
+    EXPECT_EQ(english[1].line, QStringLiteral("a second row of the same day: 港, Harbour"));
+
+    // Both rows of day 1 hold it; the day is listed once, from its first row.
+    const QVector<DiaryHit> japanese = FindInEntries(entries, QStringLiteral("港"));
+    ASSERT_EQ(japanese.size(), 1);
+    EXPECT_EQ(japanese[0].line, QStringLiteral("港まで歩いた"));
+    EXPECT_EQ(japanese[0].match, (TextRange{0, 1}));
+
+    EXPECT_TRUE(FindInEntries(entries, QString()).isEmpty());
+}
+
+namespace {
+
+const TDateTime kJune30 = EncodeDate(2021, 6, 30);
+const TDateTime kJune2 = EncodeDate(2021, 6, 2);
+const TDateTime kMay14 = EncodeDate(2021, 5, 14);
+const TDateTime kMarch3 = EncodeDate(2020, 3, 3);
+
+class FindInDiary : public ::testing::Test {
+protected:
+    ScopedExecutableDir dir;
+    ScriptedDialogs dialogs;
+    ManualTimers timers;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>();
+        form->show();
+        // Written out of order: the list sorts them.
+        Store(kMay14, QStringLiteral("Rain all day.\r\nRead about the Harbour of Kobe.\r\n"));
+        Store(kJune30, QStringLiteral("港まで歩いた\r\nThe harbour was calm.\r\n"));
+        Store(kMarch3, QStringLiteral("No walk today.\r\n"));
+        Store(kJune2, QStringLiteral("HARBOUR festival\r\n"));
+    }
+
+    void Store(TDateTime day, const QString& text) { StoreDiaryRow(form->FDConnection1, day, text); }
+
+    FindWindow& OpenFind()
+    {
+        form->ShowFindWindow();
+        EXPECT_NE(form->FindDiaryWindow, nullptr);
+        return *form->FindDiaryWindow;
+    }
+
+    // Types as the user does, Japanese through the input method, and lets the typing pause pass.
+    FindWindow& Type(const QString& text)
+    {
+        FindWindow& find = OpenFind();
+        find.FindEdit->clear();
+        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            QTest::keyClicks(find.FindEdit, text);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(text);
+            QCoreApplication::sendEvent(find.FindEdit, &commit);
+        }
+        ManualTimers::Advance(FindWindow::kTypingPauseMs);
+        return find;
+    }
+
+    // Down, up, the second down as a double click, up: what the window system delivers.
+    static void DoubleClick(QWidget& widget, QPoint at)
+    {
+        QTest::mouseClick(&widget, Qt::LeftButton, {}, at);
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, widget.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+        QApplication::sendEvent(&widget, &second);
+        QTest::mouseRelease(&widget, Qt::LeftButton, {}, at);
+    }
+
+    static QList<TDateTime> Days(const FindWindow& find)
+    {
+        QList<TDateTime> days;
+        for (const DiaryHit& hit : find.Hits())
+            days << hit.day;
+        return days;
+    }
+};
+
+}  // namespace
+
+TEST_F(FindInDiary, CtrlFOpensTheWindowAndTheListFollowsTheTypingAfterAPause)
+{
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form->Memo1, Qt::Key_F, Qt::ControlModifier);
+    ASSERT_NE(form->FindDiaryWindow, nullptr);
+    FindWindow& find = *form->FindDiaryWindow;
+    EXPECT_TRUE(find.isVisible());
+    EXPECT_EQ(find.windowTitle(), QStringLiteral("Find in Diary"));
+
+    QTest::keyClicks(find.FindEdit, QStringLiteral("harb"));
+    ManualTimers::Advance(FindWindow::kTypingPauseMs - 1);
+    EXPECT_TRUE(find.Hits().isEmpty());  // still typing
+    QTest::keyClicks(find.FindEdit, QStringLiteral("our"));
+    ManualTimers::Advance(FindWindow::kTypingPauseMs - 1);
+    EXPECT_TRUE(find.Hits().isEmpty());  // each key starts the pause afresh
+    ManualTimers::Advance(1);
+    EXPECT_EQ(Days(find), (QList<TDateTime>{kJune30, kJune2, kMay14}));
+    EXPECT_EQ(find.StatusLabel->text(), QStringLiteral("3 days found"));
+    EXPECT_EQ(find.ResultList->model()->index(0, 0).data().toString(),
+              QStringLiteral("6/30/2021  The harbour was calm."));
+
+    find.FindEdit->clear();
+    ManualTimers::Advance(FindWindow::kTypingPauseMs);
+    EXPECT_TRUE(find.Hits().isEmpty());
+    EXPECT_TRUE(find.StatusLabel->text().isEmpty());
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+}
+
+TEST_F(FindInDiary, JapaneseAndNothingFound)
+{
+    FindWindow& find = Type(QStringLiteral("歩いた"));
+    ASSERT_EQ(Days(find), QList<TDateTime>{kJune30});
+    EXPECT_EQ(find.Hits()[0].line, QStringLiteral("港まで歩いた"));
+    EXPECT_EQ(find.StatusLabel->text(), QStringLiteral("1 day found"));
+
+    Type(QStringLiteral("zebra"));
+    EXPECT_TRUE(find.Hits().isEmpty());
+    EXPECT_EQ(find.StatusLabel->text(), QStringLiteral("No day found"));
+}
+
+TEST_F(FindInDiary, EnterAndDoubleClickLoadTheDayAsAClickOnItDoes)
+{
+    FindWindow& find = Type(QStringLiteral("harbour"));
+    ASSERT_EQ(find.Hits().size(), 3);
+    form->Memo1->setPlainText(QStringLiteral("unsaved typing"));
+
+    // Enter in the text field takes the first day.
+    QTest::keyClick(find.FindEdit, Qt::Key_Return);
+    EXPECT_EQ(form->RzCalendar1->Date(), kJune30);
+    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("港まで歩いた"), QStringLiteral("The harbour was calm."), QString()}));
+
+    // Down walks the list from the text field; the day lies in another month, whose filled days
+    // are read as when the calendar's month changes.
+    QTest::keyClick(find.FindEdit, Qt::Key_Down);
+    QTest::keyClick(find.FindEdit, Qt::Key_Down);
+    QTest::keyClick(find.ResultList, Qt::Key_Enter);
+    EXPECT_EQ(form->RzCalendar1->Date(), kMay14);
+    EXPECT_EQ(form->RzCalendar1->ViewDate(), EncodeDate(2021, 5, 1));
+    EXPECT_EQ(*form->DChk, QList<TDateTime>{kMay14});
+    EXPECT_EQ(MemoLines(*form->Memo1),
+              (QStringList{QStringLiteral("Rain all day."), QStringLiteral("Read about the Harbour of Kobe."), QString()}));
+
+    const QRect second = find.ResultList->visualRect(find.ResultList->model()->index(1, 0));
+    DoubleClick(*find.ResultList->viewport(), second.center());
+    EXPECT_EQ(form->RzCalendar1->Date(), kJune2);
+    EXPECT_EQ(form->RzCalendar1->ViewDate(), EncodeDate(2021, 6, 1));
+    EXPECT_EQ(*form->DChk, (QList<TDateTime>{kJune2, kJune30}));
+    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("HARBOUR festival"), QString()}));
+    EXPECT_TRUE(find.isVisible());  // stays open for the next day
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+}
+
+TEST_F(FindInDiary, EnterBeforeThePauseFindsFirst)
+{
+    FindWindow& find = OpenFind();
+    QTest::keyClicks(find.FindEdit, QStringLiteral("walk"));
+    QTest::keyClick(find.FindEdit, Qt::Key_Return);
+    EXPECT_EQ(form->RzCalendar1->Date(), kMarch3);
+    EXPECT_EQ(MemoLines(*form->Memo1).first(), QStringLiteral("No walk today."));
+}
+
+TEST_F(FindInDiary, TheListFollowsInsertPostAndDelete)
+{
+    Type(QStringLiteral("festival"));
+    ASSERT_EQ(Days(*form->FindDiaryWindow), QList<TDateTime>{kJune2});
+
+    form->RzCalendar1->SetDate(kMarch3);
+    form->Memo1->setPlainText(QStringLiteral("Lantern Festival"));
+    form->BtnPostClick();
+    EXPECT_EQ(Days(Type(QStringLiteral("festival"))), (QList<TDateTime>{kJune2, kMarch3}));
+
+    form->RzCalendar1->SetDate(kJune2);
+    form->BtnDeleteRecordClick();
+    EXPECT_EQ(Days(Type(QStringLiteral("festival"))), QList<TDateTime>{kMarch3});
+
+    form->RzCalendar1->SetDate(EncodeDate(2022, 1, 1));
+    form->Memo1->setPlainText(QStringLiteral("New year FESTIVAL"));
+    form->BtnInsertRecordClick();
+    EXPECT_EQ(Days(Type(QStringLiteral("festival"))), (QList<TDateTime>{EncodeDate(2022, 1, 1), kMarch3}));
+}
+
+TEST_F(FindInDiary, EveryStoredFormOfATextIsFoundAndUnreadableDatesAreLeftOut)
+{
+    form->FDConnection1.ExecSQL(QStringLiteral(
+        "INSERT INTO MyDb (date, diary) VALUES ('2021-06-10', 4242), ('2021-06-11', 42.5), "
+        "('2021-06-12', CAST('TEXT 42' AS TEXT)), ('abc', 'lost 42')"));
+    Store(EncodeDate(2021, 6, 13), QStringLiteral("007 42"));
+    FindWindow& find = Type(QStringLiteral("42"));
+    EXPECT_EQ(Days(find), (QList<TDateTime>{EncodeDate(2021, 6, 13), EncodeDate(2021, 6, 12), EncodeDate(2021, 6, 11),
+                                            EncodeDate(2021, 6, 10)}));
+    EXPECT_EQ(find.Hits()[0].line, QStringLiteral("007 42"));
+    EXPECT_EQ(find.Hits()[2].line, QStringLiteral("42.5"));
+}
+
+TEST_F(FindInDiary, EscClosesAndCtrlFOpensAgainWithTheTextSelected)
+{
+    FindWindow& find = Type(QStringLiteral("harbour"));
+    QTest::keyClick(find.FindEdit, Qt::Key_Escape);
+    EXPECT_FALSE(find.isVisible());
+
+    Store(EncodeDate(2021, 6, 20), QStringLiteral("harbour lights"));
+    form->ShowFindWindow();
+    EXPECT_TRUE(find.isVisible());
+    EXPECT_EQ(find.FindEdit->selectedText(), QStringLiteral("harbour"));
+    EXPECT_EQ(find.Hits().size(), 4);  // found afresh on opening
+}
+
+TEST_F(FindInDiary, ClosesWithTheMainWindow)
+{
+    FindWindow& find = OpenFind();
+    ASSERT_TRUE(find.isVisible());
+    form->close();
+    EXPECT_FALSE(find.isVisible());
+}
+
+TEST_F(FindInDiary, JapaneseCaptionsInAJapaneseLocale)
+{
+    form.reset();  // one window at a time holds the diary
+    SetCurrentLocale(JapaneseLocale());
+    form = std::make_unique<TForm1>();
+    FindWindow& find = Type(QStringLiteral("港"));
+    EXPECT_EQ(find.windowTitle(), QStringLiteral("日記の検索"));
+    EXPECT_EQ(find.FindLabel->text(), QStringLiteral("検索する文字列:"));
+    EXPECT_EQ(find.StatusLabel->text(), QStringLiteral("1 件見つかりました"));
+    EXPECT_EQ(find.ResultList->model()->index(0, 0).data().toString(), QStringLiteral("2021/06/30  港まで歩いた"));
+    Type(QStringLiteral("海"));
+    EXPECT_EQ(find.StatusLabel->text(), QStringLiteral("見つかりませんでした"));
+}
+

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libsqlite3-dev zlib1g-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-wine fonts-liberation fonts-ipafont-gothic
-  xvfb xdotool imagemagick
+  xvfb xdotool imagemagick poppler-utils
 )
 
 missing=()

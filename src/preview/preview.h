@@ -85,7 +85,7 @@ public:
     void Cancel();
 
     // Printing, the page settings and prepared report files: the one way the window's commands
-    // take. Not filled in yet.
+    // take.
     void Print();
     void PageSetupDlg();
     void SaveToFile();

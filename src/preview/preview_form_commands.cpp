@@ -1,12 +1,12 @@
 #include "preview_form.h"
 
+#include "number_reader.h"
 #include "preview.h"
 #include "resources.h"
 
 #include "report/report.h"
 
 #include "platform/error_box.h"
-#include "platform/errors.h"
 #include "platform/rounding.h"
 
 #include <QComboBox>
@@ -23,18 +23,6 @@ namespace {
 constexpr int kPageWidthItem = 6;
 constexpr int kWholePageItem = 7;
 constexpr double kZoomStep = 0.25;
-
-// The library's number reader: "." and "," both separate the decimals, spaces do not count.
-double ReadNumber(const QString& text)
-{
-    QString plain = text;
-    plain.remove(u' ').replace(u',', u'.');
-    bool ok = false;
-    const double value = plain.toDouble(&ok);
-    if (!ok)
-        throw Exception(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-    return value;
-}
 
 }  // namespace
 

@@ -18,18 +18,28 @@ char32_t CodePointAt(const QString& text, qsizetype at)
     return CharacterLength(text, at) == 2 ? QChar::surrogateToUcs4(text[at], text[at + 1]) : text[at].unicode();
 }
 
-// Indexed by UTF-16 unit: whether the character folds to several.
-using FoldsToSeveral = std::bitset<0x10000>;
+// Folding looked up by UTF-16 unit, without a call per character: diaries are folded whole when
+// they are read for searching.
+struct UnitFolds {
+    std::vector<char16_t> fold;  // Qt's simple folding of a unit that is a character of its own
+    std::bitset<0x10000> slow;   // surrogates and characters that fold to several
+};
 
-const FoldsToSeveral& CharactersFoldingToSeveral()
+const UnitFolds& TheUnitFolds()
 {
-    static const FoldsToSeveral characters = [] {
-        FoldsToSeveral set;
+    static const UnitFolds folds = [] {
+        UnitFolds table;
+        table.fold.resize(0x10000);
+        for (char32_t unit = 0; unit < 0x10000; ++unit) {
+            const char32_t folded = QChar::toCaseFolded(unit);
+            table.fold[unit] = char16_t(folded);
+            table.slow[unit] = QChar::isSurrogate(unit) || folded > 0xFFFF;
+        }
         for (const FullCaseFold& fold : FullCaseFolds())
-            set.set(fold.character);
-        return set;
+            table.slow.set(fold.character);
+        return table;
     }();
-    return characters;
+    return folds;
 }
 
 const char16_t* FullFoldOf(char16_t character)
@@ -40,21 +50,40 @@ const char16_t* FullFoldOf(char16_t character)
     return found != folds.end() && found->character == character ? found->folded : nullptr;
 }
 
-// Character by character, for the texts that hold one that folds to several.
-QString FoldEachCharacter(const QString& text)
+// The folded form of the character at `at`: several characters, or a surrogate pair.
+QString FoldSlowCharacter(const QString& text, qsizetype at)
 {
-    QString folded;
-    folded.reserve(text.size() + 8);
-    for (qsizetype at = 0; at < text.size();) {
-        if (const char16_t* several = FullFoldOf(text[at].unicode())) {
-            folded += QStringView(several);
+    if (const char16_t* several = FullFoldOf(text[at].unicode()))
+        return QString::fromUtf16(several);
+    const char32_t folded = QChar::toCaseFolded(CodePointAt(text, at));
+    return QString::fromUcs4(&folded, 1);
+}
+
+QString FoldFrom(const QString& text, qsizetype at, const UnitFolds& folds)
+{
+    // Each unit folds to at least one; the text grows only where a character folds to several.
+    QString folded(text.size(), Qt::Uninitialized);
+    QChar* out = folded.data();
+    std::copy(text.begin(), text.begin() + at, out);
+    qsizetype written = at;
+    while (at < text.size()) {
+        const char16_t unit = text[at].unicode();
+        if (!folds.slow[unit]) {
+            out[written++] = QChar(folds.fold[unit]);
             ++at;
             continue;
         }
-        const char32_t simple = QChar::toCaseFolded(CodePointAt(text, at));
-        folded += QString::fromUcs4(&simple, 1);
+        const QString piece = FoldSlowCharacter(text, at);
         at += CharacterLength(text, at);
+        const qsizetype needed = written + piece.size() + (text.size() - at);
+        if (needed > folded.size()) {
+            folded.resize(needed);
+            out = folded.data();
+        }
+        std::copy(piece.begin(), piece.end(), out + written);
+        written += piece.size();
     }
+    folded.truncate(written);
     return folded;
 }
 
@@ -90,10 +119,14 @@ std::optional<qsizetype> CharacterAt(const std::vector<qsizetype>& places, qsize
 
 QString FoldCase(const QString& text)
 {
-    const FoldsToSeveral& several = CharactersFoldingToSeveral();
-    if (std::none_of(text.begin(), text.end(), [&several](QChar c) { return several.test(c.unicode()); }))
-        return text.toCaseFolded();  // Qt's own folding, which shares the text when nothing changes
-    return FoldEachCharacter(text);
+    // A text that folding leaves alone is shared rather than copied: Japanese, for one.
+    const UnitFolds& folds = TheUnitFolds();
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t unit = text[at].unicode();
+        if (folds.slow[unit] || folds.fold[unit] != unit)
+            return FoldFrom(text, at, folds);
+    }
+    return text;
 }
 
 std::optional<TextRange> FindFolded(const QString& text, const QString& folded, const QString& foldedNeedle)

@@ -1,6 +1,7 @@
 #include "app/case_folding.h"
 #include "app/diary_search.h"
 #include "app/find_window.h"
+#include "app/full_case_folds.h"
 #include "app/main_window.h"
 #include "app/memo_lines.h"
 #include "diary_rows.h"
@@ -23,6 +24,9 @@
 #include <optional>
 
 namespace {
+
+char32_t Character(char32_t c) { return c; }
+char32_t Character(const FullCaseFold& fold) { return fold.character; }
 
 std::optional<TextRange> Find(const QString& text, const QString& needle)
 {
@@ -68,15 +72,30 @@ TEST(CaseFolding, MatchesIgnoringCaseInEveryScriptAndMarksTheOriginalCharacters)
     }
 }
 
-// The matching takes an unchanged length to mean that every character kept its place.
+TEST(CaseFolding, AgreesWithQtsFoldingBesidesTheCharactersThatFoldToSeveral)
+{
+    QList<char32_t> others;
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        const bool several = std::binary_search(FullCaseFolds().begin(), FullCaseFolds().end(), c,
+                                                [](auto a, auto b) { return Character(a) < Character(b); });
+        if ((c < 0xD800 || c > 0xDFFF) && !several)
+            others << c;
+    }
+    const QString every = QString::fromUcs4(others.constData(), others.size());
+    EXPECT_EQ(FoldCase(every), every.toCaseFolded());
+    // Qt's own folding keeps these as they are.
+    EXPECT_EQ(FoldCase(QStringLiteral("Straße ẞ ﬁ İ")), QStringLiteral("strasse ss fi i\u0307"));
+}
+
+// The matching takes an unchanged length to mean that every character kept its place: characters
+// beyond the Basic Multilingual Plane fold to characters beyond it, and the others fold to one
+// character of it or to several.
 TEST(CaseFolding, NoCharacterGetsShorterWhenFolded)
 {
-    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
-        if (c >= 0xD800 && c <= 0xDFFF)
-            continue;
-        const QString one = QString::fromUcs4(&c, 1);
-        ASSERT_GE(FoldCase(one).size(), one.size()) << "U+" << std::hex << uint32_t(c);
-    }
+    for (char32_t c = 0x10000; c <= 0x10FFFF; ++c)
+        ASSERT_TRUE(QChar::requiresSurrogates(QChar::toCaseFolded(c))) << "U+" << std::hex << uint32_t(c);
+    for (const FullCaseFold& fold : FullCaseFolds())
+        EXPECT_GE(std::char_traits<char16_t>::length(fold.folded), 2u);
 }
 
 TEST(DiaryEntries, FirstMatchingLineWithTheMatchInItAndEachDayOnce)

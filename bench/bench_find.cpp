@@ -1,0 +1,114 @@
+// Find in Diary over diaries of growing size: 3,650 entries (ten years) and 50,000 entries of about
+// 500 characters. The reference is SQLite alone stepping through the same rows, reading each text,
+// with no matching: what any search of the table has to pay at least.
+#include "app/diary_search.h"
+#include "store/diary_sql.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// About 500 characters, English with a Japanese line; every 100th day also names Kyoto.
+QString EntryText(int i)
+{
+    QString text = QStringLiteral("Walked to the Harbour in the morning, wrote letters, read in the evening.\r\n"
+                                  "今日は港まで歩いて、手紙を書いた。\r\n")
+                       .repeated(5);
+    text += QStringLiteral("Entry number %1.\r\n").arg(i);
+    if (i % 100 == 0)
+        text += QStringLiteral("Took the train to KYOTO.\r\n");
+    return text;
+}
+
+struct Diary {
+    QTemporaryDir dir;
+    SqliteConnection connection;
+
+    explicit Diary(int entries)
+    {
+        connection.Database = dir.filePath(QStringLiteral("Kalvo.db"));
+        DiarySql::ConfigureConnection(connection);
+        connection.Open();
+        connection.ExecSQL(QStringLiteral("BEGIN"));
+        SqliteQuery insert(connection);
+        insert.SetSQL(DiarySql::kInsert);
+        const TDateTime firstDay = EncodeDate(1900, 1, 1);
+        for (int i = 0; i < entries; ++i) {
+            insert.SetDateTimeParam(QStringLiteral("Val1"), firstDay + i);
+            DiarySql::SetDiaryParam(insert, EntryText(i));
+            insert.ExecSQL();
+        }
+        connection.ExecSQL(QStringLiteral("COMMIT"));
+    }
+};
+
+Diary& DiaryWith(int entries)
+{
+    static std::map<int, std::unique_ptr<Diary>> diaries;
+    auto& diary = diaries[entries];
+    if (!diary)
+        diary = std::make_unique<Diary>(entries);
+    return *diary;
+}
+
+const QString kNeedles[] = {QStringLiteral("kyoto"), QStringLiteral("harbour"), QStringLiteral("zebra")};
+
+// The reference: one step through the table, each text read, nothing matched.
+void BM_SqliteScanOnly(benchmark::State& state)
+{
+    sqlite3* db = DiaryWith(int(state.range(0))).connection.Handle();
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "SELECT date, diary FROM MyDb", -1, &stmt, nullptr);
+        qint64 bytes = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            sqlite3_column_text(stmt, 1);
+            bytes += sqlite3_column_bytes(stmt, 1);
+        }
+        sqlite3_finalize(stmt);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_SqliteScanOnly)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// The first search after opening the window or after a change: rows read and folded, then matched.
+void BM_FindAfterAChange(benchmark::State& state)
+{
+    Diary& diary = DiaryWith(int(state.range(0)));
+    for (auto _ : state) {
+        DiarySearch search(diary.connection);
+        benchmark::DoNotOptimize(search.Find(kNeedles[0]));
+    }
+}
+BENCHMARK(BM_FindAfterAChange)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// Searching as the user types: the rows are in memory already. Second argument: a word on every
+// 100th day, a word on every day, a word on none.
+void BM_FindWhileTyping(benchmark::State& state)
+{
+    DiarySearch search(DiaryWith(int(state.range(0))).connection);
+    const QString& needle = kNeedles[state.range(1)];
+    search.Find(needle);
+    qsizetype hits = 0;
+    for (auto _ : state)
+        hits = search.Find(needle).size();
+    state.counters["days found"] = double(hits);
+}
+BENCHMARK(BM_FindWhileTyping)->ArgsProduct({{3650, 50000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

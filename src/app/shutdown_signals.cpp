@@ -93,11 +93,7 @@ void ShutdownOnRequest::ListenToSignals()
 
 void ShutdownOnRequest::SetMainWindow(QWidget* window) { mainWindow_ = window; }
 
-void ShutdownOnRequest::Request()
-{
-    requested_ = true;
-    steps_.start();
-}
+void ShutdownOnRequest::Request() { steps_.start(); }
 
 // One thing per step, innermost first: a popup, then the top modal window (whose loop may be the
 // one this step runs in), and once none is left the main window.

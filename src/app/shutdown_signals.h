@@ -21,7 +21,6 @@ public:
     // The window whose closing ends the program; a request waits for it when it does not exist yet.
     void SetMainWindow(QWidget* window);
     void Request();
-    bool Requested() const { return requested_; }
 
 private:
     void Step();
@@ -29,7 +28,6 @@ private:
 
     QPointer<QWidget> mainWindow_;
     QTimer steps_;
-    bool requested_ = false;
     bool closePosted_ = false;
     bool closeAsked_ = false;
     bool listening_ = false;

@@ -117,10 +117,10 @@ void TfrxPageSettingsForm::CreateOtherGroup()
 {
     QGroupBox* group = AddGroup(this, QStringLiteral("Other"), QRect(8, 260, 270, 60));
     ApplyToCurRB = new QRadioButton(QStringLiteral("Apply to the current page"), group);
-    ApplyToCurRB->move(12, 16);
+    ApplyToCurRB->move(12, 18);
     ApplyToCurRB->setChecked(true);
     ApplyToAllRB = new QRadioButton(QStringLiteral("Apply to all pages"), group);
-    ApplyToAllRB->move(12, 36);
+    ApplyToAllRB->move(12, 38);
 }
 
 // The page's values; its paper is selected, or "Custom" when the printer does not list it.

@@ -48,14 +48,16 @@ QPixmap CopiesPicture(bool collated)
     QPixmap pixmap = Blank(QSize(110, 40));
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QString order = collated ? QStringLiteral("123123") : QStringLiteral("112233");
-    // Two stacks of three sheets, each sheet a little down and to the right of the one under it.
-    for (int stack = 0; stack < 2; ++stack) {
-        for (int i = 2; i >= 0; --i) {
-            const int k = stack * 3 + (2 - i);
-            const QRect sheet(2 + stack * 56 + (2 - i) * 8, 2 + (2 - i) * 4, 22, 28);
-            DrawSheet(painter, sheet, order.mid(k, 1));
+    // Collated: two sets of pages 1 to 3; not collated: each page twice in a row.
+    const QStringList groups = collated ? QStringList{QStringLiteral("123"), QStringLiteral("123")}
+                                        : QStringList{QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33")};
+    int x = 2;
+    for (const QString& group : groups) {
+        for (const QChar page : group) {
+            DrawSheet(painter, QRect(x, 8, 14, 22), QString(page));
+            x += 15;
         }
+        x += 6;
     }
     return pixmap;
 }

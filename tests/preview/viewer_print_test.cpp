@@ -1,13 +1,20 @@
-// Printing a diary through the viewer to the built-in PDF printer, read back with poppler-utils.
+// The viewer's Print and Page Settings: a diary printed to the built-in PDF printer and read back
+// with poppler-utils, and page settings applied to one prepared page.
 #include "viewer_fixture.h"
+
+#include "preview/page_settings_form.h"
 
 #include "report/print_texts.h"
 #include "report/report.h"
+#include "report/report_page.h"
 
 #include "platform/printers.h"
 #include "platform/scripted_dialogs.h"
 
+#include <QApplication>
 #include <QProcess>
+#include <QRadioButton>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -23,9 +30,9 @@ QString ReaderOutput(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class PrintToPdf : public ViewerTest {};
+class ViewerPrinting : public ViewerTest {};
 
-TEST_F(PrintToPdf, ThreeDiaryPagesBecomeThreeA4PagesWithTheEntriesText)
+TEST_F(ViewerPrinting, ThreeDiaryPagesBecomeThreeA4PagesWithTheEntriesText)
 {
     PrintPages(3);
     Open(QSize(819, 600));
@@ -58,6 +65,27 @@ TEST_F(PrintToPdf, ThreeDiaryPagesBecomeThreeA4PagesWithTheEntriesText)
                                                                  QStringLiteral("2"), file, QStringLiteral("-")});
     EXPECT_TRUE(secondPage.contains(QStringLiteral("Letters <to> friends."))) << secondPage.toStdString();
     EXPECT_FALSE(secondPage.contains(QStringLiteral("Rain all day.")));
+}
+
+TEST_F(ViewerPrinting, PageSettingsForTheCurrentPageRewriteThatPageOnly)
+{
+    PrintPages(2);
+    Open(QSize(819, 600));
+    // The dialog runs modally: it is answered from the event loop it runs.
+    QTimer::singleShot(0, [] {
+        auto* form = qobject_cast<TfrxPageSettingsForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        form->LandscapeRB->setChecked(true);
+        form->accept();
+    });
+    viewer.PageSetupDlg();
+
+    EXPECT_EQ(diary.pages.GetPageSize(0), QSize(1123, 794)) << "the current page lies down";
+    EXPECT_EQ(diary.pages.GetPageSize(1), QSize(794, 1123));
+    const QStringList elements = ChildNames(*diary.pages.FindSection(QStringLiteral("previewpages")));
+    EXPECT_EQ(elements, QStringList({"TfrxReportPage", "page0"}));
+    EXPECT_EQ(diary.pages.GetPage(0)->Orientation(), poLandscape);
+    EXPECT_FALSE(viewer.Locked());
 }
 
 }  // namespace

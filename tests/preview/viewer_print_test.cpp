@@ -2,18 +2,25 @@
 // with poppler-utils, and page settings applied to one prepared page.
 #include "viewer_fixture.h"
 
+#include "../report/report_engine_fixture.h"
+
 #include "preview/page_settings_form.h"
+#include "preview/preview_form.h"
+#include "preview/print_dialog.h"
 
 #include "report/print_texts.h"
 #include "report/report.h"
 #include "report/report_page.h"
 
 #include "platform/printers.h"
+#include "platform/recording_printers.h"
 #include "platform/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QProcess>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -86,6 +93,40 @@ TEST_F(ViewerPrinting, PageSettingsForTheCurrentPageRewriteThatPageOnly)
     EXPECT_EQ(elements, QStringList({"TfrxReportPage", "page0"}));
     EXPECT_EQ(diary.pages.GetPage(0)->Orientation(), poLandscape);
     EXPECT_FALSE(viewer.Locked());
+}
+
+TEST(PreviewPrintCommand, CtrlPPrintsThroughTheDialogAndLeavesTheWindowEnabled)
+{
+    RecordingSpooler spooler;
+    spooler.printers = {RecordingSpooler::StandardPrinter(QStringLiteral("Office"))};
+    DiaryBuild build;
+    build.SetEntries({40, 40});
+    build.report.PreviewOptions()->SetMaximized(false);
+    TfrxPreviewForm form;
+    form.Init(build.report);
+    form.show();
+    build.report.OnProgressStart = [&](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStart(); };
+    build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) { form.Viewer().InternalOnProgress(page - 1); };
+    build.report.OnProgressStop = [&](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStop(); };
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    form.activateWindow();
+
+    bool dialogShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TfrxPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialogShown = true;
+        dialog->CopiesE->setValue(2);
+        dialog->accept();
+    });
+    QTest::keyClick(&form, Qt::Key_P, Qt::ControlModifier);
+
+    EXPECT_TRUE(dialogShown);
+    ASSERT_EQ(spooler.jobs.size(), 1u);
+    EXPECT_EQ(spooler.jobs[0].sheets.size(), 4u) << "two pages, two collated copies";
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_FALSE(form.Viewer().Locked());
+    EXPECT_EQ(build.report.PrintOptions()->Copies(), 1) << "the dialog's choices lasted one job";
 }
 
 }  // namespace

@@ -33,14 +33,17 @@ QMessageBox::StandardButtons ButtonsOf(unsigned flags)
     }
 }
 
-int ResultOf(int button)
+// A box ended without a button (Esc, its close box, a shutdown) answers Cancel, or OK when OK is its
+// only button, so a question is never taken as agreed to.
+int ResultOf(int button, QMessageBox::StandardButtons buttons)
 {
     switch (button) {
+    case QMessageBox::Ok: return IDOK;
     case QMessageBox::Yes: return IDYES;
     case QMessageBox::No: return IDNO;
     case QMessageBox::Cancel:
     case QMessageBox::Close: return IDCANCEL;
-    default: return IDOK;
+    default: return buttons == QMessageBox::Ok ? IDOK : IDCANCEL;
     }
 }
 
@@ -59,7 +62,7 @@ public:
     int MessageBox(const QString& text, const QString& caption, unsigned flags) override
     {
         QMessageBox box(IconOf(flags), caption, text, ButtonsOf(flags), QApplication::activeWindow());
-        return ResultOf(box.exec());
+        return ResultOf(box.exec(), box.standardButtons());
     }
 
     std::optional<TFontDesc> ChooseFont(const TFontDesc& initial) override

@@ -1,5 +1,6 @@
 #include "page_settings_form.h"
 
+#include "dialog_parts.h"
 #include "number_reader.h"
 #include "print_pictures.h"
 
@@ -22,23 +23,12 @@ namespace {
 
 constexpr int kInches = 1;
 
-QGroupBox* AddGroup(QWidget* parent, const QString& caption, const QRect& geometry)
-{
-    auto* group = new QGroupBox(caption, parent);
-    group->setGeometry(geometry);
-    return group;
-}
-
 }  // namespace
 
 TfrxPageSettingsForm::TfrxPageSettingsForm(TfrxReportPage& page, const QString& iniFile, QWidget* parent)
     : QDialog(parent), page_(page)
 {
-    setWindowTitle(QStringLiteral("Page Settings"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
-    setFixedSize(286, 359);
+    SetUpFixedDialog(*this, QStringLiteral("Page Settings"), 286, 359);
     // Units other than inches are shown in centimetres: a unit that cannot be read must not turn
     // every typed value into nothing.
     const bool inches = ReadStoredInteger(iniFile, QStringLiteral("Form5.TfrxDesignerForm"), QStringLiteral("Units"), 0) == kInches;
@@ -48,13 +38,7 @@ TfrxPageSettingsForm::TfrxPageSettingsForm(TfrxReportPage& page, const QString& 
     CreateOrientationGroup();
     CreateMarginsGroup();
     CreateOtherGroup();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(116, 326, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(202, 326, 75, 25);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancel(*this, QPoint(116, 326));
     ShowPage();
 }
 

@@ -1,5 +1,6 @@
 #include "print_dialog.h"
 
+#include "dialog_parts.h"
 #include "print_pictures.h"
 #include "resources.h"
 
@@ -40,36 +41,19 @@ QComboBox* AddList(QWidget* parent, const QStringList& items, const QRect& geome
     return list;
 }
 
-QGroupBox* AddGroup(QWidget* parent, const QString& caption, const QRect& geometry)
-{
-    auto* group = new QGroupBox(caption, parent);
-    group->setGeometry(geometry);
-    return group;
-}
-
 }  // namespace
 
 TfrxPrintDialog::TfrxPrintDialog(TfrxReport& report, int currentPage, TfrxDuplexMode duplex, QWidget* parent)
     : QDialog(parent), report_(report), currentPage_(currentPage), duplex_(duplex),
       initialPrinter_(frxPrinters().PrinterIndex())
 {
-    setWindowTitle(QStringLiteral("Print"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    setFont(font);
-    setFixedSize(557, 333);
+    SetUpFixedDialog(*this, QStringLiteral("Print"), 557, 333);
     CreatePrinterGroup();
     CreatePagesGroup();
     CreateCopiesGroup();
     CreateOtherGroup();
     CreateModeGroup();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(386, 300, 75, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(472, 300, 75, 25);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    AddOkCancel(*this, QPoint(386, 300));
     ShowOptions();
 }
 

@@ -20,6 +20,7 @@ class TfrxEngineValues;
 class TfrxPage;
 class TfrxPreparedPagesSink;
 class TfrxPreviewBinding;
+class TfrxReportPage;
 class TfrxScript;
 
 enum TfrxProgressType { ptRunning, ptExporting, ptPrinting };
@@ -91,6 +92,10 @@ public:
     NewGetValueEvent OnNewGetValue;
     NotifyEvent OnBeginDoc;
     NotifyEvent OnEndDoc;
+    // Printing: before the first page, for each page with its copy number, after the job.
+    NotifyEvent OnPrintReport;
+    std::function<void(const TfrxReportPage& page, int copyNo)> OnPrintPage;
+    NotifyEvent OnAfterPrintReport;
     // Build start, each new page (its number from 1), build end.
     ProgressEvent OnProgressStart;
     ProgressEvent OnProgress;

@@ -82,8 +82,13 @@ bool TfrxPreviewPages::Print()
         return false;
     }
     const QSizeF sheet = options.PrintMode() == pmDefault ? QSizeF() : MeasureSheet(printer, options.PrintOnSheet());
+    if (report_->OnPrintReport)
+        report_->OnPrintReport(report_);
     const std::optional<std::vector<int>> pageList = ParsePageList(options.PageNumbers(), Count());
     ClearCache();
     TfrxPrintLoop loop(*this, printer, options, duplex, sheet);
-    return loop.Run(pageList);
+    const bool started = loop.Run(pageList);
+    if (report_->OnAfterPrintReport)
+        report_->OnAfterPrintReport(report_);
+    return started;
 }

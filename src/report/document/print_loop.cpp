@@ -114,7 +114,7 @@ bool TfrxPrintLoop::RunPasses()
 
 bool TfrxPrintLoop::Pass(int copyNo, int deviceCopies)
 {
-    (void)copyNo;  // the page drawing shows copy 1 on every copy
+    copyNo_ = copyNo;
     if (options_.PrintMode() == pmJoin)
         return JoinPages(deviceCopies);
     for (int index : order_) {
@@ -124,6 +124,13 @@ bool TfrxPrintLoop::Pass(int copyNo, int deviceCopies)
             return false;
     }
     return true;
+}
+
+void TfrxPrintLoop::PagePrinting(const TfrxReportPage& page) const
+{
+    TfrxReport& report = *pages_.Report();
+    if (report.OnPrintPage)
+        report.OnPrintPage(page, copyNo_);
 }
 
 bool TfrxPrintLoop::StopRequested()
@@ -235,6 +242,7 @@ bool TfrxPrintLoop::PrintPage(int index, int deviceCopies)
     if (StopRequested())
         return false;
     const TfrxReportPage& page = *pages_.GetPage(index);
+    PagePrinting(page);
     SetUpDevice(page, deviceCopies);
     double sx = 1, sy = 1;
     if (options_.PrintMode() == pmScale) {
@@ -254,6 +262,7 @@ bool TfrxPrintLoop::PrintPage(int index, int deviceCopies)
 bool TfrxPrintLoop::SplitPage(int index, int deviceCopies)
 {
     const TfrxReportPage& page = *pages_.GetPage(index);
+    PagePrinting(page);
     const double pw = page.PaperWidth(), ph = page.PaperHeight();
     const SheetFit first = SplitFit(pw, ph, sheet_.width(), sheet_.height());
     const QSizeF turned = first.turned ? sheet_.transposed() : sheet_;
@@ -302,6 +311,8 @@ bool TfrxPrintLoop::JoinPages(int deviceCopies)
                 return false;
             ++sheetNo;
         }
+        if (pages_.Report()->OnPrintPage)
+            PagePrinting(*pages_.GetPage(sequence[k]));
         Draw(sequence[k], double(cell % size_t(fit.across)) * pw, double(cell / size_t(fit.across)) * ph, 1, 1);
     }
     FinishSheet(sheetNo);

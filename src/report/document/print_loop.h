@@ -52,6 +52,8 @@ private:
     void SetUpSheet(bool landscape, int bin, TfrxDuplexMode duplex, int deviceCopies);
     int BinOf(const TfrxReportPage& page);
     TfrxDuplexMode DuplexOf(const TfrxReportPage& page) const;
+    // Tells the report which page goes out, with the copy number of the pass.
+    void PagePrinting(const TfrxReportPage& page) const;
     // The stop request: aborts the document.
     bool StopRequested();
     bool StartSheet();
@@ -69,6 +71,7 @@ private:
     std::optional<Setup> setup_;
     std::set<int> usedBins_;
     int sheetsInPass_ = 0;
+    int copyNo_ = 1;
     bool started_ = false;
     bool aborted_ = false;
     bool cancelled_ = false;

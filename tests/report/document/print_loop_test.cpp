@@ -212,12 +212,20 @@ TEST_F(PrintLoop, CollatedDuplexCopiesEachStartOnASheetOfTheirOwn)
     EXPECT_EQ(PrintedPages(OnlyJob()), (std::vector<int>{1, 2, 3, 0, 1, 2, 3})) << "one blank page between copies";
 }
 
-TEST_F(PrintLoop, TheJobIsNamedAfterTheReport)
+TEST_F(PrintLoop, TheJobIsNamedAfterTheReportWhichHearsOfEveryPageAndCopy)
 {
-    BuildPages(1);
+    BuildPages(2);
     build.report.ReportOptions()->SetName(QStringLiteral("June"));
+    options().SetCopies(2);
+    QStringList events;
+    build.report.OnPrintReport = [&](TfrxReport*) { events << QStringLiteral("print"); };
+    build.report.OnPrintPage = [&](const TfrxReportPage& page, int copyNo) {
+        events << QStringLiteral("page %1 copy %2").arg(page.Orientation() == poPortrait ? "A4" : "?").arg(copyNo);
+    };
+    build.report.OnAfterPrintReport = [&](TfrxReport*) { events << QStringLiteral("after"); };
     build.store.Print();
     EXPECT_EQ(OnlyJob().title, QStringLiteral("June"));
+    EXPECT_EQ(events, QStringList({"print", "page A4 copy 1", "page A4 copy 1", "page A4 copy 2", "page A4 copy 2", "after"}));
 }
 
 TEST_F(PrintLoop, CancelInTheProgressWindowAbortsBeforeTheNextPage)

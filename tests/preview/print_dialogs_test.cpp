@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -231,6 +232,7 @@ TEST_F(PrintDialogs, TheProgressWindowsCancelStopsTheReport)
 
     frxPrintHooks().ProgressMessage(QStringLiteral("Printing page 1"));
     EXPECT_EQ(progress.Label()->text(), QStringLiteral("Printing page 1"));
+    progress.grab().save(QDir::temp().filePath(QStringLiteral("kalvo_print_progress.png")));
     QTest::mouseClick(progress.CancelB(), Qt::LeftButton);
     EXPECT_TRUE(progress.Terminated());
     EXPECT_FALSE(progress.isVisible());

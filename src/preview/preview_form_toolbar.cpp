@@ -5,6 +5,8 @@
 
 #include "report/report.h"
 
+#include "platform/error_box.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QActionGroup>
@@ -60,7 +62,8 @@ QAction* TfrxPreviewForm::AddButton(const QString& name, int image, int caption,
     action->setToolTip(frxGet(hint));
     action->setData(image);
     if (command)
-        connect(action, &QAction::triggered, this, [this, command] { (this->*command)(); });
+        // A command's error (a page list that is no list, say) goes to the error box.
+        connect(action, &QAction::triggered, this, [this, command] { Guarded([&] { (this->*command)(); }); });
     controls_.insert(name, action);
     return action;
 }

@@ -17,6 +17,7 @@
 #include "platform/scripted_dialogs.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -95,21 +96,31 @@ TEST_F(ViewerPrinting, PageSettingsForTheCurrentPageRewriteThatPageOnly)
     EXPECT_FALSE(viewer.Locked());
 }
 
-TEST(PreviewPrintCommand, CtrlPPrintsThroughTheDialogAndLeavesTheWindowEnabled)
-{
+// The preview window on two built diary pages, printing to a recording printer.
+class PreviewPrintCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        spooler.printers = {RecordingSpooler::StandardPrinter(QStringLiteral("Office"))};
+        build.SetEntries({40, 40});
+        build.report.PreviewOptions()->SetMaximized(false);
+        form.Init(build.report);
+        form.show();
+        build.report.OnProgressStart = [&](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStart(); };
+        build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) { form.Viewer().InternalOnProgress(page - 1); };
+        build.report.OnProgressStop = [&](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStop(); };
+        ASSERT_TRUE(build.report.PrepareReport(true));
+        form.activateWindow();
+    }
+
+    ScriptedDialogs dialogs;
     RecordingSpooler spooler;
-    spooler.printers = {RecordingSpooler::StandardPrinter(QStringLiteral("Office"))};
     DiaryBuild build;
-    build.SetEntries({40, 40});
-    build.report.PreviewOptions()->SetMaximized(false);
     TfrxPreviewForm form;
-    form.Init(build.report);
-    form.show();
-    build.report.OnProgressStart = [&](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStart(); };
-    build.report.OnProgress = [&](TfrxReport*, TfrxProgressType, int page) { form.Viewer().InternalOnProgress(page - 1); };
-    build.report.OnProgressStop = [&](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStop(); };
-    ASSERT_TRUE(build.report.PrepareReport(true));
-    form.activateWindow();
+};
+
+TEST_F(PreviewPrintCommand, CtrlPPrintsThroughTheDialogAndLeavesTheWindowEnabled)
+{
 
     bool dialogShown = false;
     QTimer::singleShot(0, [&] {
@@ -127,6 +138,24 @@ TEST(PreviewPrintCommand, CtrlPPrintsThroughTheDialogAndLeavesTheWindowEnabled)
     EXPECT_TRUE(form.isEnabled());
     EXPECT_FALSE(form.Viewer().Locked());
     EXPECT_EQ(build.report.PrintOptions()->Copies(), 1) << "the dialog's choices lasted one job";
+}
+
+TEST_F(PreviewPrintCommand, APageListThatIsNoListIsShownInTheErrorBoxAndNothingPrints)
+{
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<TfrxPrintDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->PageNumbersE->setText(QStringLiteral("1,x"));
+        dialog->PageNumbersRB->setChecked(true);
+        dialog->accept();
+    });
+    form.Control(QStringLiteral("PrintB"))->trigger();
+
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("'x' is not a valid integer value."));
+    EXPECT_TRUE(spooler.jobs.empty());
+    EXPECT_FALSE(form.Viewer().Locked());
+    EXPECT_TRUE(build.report.PrintOptions()->PageNumbers().isEmpty());
 }
 
 }  // namespace

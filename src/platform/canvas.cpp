@@ -4,6 +4,8 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
+
 std::vector<double> DashPattern(TPenStyle style)
 {
     switch (style) {
@@ -209,29 +211,52 @@ void TCanvas::DrawTextLine(const QRect& rect, const QString& text, TTextAlign al
     TextOut(x, y, text);
 }
 
+const TCanvas::TextFont& TCanvas::TextFontOf(const TFontDesc& desc)
+{
+    constexpr size_t kFonts = 4;
+    auto found = std::find_if(textFonts_.begin(), textFonts_.end(), [&](const TextFont& f) { return f.desc == desc; });
+    if (found == textFonts_.end()) {
+        if (textFonts_.size() == kFonts)
+            textFonts_.erase(textFonts_.begin());
+        textFonts_.push_back({desc, ToQFont(desc), FontMetrics(desc)});
+    } else if (found + 1 != textFonts_.end()) {
+        std::rotate(found, found + 1, textFonts_.end());
+    }
+    return textFonts_.back();
+}
+
 void TCanvas::TextOutAdvances(QPointF topLeft, const QString& text, const std::vector<double>& advances)
 {
-    const TextMetrics m = FontMetrics(Font);
-    const PlacedGlyphs line = PlaceGlyphs(ToQFont(Font), text, advances, {topLeft.x(), topLeft.y() + m.ascent});
-    painter_->save();
+    const TextFont& font = TextFontOf(Font);
+    const TextMetrics& m = font.metrics;
+    const PlacedGlyphs line = PlaceGlyphs(font.font, text, advances, {topLeft.x(), topLeft.y() + m.ascent});
+    const QPen pen = painter_->pen();
     painter_->setPen(ToQColor(Font.color));
     for (const QGlyphRun& run : line.runs)
         painter_->drawGlyphRun(QPointF(), run);
-    painter_->restore();
+    painter_->setPen(pen);
     Record(text, QRectF(topLeft, QPointF(line.endX, topLeft.y() + m.Height())));
 }
 
+// The painter's clip is set anew rather than saved and restored with the rest of its state, which
+// costs much more for every text drawn.
 void TCanvas::PushClip(const QRect& rect)
 {
-    painter_->save();
+    if (clips_.empty())
+        outerClip_ = painter_->hasClipping() ? std::optional<QRegion>(painter_->clipRegion()) : std::nullopt;
+    clips_.push_back(clips_.empty() ? rect : clips_.back() & rect);
     painter_->setClipRect(rect, painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    ++clipDepth_;
 }
 
 void TCanvas::PopClip()
 {
-    if (clipDepth_ == 0)
+    if (clips_.empty())
         return;
-    --clipDepth_;
-    painter_->restore();
+    clips_.pop_back();
+    if (outerClip_)
+        painter_->setClipRegion(*outerClip_);
+    if (!clips_.empty())
+        painter_->setClipRect(clips_.back(), outerClip_ ? Qt::IntersectClip : Qt::ReplaceClip);
+    else if (!outerClip_)
+        painter_->setClipping(false);
 }

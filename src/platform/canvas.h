@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QString>
+#include <optional>
 #include <vector>
 
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame, psUserStyle };
@@ -82,7 +84,8 @@ public:
     int TextHeight(const QString& text = QString()) const;
     QSize TextExtent(const QString& text) const { return ::TextExtent(Font, text); }
 
-    // Clipping nests: PushClip intersects with the current clip, PopClip restores it.
+    // Clipping nests: PushClip intersects with the current clip, PopClip restores it. Only the
+    // clip: other painter state set in between stays.
     void PushClip(const QRect& rect);
     void PopClip();
 
@@ -93,13 +96,23 @@ protected:
     void Record(const QString& text, const QRectF& bounds);
 
 private:
+    // A font of placed text with what drawing it needs, kept for the few fonts a page alternates.
+    struct TextFont {
+        TFontDesc desc;
+        QFont font;
+        TextMetrics metrics;
+    };
+    const TextFont& TextFontOf(const TFontDesc& desc);
+
     QPen MakeQPen() const;
     QBrush MakeQBrush() const;
 
     QPainter* painter_;
     QPoint penPos_;
     std::vector<RecordedText>* recorder_ = nullptr;
-    int clipDepth_ = 0;
+    std::vector<QRect> clips_;           // each open level's clip: its rectangle and those below
+    std::optional<QRegion> outerClip_;  // the painter's own clip under the first level
+    std::vector<TextFont> textFonts_;  // the most recently used last
 };
 
 // The platform's on/off lengths of a pen style at width 1 (empty for solid and clear).

@@ -6,6 +6,7 @@
 #include <QTextLayout>
 
 #include <memory>
+#include <unordered_map>
 
 namespace {
 
@@ -22,10 +23,14 @@ public:
 
     const std::vector<CharGlyph>& Of(QStringView character, char32_t key)
     {
-        auto found = glyphs_.constFind(key);
-        if (found != glyphs_.constEnd())
-            return *found;
-        return *glyphs_.insert(key, Shape(character));
+        if (key < kTableSize && table_[key])
+            return *table_[key];
+        auto found = glyphs_.find(key);
+        if (found == glyphs_.end())
+            found = glyphs_.emplace(key, Shape(character)).first;
+        if (key < kTableSize)
+            table_[key] = &found->second;
+        return found->second;
     }
     const QRawFont& RawFont(int index) const { return rawFonts_[size_t(index)]; }
 
@@ -62,9 +67,12 @@ private:
         return int(rawFonts_.size() - 1);
     }
 
+    static constexpr char32_t kTableSize = 0x800;  // Latin, Greek, Cyrillic and more, found directly
+
     QFont font_;
     std::vector<QRawFont> rawFonts_;
-    QHash<char32_t, std::vector<CharGlyph>> glyphs_;
+    std::unordered_map<char32_t, std::vector<CharGlyph>> glyphs_;  // keeps its elements in place
+    std::vector<const std::vector<CharGlyph>*> table_ = std::vector<const std::vector<CharGlyph>*>(kTableSize);
 };
 
 // Shaped fonts, dropped all at once when there are many, and before the application takes its
@@ -99,7 +107,11 @@ private:
 // Collects glyphs into runs, starting a new run where the font changes.
 class RunBuilder {
 public:
-    RunBuilder(const FontGlyphs& glyphs, const QFont& font) : glyphs_(glyphs), font_(font) {}
+    RunBuilder(const FontGlyphs& glyphs, const QFont& font, qsizetype length) : glyphs_(glyphs), font_(font)
+    {
+        indexes_.reserve(length);
+        positions_.reserve(length);
+    }
 
     void Add(const CharGlyph& glyph, QPointF position)
     {
@@ -128,8 +140,9 @@ private:
         run.setUnderline(font_.underline());
         run.setStrikeOut(font_.strikeOut());
         runs_.push_back(run);
-        indexes_.clear();
-        positions_.clear();
+        // The run shares the lists; new ones for the next run.
+        indexes_ = QList<quint32>();
+        positions_ = QList<QPointF>();
     }
 
     const FontGlyphs& glyphs_;
@@ -157,7 +170,7 @@ PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<
                          QPointF baselineStart)
 {
     FontGlyphs& glyphs = FontGlyphsCache::For(font);
-    RunBuilder runs(glyphs, font);
+    RunBuilder runs(glyphs, font, text.size());
     double x = baselineStart.x();
     for (qsizetype i = 0; i < text.size(); ++i) {
         // Keep surrogate pairs together.

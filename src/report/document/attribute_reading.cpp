@@ -93,6 +93,34 @@ std::optional<QVariant> ReadInteger(const QMetaProperty& property, QStringView t
     return ok ? std::optional<QVariant>(value) : std::nullopt;
 }
 
+// Kinds whose values are read from their text; references wait for the end of the reading.
+bool IsConvertible(PropertyKind kind)
+{
+    switch (kind) {
+    case PropertyKind::Integer:
+    case PropertyKind::Color:
+    case PropertyKind::Boolean:
+    case PropertyKind::Enumeration:
+    case PropertyKind::Set:
+    case PropertyKind::Float:
+    case PropertyKind::String:
+    case PropertyKind::Variant:
+    case PropertyKind::StringList:
+    case PropertyKind::WideStrings: return true;
+    default: return false;
+    }
+}
+
+QString ConversionProblem(PropertyKind kind, QStringView value)
+{
+    switch (kind) {
+    case PropertyKind::Integer:
+    case PropertyKind::Color: return kInvalidIntegerText.arg(value);
+    case PropertyKind::Float: return kInvalidFloatText.arg(value);
+    default: return kInvalidPropertyValueText;
+    }
+}
+
 }  // namespace
 
 void TfrxXMLSerializer::XMLToObj(QStringView text, QObject& object)
@@ -178,58 +206,56 @@ bool TfrxXMLSerializer::ApplyLinesText(QObject& object, QStringView name, QStrin
 
 void TfrxXMLSerializer::ApplyProperty(const PublishedLeaf& leaf, QStringView value)
 {
-    std::optional<QVariant> converted;
-    QString problem = kInvalidPropertyValueText;
-    switch (KindOf(leaf.property)) {
+    const PropertyKind kind = KindOf(leaf.property);
+    if (kind == PropertyKind::Reference) {
+        AddFixup(leaf, UnescapeXMLValue(value));
+        return;
+    }
+    if (!IsConvertible(kind))
+        return;
+    const std::optional<QVariant> converted = ConvertValue(leaf.property, value);
+    if (!converted || !WriteValue(*leaf.holder, leaf.property, *converted))
+        AddError(ConversionProblem(kind, value));
+}
+
+std::optional<QVariant> TfrxXMLSerializer::ConvertValue(const QMetaProperty& property, QStringView value) const
+{
+    switch (KindOf(property)) {
     case PropertyKind::Integer:
-        converted = ReadInteger(leaf.property, value);
-        problem = kInvalidIntegerText.arg(value);
-        break;
+        return ReadInteger(property, value);
     case PropertyKind::Color:
         if (TColor color = 0; TryReadXMLColor(value.trimmed(), color))
-            converted = QVariant(uint(color));
-        problem = kInvalidIntegerText.arg(value);
-        break;
+            return QVariant(uint(color));
+        return std::nullopt;
     case PropertyKind::Boolean:
         if (const auto flag = ReadBoolean(value))
-            converted = QVariant(*flag);
-        break;
+            return QVariant(*flag);
+        return std::nullopt;
     case PropertyKind::Enumeration:
-        if (const auto member = ReadEnumeration(leaf.property, value))
-            converted = QVariant(*member);
-        break;
+        if (const auto member = ReadEnumeration(property, value))
+            return QVariant(*member);
+        return std::nullopt;
     case PropertyKind::Set:
-        if (const auto mask = ReadSet(leaf.property, value))
-            converted = QVariant(*mask);
-        break;
+        if (const auto mask = ReadSet(property, value))
+            return QVariant(*mask);
+        return std::nullopt;
     case PropertyKind::Float:
         if (double number = 0; TryReadXMLFloat(value, number))
-            converted = QVariant(number);
-        problem = kInvalidFloatText.arg(value);
-        break;
+            return QVariant(number);
+        return std::nullopt;
     case PropertyKind::String:
-        converted = QVariant(UnescapeXMLValue(value));
-        break;
     case PropertyKind::Variant:
-        converted = QVariant(UnescapeXMLValue(value));
-        break;
+        return QVariant(UnescapeXMLValue(value));
     case PropertyKind::StringList:
-        converted = QVariant(SplitLines(UnescapeXMLValue(value)));
-        break;
+        return QVariant(SplitLines(UnescapeXMLValue(value)));
     case PropertyKind::WideStrings: {
         TfrxWideStrings lines;
         lines.SetText(TextValue(value, OldFormat));
-        converted = QVariant::fromValue(lines);
-        break;
+        return QVariant::fromValue(lines);
     }
-    case PropertyKind::Reference:
-        AddFixup(leaf, UnescapeXMLValue(value));
-        return;
     default:
-        return;
+        return std::nullopt;
     }
-    if (!converted || !WriteValue(*leaf.holder, leaf.property, *converted))
-        AddError(problem);
 }
 
 // The reference is emptied now and set when the reading operation resolves the name; a later

@@ -13,6 +13,10 @@
 
 #include "platform/rounding.h"
 
+#include <QBuffer>
+#include <optional>
+#include <unordered_map>
+
 namespace {
 
 bool IsFullForm(const TfrxXMLItem& item)
@@ -26,6 +30,37 @@ bool HasOwnPaper(const TfrxXMLItem& item) { return item.Text().length() > 10; }
 
 int PaperPixels(double millimetres) { return RoundHalfEven(millimetres * fr01cm); }
 
+// A template object's base text (class name and full form) read once: every printed object of
+// that template is rebuilt from it.
+struct PreparedBase {
+    const QMetaObject* meta = nullptr;
+    TfrxPreparedPairs pairs;
+};
+
+// None when the text cannot be taken apart from the differences that follow it; such objects
+// are read from the joined text.
+const PreparedBase* PreparedBaseOf(const QString& baseText, TfrxXMLSerializer& serializer)
+{
+    // Kept by text for every store, so it never stands for another template.
+    static std::unordered_map<QString, std::optional<PreparedBase>> prepared;
+    auto found = prepared.find(baseText);
+    if (found == prepared.end()) {
+        if (prepared.size() >= 256)
+            prepared.clear();
+        found = prepared.emplace(baseText, std::nullopt).first;
+        const QStringView text = QStringView(baseText).trimmed();
+        const qsizetype space = text.indexOf(u' ');
+        const QMetaObject* meta = FindReportClass(space < 0 ? text : text.left(space));
+        const std::unique_ptr<TfrxComponent> sample(meta ? CreateReportObject(*meta, nullptr) : nullptr);
+        if (sample) {
+            TfrxPreparedPairs pairs = serializer.PreparePairs(space < 0 ? QStringView() : text.sliced(space + 1), *sample);
+            if (pairs.Complete())
+                found->second = PreparedBase{meta, std::move(pairs)};
+        }
+    }
+    return found->second ? &*found->second : nullptr;
+}
+
 }  // namespace
 
 int TfrxPreviewPages::PagesInCache() const
@@ -38,17 +73,19 @@ TfrxReportPage* TfrxPreviewPages::GetPage(int index)
     TfrxXMLItem* item = PageItem(index);
     if (!item)
         return nullptr;
-    if (building_) {
-        uncachedPage_ = DecodePage(*item);
-        return uncachedPage_.get();
-    }
+    const quint64 change = item->LastChange();
     for (size_t i = 0; i < cache_.size(); ++i) {
-        if (cache_[i].index == index) {
+        const CachedPage& cached = cache_[i];
+        if (cached.index == index && cached.item == item && cached.itemChange == change) {
             std::swap(cache_[0], cache_[i]);
             return cache_[0].page.get();
         }
     }
-    cache_.push_front(CachedPage{index, DecodePage(*item)});
+    // A page whose element changed (a build is adding to it) is decoded afresh.
+    std::erase_if(cache_, [index](const CachedPage& cached) { return cached.index == index; });
+    std::unique_ptr<TfrxReportPage> page = DecodePage(*item);
+    // Decoding may have loaded the element back from the swap file.
+    cache_.push_front(CachedPage{index, item, item->LastChange(), std::move(page)});
     while (int(cache_.size()) > std::max(PagesInCache(), 1))
         cache_.pop_back();
     return cache_.front().page.get();
@@ -82,7 +119,15 @@ std::unique_ptr<TfrxReportPage> TfrxPreviewPages::DecodeReferencePage(const Tfrx
         throw TfrxInvalidXMLException();
     const TfrxReportPage& copy = *SourcePage(sourceIndex);
     std::unique_ptr<TfrxReportPage> page(qobject_cast<TfrxReportPage*>(CreateReportObject(*copy.metaObject(), nullptr)));
-    Assign(*page, copy);
+    // What Assign does, with the copy written and prepared once for all its pages.
+    const SourcePageForm& form = SourcePageFormOf(sourceIndex);
+    TfrxXMLSerializer reader;
+    reader.HandleNestedProperties = true;
+    reader.Owner = page->Report();
+    if (form.attributes)
+        reader.ReadPreparedRoot(*page, *form.attributes);
+    else
+        reader.ReadRootComponent(*page, &form.document->Root());
     page->SetName(copy.Name());
     if (HasOwnPaper(item)) {
         TfrxXMLSerializer serializer;
@@ -100,14 +145,39 @@ void TfrxPreviewPages::DecodeObjects(const TfrxXMLItem& item, TfrxComponent& par
     for (int i = 0; i < item.Count(); ++i) {
         const TfrxXMLItem& element = *item.Items(i);
         const TfrxDictionary::Source* source = dictionary_.GetSource(element.Name());
-        const QString text = source ? source->baseText + u' ' + element.Text() : element.Name() + u' ' + element.Text();
-        TfrxComponent* object = serializer.ReadComponentStr(&parent, text, true);
+        const PreparedBase* base = source ? PreparedBaseOf(source->baseText, serializer) : nullptr;
+        const QString& head = source ? source->baseText : element.Name();
+        TfrxComponent* object = base ? serializer.ReadPreparedComponent(&parent, *base->meta, base->pairs, element.Text(), true)
+                                     : serializer.ReadComponentStr(&parent, head + u' ' + element.Text(), true);
         if (!object)
             continue;
         if (source && source->object)
             object->SetName(source->object->Name());
         DecodeObjects(element, *object);
     }
+}
+
+const TfrxPreviewPages::SourcePageForm& TfrxPreviewPages::SourcePageFormOf(int index)
+{
+    if (int(sourcePageForms_.size()) <= index)
+        sourcePageForms_.resize(size_t(index) + 1);
+    SourcePageForm& form = sourcePageForms_[size_t(index)];
+    if (!form.document) {
+        const TfrxReportPage& copy = *SourcePage(index);
+        QBuffer buffer;
+        buffer.open(QIODevice::ReadWrite);
+        ::SaveToStream(copy, buffer, false, true);
+        buffer.seek(0);
+        form.document = std::make_unique<TfrxXMLDocument>();
+        form.document->LoadFromStream(buffer);
+        const TfrxXMLItem& root = form.document->Root();
+        if (root.Count() == 0) {
+            TfrxPreparedPairs attributes = TfrxXMLSerializer().PreparePairs(root.Text(), copy);
+            if (attributes.Complete())
+                form.attributes = std::move(attributes);
+        }
+    }
+    return form;
 }
 
 QSize TfrxPreviewPages::GetPageSize(int index)
@@ -149,5 +219,4 @@ void TfrxPreviewPages::ModifyPage(int index, const TfrxReportPage& page)
     serializer.WriteRootComponent(page, true, item);
     item->SetUnloadable(false);
     ClearCache();
-    uncachedPage_.reset();
 }

@@ -101,7 +101,6 @@ void TfrxPreviewPages::Clear()
 {
     document_.Root().Clear();
     ClearCache();
-    uncachedPage_.reset();
     outline_.LevelRoot();
     dictionary_.Clear();
     aliases_.clear();
@@ -123,7 +122,6 @@ void TfrxPreviewPages::Initialize()
     aliases_.clear();
     sourceIndexOf_.clear();
     AddPageAction = apAdd;
-    building_ = true;
     ClearCache();
     if (OnProgressStart)
         OnProgressStart();
@@ -131,9 +129,7 @@ void TfrxPreviewPages::Initialize()
 
 void TfrxPreviewPages::Finish()
 {
-    building_ = false;
     ClearCache();
-    uncachedPage_.reset();
     if (OnProgressStop)
         OnProgressStop();
 }
@@ -148,6 +144,7 @@ void TfrxPreviewPages::AddSourcePage(const TfrxReportPage& page)
 {
     if (sourceIndexOf_.contains(&page))
         return;
+    ClearCache();
     const int index = int(sourcePages_.size());
     auto* copy = qobject_cast<TfrxReportPage*>(CreateReportObject(*page.metaObject(), nullptr));
     sourcePages_.emplace_back(copy);

@@ -3,6 +3,7 @@
 #include "dictionary.h"
 #include "outline.h"
 #include "xml_document.h"
+#include "xml_serializer.h"
 
 #include "report/report_page.h"
 
@@ -12,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -108,8 +110,9 @@ public:
 
     // The page as objects: a page with its bands and their views, as printed. The store keeps
     // the page (in its cache), and the pointer stays valid until the next GetPage or a change of
-    // the pages. None for an index outside the store. A page element that names an unknown alias
-    // or class raises an Exception.
+    // the pages. A page is decoded again only when its element has changed since, so a page
+    // drawn over and over while a build adds pages is decoded once. None for an index outside
+    // the store. A page element that names an unknown alias or class raises an Exception.
     TfrxReportPage* GetPage(int index);
     // The paper in pixels, (0, 0) outside the store.
     QSize GetPageSize(int index);
@@ -156,8 +159,11 @@ public:
 private:
     friend class TfrxPrintLoop;
 
+    // A decoded page stands for its element as long as the element is unchanged.
     struct CachedPage {
         int index = 0;
+        const TfrxXMLItem* item = nullptr;
+        quint64 itemChange = 0;
         std::unique_ptr<TfrxReportPage> page;
     };
 
@@ -168,7 +174,11 @@ private:
     void AddObjectTo(TfrxXMLItem& parent, const TfrxComponent& object);
     QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
     int SourceIndexFromName(const QString& elementName) const;
-    void ClearCache() { cache_.clear(); }
+    void ClearCache()
+    {
+        cache_.clear();
+        sourcePageForms_.clear();
+    }
     // The sections of a file, in file_sections.cpp.
     void WriteFileSections();
     void ReadFileSections();
@@ -181,6 +191,13 @@ private:
     // Decoding, in page_decoding.cpp.
     std::unique_ptr<TfrxReportPage> DecodePage(TfrxXMLItem& item);
     std::unique_ptr<TfrxReportPage> DecodeReferencePage(const TfrxXMLItem& item);
+    // A template page copy as Assign writes it, read into each page decoded from it: written
+    // once, and its attributes prepared once when it has nothing else.
+    struct SourcePageForm {
+        std::unique_ptr<TfrxXMLDocument> document;
+        std::optional<TfrxPreparedPairs> attributes;
+    };
+    const SourcePageForm& SourcePageFormOf(int index);
     void DecodeObjects(const TfrxXMLItem& item, TfrxComponent& parent);
     int PagesInCache() const;
 
@@ -194,9 +211,8 @@ private:
     std::vector<QByteArray> pictureCache_;
     std::vector<PostProcessingMacro> postProcessing_;
     std::deque<CachedPage> cache_;
-    std::unique_ptr<TfrxReportPage> uncachedPage_;
+    std::vector<SourcePageForm> sourcePageForms_;
     int curPage_ = -1;
     int passStart_ = 0;
     int logicalPageNo_ = 0;
-    bool building_ = false;
 };

@@ -3,9 +3,49 @@
 #include "attribute_text.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cassert>
 
-TfrxXMLItem::~TfrxXMLItem() { Clear(); }
+TfrxXMLItem::~TfrxXMLItem() { FreeChildren(); }
+
+void TfrxXMLItem::Changed()
+{
+    static std::atomic<quint64> changes{0};
+    lastChange_ = ++changes;
+}
+
+quint64 TfrxXMLItem::LastChange() const
+{
+    // A child taken away or added changes its parent, so the subtree's latest mark covers both.
+    quint64 last = 0;
+    std::vector<const TfrxXMLItem*> pending{this};
+    while (!pending.empty()) {
+        const TfrxXMLItem* item = pending.back();
+        pending.pop_back();
+        last = std::max(last, item->lastChange_);
+        for (const auto& child : item->items_)
+            pending.push_back(child.get());
+    }
+    return last;
+}
+
+void TfrxXMLItem::SetName(QString name)
+{
+    name_ = std::move(name);
+    Changed();
+}
+
+void TfrxXMLItem::SetText(QString text)
+{
+    text_ = std::move(text);
+    Changed();
+}
+
+void TfrxXMLItem::SetValue(QString value)
+{
+    value_ = std::move(value);
+    Changed();
+}
 
 TfrxXMLItem* TfrxXMLItem::Add() { return AddItem(std::make_unique<TfrxXMLItem>()); }
 
@@ -18,6 +58,7 @@ TfrxXMLItem* TfrxXMLItem::InsertItem(int index, std::unique_ptr<TfrxXMLItem> ite
     assert(item && !item->parent_);
     item->parent_ = this;
     index = std::clamp(index, 0, Count());
+    Changed();
     return items_.insert(items_.begin() + index, std::move(item))->get();
 }
 
@@ -26,10 +67,19 @@ std::unique_ptr<TfrxXMLItem> TfrxXMLItem::TakeItem(int index)
     std::unique_ptr<TfrxXMLItem> item = std::move(items_.at(size_t(index)));
     items_.erase(items_.begin() + index);
     item->parent_ = nullptr;
+    Changed();
     return item;
 }
 
 void TfrxXMLItem::Clear()
+{
+    if (items_.empty())
+        return;
+    FreeChildren();
+    Changed();
+}
+
+void TfrxXMLItem::FreeChildren()
 {
     // Children are taken apart level by level instead of by nested destructors.
     std::vector<std::unique_ptr<TfrxXMLItem>> pending = std::move(items_);
@@ -67,8 +117,16 @@ int TfrxXMLItem::IndexOf(const TfrxXMLItem* item) const
 
 QString TfrxXMLItem::GetProp(QStringView name) const { return ::GetProp(text_, name); }
 
-void TfrxXMLItem::SetProp(QStringView name, QStringView value) { ::SetProp(text_, name, value); }
+void TfrxXMLItem::SetProp(QStringView name, QStringView value)
+{
+    ::SetProp(text_, name, value);
+    Changed();
+}
 
 bool TfrxXMLItem::PropExists(QStringView name) const { return ::PropExists(text_, name); }
 
-void TfrxXMLItem::DeleteProp(QStringView name) { ::DeleteProp(text_, name); }
+void TfrxXMLItem::DeleteProp(QStringView name)
+{
+    ::DeleteProp(text_, name);
+    Changed();
+}

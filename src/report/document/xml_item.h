@@ -12,19 +12,19 @@
 // content: it is written but never read back.
 class TfrxXMLItem {
 public:
-    TfrxXMLItem() = default;
-    explicit TfrxXMLItem(QString name) : name_(std::move(name)) {}
+    TfrxXMLItem() { Changed(); }
+    explicit TfrxXMLItem(QString name) : name_(std::move(name)) { Changed(); }
     // Frees the subtree without recursion, so any depth of nesting is safe.
     ~TfrxXMLItem();
     TfrxXMLItem(const TfrxXMLItem&) = delete;
     TfrxXMLItem& operator=(const TfrxXMLItem&) = delete;
 
     const QString& Name() const { return name_; }
-    void SetName(QString name) { name_ = std::move(name); }
+    void SetName(QString name);
     const QString& Text() const { return text_; }
-    void SetText(QString text) { text_ = std::move(text); }
+    void SetText(QString text);
     const QString& Value() const { return value_; }
-    void SetValue(QString value) { value_ = std::move(value); }
+    void SetValue(QString value);
 
     TfrxXMLItem* Parent() const { return parent_; }
     int Count() const { return int(items_.size()); }
@@ -62,7 +62,15 @@ public:
     qint64 Offset() const { return offset_; }
     void SetOffset(qint64 value) { offset_ = value; }
 
+    // Marks the last change of the element or of anything below it (one walk of the subtree):
+    // a value that grows with every change anywhere, so what was derived from an element can
+    // tell whether it still holds.
+    quint64 LastChange() const;
+
 private:
+    void Changed();
+    void FreeChildren();
+
     QString name_;
     QString text_;
     QString value_;
@@ -71,4 +79,5 @@ private:
     bool loaded_ = true;
     bool unloadable_ = false;
     qint64 offset_ = 0;
+    quint64 lastChange_ = 0;
 };

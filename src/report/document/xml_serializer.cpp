@@ -53,13 +53,18 @@ TfrxComponent* TfrxXMLSerializer::ReadComponentStr(TfrxComponent* parent, const 
     if (!object)
         throw Exception(kCannotFindClassText + u' ' + className);
     XMLToObj(space < 0 ? QStringView() : QStringView(trimmed).sliced(space + 1), *object);
+    EndReading(*object, dontFixup);
+    return object;
+}
+
+void TfrxXMLSerializer::EndReading(TfrxComponent& object, bool dontFixup)
+{
     if (dontFixup)
         ClearFixups();
     else
         FixupReferences();
-    if (!qobject_cast<TfrxReport*>(object))
-        NotifyLoaded(*object);
-    return object;
+    if (!qobject_cast<TfrxReport*>(&object))
+        NotifyLoaded(object);
 }
 
 void NotifyLoaded(QObject& object)

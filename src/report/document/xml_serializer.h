@@ -4,12 +4,35 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <optional>
 #include <vector>
 
 class QIODevice;
 class TfrxComponent;
 class TfrxXMLItem;
 struct PublishedLeaf;
+
+// Attribute text read once for many objects of one class: the property of each pair found and
+// its value converted once. Pairs that do more than set a property (texts of text objects,
+// short names, references) stay text and are read again for every object.
+class TfrxPreparedPairs {
+public:
+    // Every pair is closed and only blanks follow the last, so more pairs can follow the text.
+    bool Complete() const { return complete_; }
+
+private:
+    friend class TfrxXMLSerializer;
+    struct Entry {
+        QString name;
+        QString value;
+        std::vector<int> subObjects;  // property indexes of the sub-objects on the way
+        QMetaProperty property;       // not valid: the pair is read as text
+        QVariant converted;
+    };
+    std::vector<Entry> entries_;
+    bool complete_ = true;
+};
 
 // Writes report objects' published properties as attribute text and reads such text back.
 //
@@ -58,6 +81,16 @@ public:
     // With dontFixup its references are left empty.
     TfrxComponent* ReadComponentStr(TfrxComponent* parent, const QString& text, bool dontFixup = false);
 
+    // The text's pairs prepared for objects of the sample's class.
+    TfrxPreparedPairs PreparePairs(QStringView text, const QObject& sample);
+    // Has the same effect as XMLToObj with the text the pairs were prepared from.
+    void ApplyPrepared(const TfrxPreparedPairs& pairs, QObject& object);
+    // As ReadRootComponent with an element that holds the prepared text and no children.
+    void ReadPreparedRoot(TfrxComponent& root, const TfrxPreparedPairs& pairs);
+    // As ReadComponentStr with the class name, the base's text and `pairs`.
+    TfrxComponent* ReadPreparedComponent(TfrxComponent* parent, const QMetaObject& meta, const TfrxPreparedPairs& base,
+                                         QStringView pairs, bool dontFixup = false);
+
     // Resolves the waiting references, or drops them.
     void FixupReferences();
     void ClearFixups() { fixups_.clear(); }
@@ -77,7 +110,12 @@ private:
     bool ApplySpecialPair(QObject& object, QStringView name, QStringView value);
     bool ApplyLinesText(QObject& object, QStringView name, QStringView value);
     void ApplyProperty(const PublishedLeaf& leaf, QStringView value);
+    // The value converted for the property; nothing when it does not convert or the property's
+    // kind is not read from text.
+    std::optional<QVariant> ConvertValue(const QMetaProperty& property, QStringView value) const;
     void AddFixup(const PublishedLeaf& leaf, const QString& name);
+    // References resolved or dropped, and the object told that reading has ended.
+    void EndReading(TfrxComponent& object, bool dontFixup);
     QString TextValue(QStringView value, bool utf8Inside) const;
 
     // Object trees.

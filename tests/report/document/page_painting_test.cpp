@@ -1,4 +1,9 @@
 #include "prepared_diary.h"
+#include "report/document/component_streaming.h"
+#include "report/document/xml_serializer.h"
+#include "report/report_classes.h"
+
+#include <QBuffer>
 
 #include "report/line_view.h"
 #include "report/memo_view.h"
@@ -75,6 +80,92 @@ TEST(PagePainting, ThePrintedObjectsAppearWhereThePageHasThem)
     const QRect doubledHeading(heading.topLeft() * 2, heading.size() * 2);
     EXPECT_GT(DarkPixels(doubled, doubledHeading), 4 * 100);
     EXPECT_EQ(DarkPixels(doubled, QRect(0, 800, doubled.width(), 1000)), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Tells a decoded page kept by the store from one decoded afresh.
+void Mark(TfrxPreviewPages& pages, int index) { pages.GetPage(index)->setProperty("kept", true); }
+bool Kept(TfrxPreviewPages& pages, int index) { return pages.GetPage(index)->property("kept").isValid(); }
+
+TEST(PagePainting, APageIsDecodedAgainOnlyWhenItsElementHasChanged)
+{
+    PreparedDiary diary(ThreeEntries());
+    TfrxPreviewPages& pages = diary.pages;
+    diary.Start();
+    diary.NewPage();
+    diary.OutputEntry();
+    diary.OutputEntry();
+    diary.EndPage();
+    diary.NewPage();
+    diary.OutputEntry();
+
+    // While the build runs, pages drawn over and over are decoded once.
+    Mark(pages, 0);
+    Mark(pages, 1);
+    for (int i = 0; i < 2; ++i) {
+        Paint(pages, 0, 1.0);
+        Paint(pages, 1, 1.0);
+    }
+    EXPECT_TRUE(Kept(pages, 0));
+    EXPECT_TRUE(Kept(pages, 1));
+
+    // The page being written is decoded again with what was added to it.
+    diary.EndPage();
+    EXPECT_TRUE(Kept(pages, 0));
+    EXPECT_FALSE(Kept(pages, 1));
+    EXPECT_EQ(pages.GetPage(1)->Objects().size(), 3) << "header, entry and footer";
+    diary.Finish();
+
+    // A page element taken out leaves no decoded page behind; the next one moves up.
+    pages.FindSection("previewpages")->TakeItem(0);
+    ASSERT_EQ(pages.Count(), 1);
+    EXPECT_EQ(pages.GetPage(0)->Objects().size(), 3);
+    const auto* heading = qobject_cast<TfrxCustomMemoView*>(pages.GetPage(0)->Objects()[1]->Objects()[0]);
+    ASSERT_TRUE(heading);
+    EXPECT_EQ(heading->Text().trimmed(), "2021/06/03 (Thu)");
+}
+
+// The page as decoding read it before template texts were prepared: the copy assigned, each
+// object read from its template's text joined with its differences.
+void ReadObjectsByText(const TfrxPreviewPages& pages, const TfrxXMLItem& item, TfrxComponent& parent)
+{
+    TfrxXMLSerializer serializer;
+    for (int i = 0; i < item.Count(); ++i) {
+        const TfrxXMLItem& element = *item.Items(i);
+        const TfrxDictionary::Source* source = pages.Dictionary().GetSource(element.Name());
+        TfrxComponent* object = serializer.ReadComponentStr(&parent, source->baseText + u' ' + element.Text(), true);
+        object->SetName(source->object->Name());
+        ReadObjectsByText(pages, element, *object);
+    }
+}
+
+QByteArray Written(const TfrxComponent& page)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    SaveToStream(page, buffer, true, true);
+    return buffer.data();
+}
+
+TEST(PagePainting, DecodedPagesHoldWhatReadingTheirTextsGives)
+{
+    std::vector<DiaryEntry> entries = ThreeEntries();
+    entries[1].text = QStringLiteral("Line one &amp; \"two\"\r\n\r\n日本語の行\r\n");
+    PreparedDiary diary(entries);
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    for (int index = 0; index < pages.Count(); ++index) {
+        SCOPED_TRACE(index);
+        const TfrxReportPage& copy = *pages.SourcePage(0);
+        std::unique_ptr<TfrxReportPage> expected(qobject_cast<TfrxReportPage*>(CreateReportObject(*copy.metaObject(), nullptr)));
+        Assign(*expected, copy);
+        expected->SetName(copy.Name());
+        ReadObjectsByText(pages, *pages.FindSection("previewpages")->Items(index), *expected);
+        EXPECT_EQ(Written(*pages.GetPage(index)), Written(*expected));
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "report/document/component_names.h"
 #include "report/document/component_streaming.h"
+#include "report/document/value_text.h"
 #include "report/document/xml_serializer.h"
 
 #include "report/band_kinds.h"
@@ -18,6 +19,7 @@
 
 #include "../qt_print.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -211,6 +213,27 @@ TEST(Serializer, NumbersReadWithEitherDecimalSeparator)
             EXPECT_EQ(target.Top(), 1234.5);
             EXPECT_TRUE(serializer.Errors().isEmpty());
         }
+    }
+}
+
+// Plain numbers are read without the locale machinery; every text must still read as the C
+// locale reads it once blanks are dropped and commas become points.
+TEST(Serializer, NumbersReadAsTheCLocaleReadsThem)
+{
+    const char* texts[] = {"12.5",  "-3",   "+3",    "0",     "-0",     ".5",   "5.",    "1e3",  "1E-3",  "1e+05",
+                           "1,5",   "1 234,5", "+-1", "--1",  "1e",     "e5",   ".",     "-",    "",      "1.2.3",
+                           "1e400", "1e-400", "0x10", "inf",  "nan",    "1_0",  "٣",     "12345678901234567890123",
+                           "7.55906", "718.1107", "-1e300", "1+2", "1e5.5", "+.5"};
+    for (const char* text : texts) {
+        SCOPED_TRACE(text);
+        QString normal = QString::fromUtf8(text).remove(u' ');
+        normal.replace(u',', u'.');
+        bool ok = false;
+        const double expected = QLocale::c().toDouble(normal, &ok);
+        double value = 0;
+        EXPECT_EQ(TryReadXMLFloat(QString::fromUtf8(text), value), ok && std::isfinite(expected));
+        if (ok && std::isfinite(expected))
+            EXPECT_EQ(value, expected);
     }
 }
 

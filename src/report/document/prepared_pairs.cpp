@@ -1,0 +1,111 @@
+// Attribute text read once and put into many objects of one class.
+#include "attribute_text.h"
+#include "document_texts.h"
+#include "xml_serializer.h"
+
+#include "report/component.h"
+#include "report/property_reflection.h"
+#include "report/report_classes.h"
+
+namespace {
+
+// Every name that reading takes as more than a property: short names of prepared pages, texts of
+// text objects and of string lists, and names with their own handling.
+bool MayBeSpecial(QStringView name)
+{
+    return name.size() == 1 || name == u"Text" || name == u"PropData" || name == u"Name" || name.endsWith(u".Text");
+}
+
+// The property a dotted name reaches, with the property indexes of the sub-objects on the way.
+std::optional<QMetaProperty> ResolvePath(const QObject& sample, QStringView name, std::vector<int>& subObjects)
+{
+    const QObject* holder = &sample;
+    const QList<QStringView> steps = name.split(u'.');
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const auto property = FindPublishedProperty(*holder->metaObject(), steps[i]);
+        if (!property)
+            return std::nullopt;
+        if (i + 1 == steps.size())
+            return property;
+        if (KindOf(*property) != PropertyKind::SubObject)
+            return std::nullopt;
+        subObjects.push_back(property->propertyIndex());
+        holder = SubObjectOf(*holder, *property);
+        if (!holder)
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TfrxPreparedPairs TfrxXMLSerializer::PreparePairs(QStringView text, const QObject& sample)
+{
+    TfrxPreparedPairs prepared;
+    AttributeScanner scanner(text);
+    AttributePair pair;
+    qsizetype end = 0;
+    while (scanner.Next(pair)) {
+        const qsizetype valueEnd = pair.value.data() - text.data() + pair.value.size();
+        prepared.complete_ = prepared.complete_ && valueEnd < pair.end;
+        end = pair.end;
+        TfrxPreparedPairs::Entry entry{pair.name.toString(), pair.value.toString(), {}, {}, {}};
+        if (!MayBeSpecial(pair.name)) {
+            std::vector<int> subObjects;
+            const auto property = ResolvePath(sample, pair.name, subObjects);
+            // Only values that convert are kept converted; the others keep their problems.
+            const auto converted = property && property->isWritable() && KindOf(*property) != PropertyKind::Reference
+                                       ? ConvertValue(*property, pair.value)
+                                       : std::nullopt;
+            if (converted) {
+                entry.subObjects = std::move(subObjects);
+                entry.property = *property;
+                entry.converted = *converted;
+            }
+        }
+        prepared.entries_.push_back(std::move(entry));
+    }
+    prepared.complete_ = prepared.complete_ && text.sliced(end).trimmed().isEmpty();
+    return prepared;
+}
+
+void TfrxXMLSerializer::ApplyPrepared(const TfrxPreparedPairs& pairs, QObject& object)
+{
+    for (const TfrxPreparedPairs::Entry& entry : pairs.entries_) {
+        if (!entry.property.isValid()) {
+            ApplyPair(object, entry.name, entry.value);
+            continue;
+        }
+        QObject* holder = &object;
+        for (int index : entry.subObjects)
+            holder = holder ? SubObjectOf(*holder, holder->metaObject()->property(index)) : nullptr;
+        bool written = false;
+        try {
+            written = !holder || WriteValue(*holder, entry.property, entry.converted);
+        } catch (const Exception&) {
+        }
+        if (!written)
+            ApplyPair(object, entry.name, entry.value);  // meets the problem as reading the text would
+    }
+}
+
+TfrxComponent* TfrxXMLSerializer::ReadPreparedComponent(TfrxComponent* parent, const QMetaObject& meta,
+                                                        const TfrxPreparedPairs& base, QStringView pairs,
+                                                        bool dontFixup)
+{
+    TfrxComponent* object = CreateReportObject(meta, parent);
+    if (!object)
+        throw Exception(kCannotFindClassText + u' ' + QLatin1String(meta.className()));
+    ApplyPrepared(base, *object);
+    XMLToObj(pairs, *object);
+    EndReading(*object, dontFixup);
+    return object;
+}
+
+void TfrxXMLSerializer::ReadPreparedRoot(TfrxComponent& root, const TfrxPreparedPairs& pairs)
+{
+    if (!Owner)
+        Owner = &root;
+    ApplyPrepared(pairs, root);
+    EndReading(root, false);
+}

@@ -1,6 +1,7 @@
 // Drawing the diary printout of 1,000 entries: every prepared page into a PDF and into an image,
 // next to a reference that draws the same text lines straight through QPainter, one call per line,
 // and the dotted rules as one dashed line each. The ratios Kalvo / reference are printed at the end.
+// Build with `scripts/build.sh release bench_drawing` and run build/bin/bench_drawing.
 #include "report_engine_fixture.h"
 
 #include "report/custom_memo_view.h"

@@ -152,7 +152,8 @@ QString TfrxXMLSerializer::TextValue(QStringView value, bool utf8Inside) const
     return UnescapeXMLValue(QString::fromUtf8(EncodeAnsi(value)));
 }
 
-// The short names of prepared pages and the texts of text objects.
+// The short names of prepared pages and the texts of text objects. Every name taken here is one
+// of MayBeSpecialName's.
 bool TfrxXMLSerializer::ApplySpecialPair(QObject& object, QStringView name, QStringView value)
 {
     auto* component = qobject_cast<TfrxComponent*>(&object);
@@ -187,6 +188,11 @@ bool TfrxXMLSerializer::ApplySpecialPair(QObject& object, QStringView name, QStr
     if (name == u"PropData")
         return true;
     return name == u"Name" && qobject_cast<TfrxReport*>(&object);
+}
+
+bool TfrxXMLSerializer::MayBeSpecialName(QStringView name)
+{
+    return name.size() == 1 || name == u"Text" || name == u"PropData" || name == u"Name" || name.endsWith(kLinesSuffix);
 }
 
 // "Lines.Text" sets the lines of a string list.

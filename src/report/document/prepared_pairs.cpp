@@ -9,32 +9,16 @@
 
 namespace {
 
-// Every name that reading takes as more than a property: short names of prepared pages, texts of
-// text objects and of string lists, and names with their own handling.
-bool MayBeSpecial(QStringView name)
-{
-    return name.size() == 1 || name == u"Text" || name == u"PropData" || name == u"Name" || name.endsWith(u".Text");
-}
-
 // The property a dotted name reaches, with the property indexes of the sub-objects on the way.
 std::optional<QMetaProperty> ResolvePath(const QObject& sample, QStringView name, std::vector<int>& subObjects)
 {
-    const QObject* holder = &sample;
-    const QList<QStringView> steps = name.split(u'.');
-    for (qsizetype i = 0; i < steps.size(); ++i) {
-        const auto property = FindPublishedProperty(*holder->metaObject(), steps[i]);
-        if (!property)
-            return std::nullopt;
-        if (i + 1 == steps.size())
-            return property;
-        if (KindOf(*property) != PropertyKind::SubObject)
-            return std::nullopt;
-        subObjects.push_back(property->propertyIndex());
-        holder = SubObjectOf(*holder, *property);
-        if (!holder)
-            return std::nullopt;
-    }
-    return std::nullopt;
+    const auto leaf = FindPublishedLeaf(sample, name);
+    if (!leaf)
+        return std::nullopt;
+    // Each shorter name up to a dot reaches one of the sub-objects.
+    for (qsizetype dot = name.indexOf(u'.'); dot >= 0; dot = name.indexOf(u'.', dot + 1))
+        subObjects.push_back(FindPublishedLeaf(sample, name.left(dot))->property.propertyIndex());
+    return leaf->property;
 }
 
 }  // namespace
@@ -50,7 +34,7 @@ TfrxPreparedPairs TfrxXMLSerializer::PreparePairs(QStringView text, const QObjec
         prepared.complete_ = prepared.complete_ && valueEnd < pair.end;
         end = pair.end;
         TfrxPreparedPairs::Entry entry{pair.name.toString(), pair.value.toString(), {}, {}, {}};
-        if (!MayBeSpecial(pair.name)) {
+        if (!MayBeSpecialName(pair.name)) {
             std::vector<int> subObjects;
             const auto property = ResolvePath(sample, pair.name, subObjects);
             // Only values that convert are kept converted; the others keep their problems.

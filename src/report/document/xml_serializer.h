@@ -109,6 +109,8 @@ private:
     void ApplyPair(QObject& object, QStringView name, QStringView value);
     bool ApplySpecialPair(QObject& object, QStringView name, QStringView value);
     bool ApplyLinesText(QObject& object, QStringView name, QStringView value);
+    // Every name that ApplySpecialPair or ApplyLinesText may take, whatever the object.
+    static bool MayBeSpecialName(QStringView name);
     void ApplyProperty(const PublishedLeaf& leaf, QStringView value);
     // The value converted for the property; nothing when it does not convert or the property's
     // kind is not read from text.

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "date_time_picker.h"
+#include "diary_printout.h"
 #include "diary_search.h"
 #include "japanese_texts.h"
 #include "split_view.h"
@@ -108,11 +109,10 @@ void TForm1::FillStyleBox()
 
 void TForm1::ApplyLocale()
 {
-    DayFormat = QStringLiteral("MM.dd.yyyy");
+    DayFormat = PrintoutDayFormat();
     if (UseJapaneseTexts()) {
         GroupBox1->setTitle(QStringLiteral("印刷範囲"));
         GroupBox3->setTitle(QStringLiteral("記入済み日付"));
-        DayFormat = QStringLiteral("yyyy年MM月dd日 (aaa 曜日)");
     }
 }
 

@@ -2,12 +2,12 @@
 #include "main_window.h"
 
 #include "date_time_picker.h"
+#include "diary_printout.h"
 #include "preview/preview_window.h"
 #include "report/diary_report.h"
 #include "report/document/preview_pages_sink.h"
 #include "report/report.h"
 #include "report/user_dataset.h"
-#include "store/diary_sql.h"
 
 void TForm1::CreateReport()
 {
@@ -24,30 +24,18 @@ void TForm1::CreateReport()
 void TForm1::BuildReportList()
 {
     ReportList->clear();
-    SqliteQuery query(FDConnection1);
-    query.SetSQL(DiarySql::PrintoutSelect(FromDatePicker->DateTime(), ToDatePicker->DateTime()));
-    query.Open();
-    for (query.First(); !query.Eof(); query.Next())
-        ReportList->append({FormatDateTime(DayFormat, query.AsDateTime(QStringLiteral("date"))),
-                            query.AsString(QStringLiteral("diary"))});
+    *ReportList = ReadPrintoutEntries(FDConnection1, FromDatePicker->DateTime(), ToDatePicker->DateTime(), DayFormat);
 }
 
 void TForm1::BtnPrintPreviewClick()
 {
     BuildReportList();
-    frxUserDataSet1->SetRangeEnd(frx::reCount);
-    frxUserDataSet1->SetRangeEndCount(int(ReportList->size()));
+    SetPrintoutRecordCount(*frxUserDataSet1, int(ReportList->size()));
     // Opens the modal preview window at once; the pages appear in it as they are built.
     frxReport1->ShowReport(true);
 }
 
 void TForm1::frxUserDataSet1GetValue(const QString& VarName, QVariant& Value)
 {
-    const int recNo = frxUserDataSet1->RecNo();
-    if (recNo < 0 || recNo >= ReportList->size())
-        return;
-    if (VarName == QLatin1String("Data1"))
-        Value = ReportList->at(recNo).Data1;
-    else if (VarName == QLatin1String("Data2"))
-        Value = ReportList->at(recNo).Data2;
+    PrintoutValue(*ReportList, frxUserDataSet1->RecNo(), VarName, Value);
 }

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,11 +44,22 @@ bool MovesInList(int key)
 
 }  // namespace
 
+QPoint FindWindowPlace(const QRect& owner, const QSize& size, const QRect& workArea)
+{
+    constexpr int kGap = 8;
+    int x = owner.right() + 1 + kGap;
+    if (x + size.width() > workArea.right() + 1)
+        x = owner.left() - kGap - size.width();
+    x = std::clamp(x, workArea.left(), std::max(workArea.left(), workArea.right() + 1 - size.width()));
+    const int y = std::clamp(owner.top(), workArea.top(), std::max(workArea.top(), workArea.bottom() + 1 - size.height()));
+    return {x, y};
+}
+
 FindWindow::FindWindow(QWidget* owner) : QWidget(owner, Qt::Tool)
 {
     setObjectName(QStringLiteral("FindWindow"));
-    // Font and colours as the main window's.
-    setAttribute(Qt::WA_WindowPropagation);
+    // The platform's own font, not the main window's Tahoma: the bold face of the Tahoma the
+    // program carries is as thin as its regular face, and the matches are shown in bold.
     CreateControls();
     typingPause_.SetOnTimer([this] { Find(); });
     // The window goes with its owner when that closes; the program ends with the main window.
@@ -83,11 +97,17 @@ void FindWindow::CreateControls()
     FindEdit->installEventFilter(this);
 
     const QFontMetrics metrics(font());
-    resize(56 * metrics.averageCharWidth(), 20 * metrics.height());
+    resize(64 * metrics.averageCharWidth(), 20 * metrics.height());
 }
 
 void FindWindow::Open()
 {
+    if (!placed_ && parentWidget()) {
+        placed_ = true;  // afterwards it stays where the user puts it
+        const QScreen* screen = parentWidget()->screen();
+        const QRect workArea = screen ? screen->availableGeometry() : QRect(parentWidget()->frameGeometry());
+        move(FindWindowPlace(parentWidget()->frameGeometry(), size(), workArea));
+    }
     show();
     raise();
     activateWindow();
@@ -149,6 +169,8 @@ bool FindWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == FindEdit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (MovesInList(key)) {
+            if (typingPause_.Active())
+                Find();  // walk the list the text asks for, not the one before
             QCoreApplication::sendEvent(ResultList, event);
             return true;
         }

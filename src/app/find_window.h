@@ -12,6 +12,10 @@ class QLabel;
 class QLineEdit;
 class QListView;
 
+// Where Find in Diary first opens: right of its owner, else left of it, where it covers neither
+// the calendar nor the memo; inside the screen's work area in any case.
+QPoint FindWindowPlace(const QRect& owner, const QSize& size, const QRect& workArea);
+
 // Find in Diary: a small window beside the main window, with a text field and the days whose text
 // holds it, newest first. The list follows the typing after a short pause; Enter or a double click
 // on a day shows that day, Esc closes the window. It searches and shows days through its owner.
@@ -49,4 +53,5 @@ private:
 
     FoundDaysModel* model_ = nullptr;
     TTimer typingPause_;
+    bool placed_ = false;
 };

@@ -21,8 +21,8 @@ int DateColumnWidth(const QFontMetrics& metrics)
     return width;
 }
 
-// The line's three parts as they fit into `room` pixels: the text before the match is cut from
-// its start first, then the match and what follows are cut at their ends.
+// The line's three parts as they fit into `room` pixels: the text before the match gives way from
+// its start first, then what follows and the match are cut at their ends.
 struct LineParts {
     QString before;
     QString match;
@@ -33,8 +33,10 @@ LineParts FitLine(const QString& line, TextRange range, const QFontMetrics& norm
 {
     LineParts parts{line.left(range.start), line.mid(range.start, range.length), line.mid(range.start + range.length)};
     const int matchWidth = bold.horizontalAdvance(parts.match);
-    if (normal.horizontalAdvance(parts.before) + matchWidth > room)
-        parts.before = normal.elidedText(parts.before, Qt::ElideLeft, std::max(0, room - matchWidth));
+    // Some of what follows stays in view too, up to a third of the row.
+    const int afterWidth = std::min(normal.horizontalAdvance(parts.after), room / 3);
+    if (normal.horizontalAdvance(parts.before) + matchWidth + afterWidth > room)
+        parts.before = normal.elidedText(parts.before, Qt::ElideLeft, std::max(0, room - matchWidth - afterWidth));
     room -= normal.horizontalAdvance(parts.before);
     parts.match = bold.elidedText(parts.match, Qt::ElideRight, std::max(0, room));
     room -= bold.horizontalAdvance(parts.match);

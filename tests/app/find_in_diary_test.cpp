@@ -123,6 +123,27 @@ TEST(DiaryEntries, FirstMatchingLineWithTheMatchInItAndEachDayOnce)
     EXPECT_TRUE(FindInEntries(entries, QString()).isEmpty());
 }
 
+TEST(FindWindowPlace, BesideTheMainWindowInsideTheWorkArea)
+{
+    const QRect workArea(0, 0, 1280, 800);
+    const QSize size(400, 300);
+    struct Case {
+        const char* why;
+        QRect owner;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"room on the right", {100, 100, 545, 190}, {653, 100}},
+        {"no room on the right: on the left", {800, 100, 545, 190}, {392, 100}},
+        {"room on neither side: at the work area's edge", {0, 100, 1200, 190}, {0, 100}},
+        {"the bottom kept on the screen", {100, 700, 545, 190}, {653, 500}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        EXPECT_EQ(FindWindowPlace(c.owner, size, workArea), c.expected);
+    }
+}
+
 namespace {
 
 const TDateTime kJune30 = EncodeDate(2021, 6, 30);
@@ -266,13 +287,19 @@ TEST_F(FindInDiary, EnterAndDoubleClickLoadTheDayAsAClickOnItDoes)
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
-TEST_F(FindInDiary, EnterBeforeThePauseFindsFirst)
+TEST_F(FindInDiary, EnterOrDownBeforeThePauseFindsFirst)
 {
     FindWindow& find = OpenFind();
     QTest::keyClicks(find.FindEdit, QStringLiteral("walk"));
     QTest::keyClick(find.FindEdit, Qt::Key_Return);
     EXPECT_EQ(form->RzCalendar1->Date(), kMarch3);
     EXPECT_EQ(MemoLines(*form->Memo1).first(), QStringLiteral("No walk today."));
+
+    find.FindEdit->clear();
+    QTest::keyClicks(find.FindEdit, QStringLiteral("harbour"));
+    QTest::keyClick(find.FindEdit, Qt::Key_Down);
+    QTest::keyClick(find.FindEdit, Qt::Key_Return);
+    EXPECT_EQ(form->RzCalendar1->Date(), kJune2);  // the second of the days found
 }
 
 TEST_F(FindInDiary, TheListFollowsInsertPostAndDelete)

@@ -1,8 +1,8 @@
 // Find in Diary over diaries of growing size: 3,650 entries (ten years) and 50,000 entries of about
 // 500 characters. The reference is SQLite alone stepping through the same rows, reading each text,
 // with no matching: what any search of the table has to pay at least.
+#include "diary_rows.h"
 #include "app/diary_search.h"
-#include "store/diary_sql.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -32,19 +32,7 @@ struct Diary {
 
     explicit Diary(int entries)
     {
-        connection.Database = dir.filePath(QStringLiteral("Kalvo.db"));
-        DiarySql::ConfigureConnection(connection);
-        connection.Open();
-        connection.ExecSQL(QStringLiteral("BEGIN"));
-        SqliteQuery insert(connection);
-        insert.SetSQL(DiarySql::kInsert);
-        const TDateTime firstDay = EncodeDate(1900, 1, 1);
-        for (int i = 0; i < entries; ++i) {
-            insert.SetDateTimeParam(QStringLiteral("Val1"), firstDay + i);
-            DiarySql::SetDiaryParam(insert, EntryText(i));
-            insert.ExecSQL();
-        }
-        connection.ExecSQL(QStringLiteral("COMMIT"));
+        WriteDiaryDays(connection, dir.filePath(QStringLiteral("Kalvo.db")), entries, EntryText);
     }
 };
 

@@ -1,11 +1,11 @@
 // Start-up of the main window, from its creation to the calendar's first paint, on diaries of
 // growing size. The empty diary is the reference the others are read against.
+#include "diary_rows.h"
 #include "app/main_window.h"
 #include "app/style_manager.h"
 #include "controls/month_calendar.h"
 #include "platform/font_desc.h"
 #include "platform/paths.h"
-#include "store/diary_sql.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -25,20 +25,8 @@ struct DiaryFolder {
     explicit DiaryFolder(int entries)
     {
         SqliteConnection connection;
-        connection.Database = dir.filePath(QStringLiteral("Kalvo.db"));
-        DiarySql::ConfigureConnection(connection);
-        connection.Open();
-        connection.ExecSQL(QStringLiteral("BEGIN"));
-        SqliteQuery insert(connection);
-        insert.SetSQL(DiarySql::kInsert);
         const QString text = QStringLiteral("Walked to the harbour, wrote letters, read in the evening.\r\n").repeated(8);
-        const TDateTime firstDay = EncodeDate(1900, 1, 1);
-        for (int i = 0; i < entries; ++i) {
-            insert.SetDateTimeParam(QStringLiteral("Val1"), firstDay + i);
-            DiarySql::SetDiaryParam(insert, text);
-            insert.ExecSQL();
-        }
-        connection.ExecSQL(QStringLiteral("COMMIT"));
+        WriteDiaryDays(connection, dir.filePath(QStringLiteral("Kalvo.db")), entries, [&text](int) { return text; });
     }
 };
 

@@ -58,16 +58,14 @@ QPoint FindWindowPlace(const QRect& owner, const QSize& size, const QRect& workA
 FindWindow::FindWindow(QWidget* owner) : QWidget(owner, Qt::Tool)
 {
     setObjectName(QStringLiteral("FindWindow"));
-    // The platform's own font, not the main window's Tahoma: the bold face of the Tahoma the
-    // program carries is as thin as its regular face, and the matches are shown in bold.
+    // The font stays the platform's own rather than the main window's Tahoma: the bold face of the
+    // Tahoma the program carries is as thin as its regular face, and the matches are shown in bold.
     CreateControls();
     typingPause_.SetOnTimer([this] { Find(); });
     // The window goes with its owner when that closes; the program ends with the main window.
     if (owner)
         owner->installEventFilter(this);
 }
-
-FindWindow::~FindWindow() = default;
 
 void FindWindow::CreateControls()
 {

@@ -25,7 +25,6 @@ public:
     static constexpr int kTypingPauseMs = 150;
 
     explicit FindWindow(QWidget* owner);
-    ~FindWindow() override;
 
     std::function<QVector<DiaryHit>(const QString& text)> OnFind;
     std::function<void(TDateTime day)> OnShowDay;

@@ -14,6 +14,7 @@
 #include "platform/visual_styles.h"
 #include "preview/preview_window.h"
 #include "report/report.h"
+#include "report/report_engine.h"
 #include "settings/ex_ini_file.h"
 #include "store/diary_sql.h"
 
@@ -170,6 +171,12 @@ void TForm1::SplitView1Closed()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A build whose preview has just closed is still unwinding and reads ReportList: the window
+    // closes once it has ended (a shutdown request asks again until then).
+    if (frxReport1 && frxReport1->Engine().Running()) {
+        event->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         Guarded([this] { FormClose(); });

@@ -201,6 +201,36 @@ TEST_F(Shutdown, ClosesThePreviewWindowFirstCancellingItsBuild)
     }
 }
 
+// The preview closes at once, but its cancelled build unwinds a moment later and still reads the
+// entries: the main window does not close under it and closes once the build has ended.
+TEST_F(Shutdown, MainWindowWaitsForABuildStillUnwinding)
+{
+    TForm1 form;
+    form.show();
+    StoreLongEntries(form, 10, 300);
+    std::optional<bool> closedWhileBuilding;
+    RequestWhen when([&] { return OpenPreview() && OpenPreview()->Viewer().Running() && OpenPreview()->Viewer().PageCount() >= 2; },
+                     [&] {
+                         static_cast<QDialog*>(OpenPreview())->reject();  // cancels the build
+                         closedWhileBuilding = form.close();
+                     });
+    // The cancelled preview stays until its build has ended; then it is closed.
+    QTimer closePreview;
+    QObject::connect(&closePreview, &QTimer::timeout, [&] {
+        if (when.Requested() && OpenPreview() && !form.frxReport1->Engine().Running())
+            OpenPreview()->close();
+    });
+    closePreview.start(5);
+    form.BtnPrintPreviewClick();
+    ASSERT_TRUE(when.Requested());
+    EXPECT_EQ(closedWhileBuilding, std::optional<bool>(false));
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_NE(form.ReportList, nullptr);
+    EXPECT_FALSE(form.frxReport1->Engine().Running());
+    EXPECT_TRUE(form.close());
+    ExpectClosedTheNormalWay(form);
+}
+
 // Creating the window shows an error box for a damaged diary: SIGTERM then ends the box, and the
 // window, once created, closes the normal way.
 TEST_F(Shutdown, SigtermWhileTheStartUpErrorBoxIsOpen)

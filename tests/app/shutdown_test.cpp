@@ -209,7 +209,7 @@ TEST_F(Shutdown, MainWindowWaitsForABuildStillUnwinding)
     form.show();
     StoreLongEntries(form, 10, 300);
     std::optional<bool> closedWhileBuilding;
-    RequestWhen when([&] { return OpenPreview() && OpenPreview()->Viewer().Running() && OpenPreview()->Viewer().PageCount() >= 2; },
+    RequestWhen when([&] { return OpenPreview() && form.frxReport1->Engine().Running() && OpenPreview()->Viewer().PageCount() >= 2; },
                      [&] {
                          static_cast<QDialog*>(OpenPreview())->reject();  // cancels the build
                          closedWhileBuilding = form.close();

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Builds the text-tree fuzz targets with clang (AddressSanitizer, UBSan and libFuzzer) in
-# build-fuzz/ and runs each for its share of a bounded time. New inputs go to build-fuzz/corpus;
-# the seed corpus in the repository is only read.
+# Builds the fuzz targets of the text tree and of prepared report files with clang
+# (AddressSanitizer, UBSan and libFuzzer) in build-fuzz/ and runs each for its share of a bounded
+# time. New inputs go to build-fuzz/corpus; the seed corpus in the repository is only read.
 #   scripts/fuzz.sh [total seconds, default 50]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 total=${1:-50}
 dir=build-fuzz
 fuzz=tests/report/document/fuzz
-targets=(fuzz_xml_reader fuzz_attribute_reader)
+targets=(fuzz_xml_reader fuzz_attribute_reader fuzz_prepared_file)
 
 (
   flock 9

@@ -5,6 +5,9 @@
 #include "document_texts.h"
 #include "io_transport.h"
 
+#include "report/report_classes.h"
+#include "report/report_page.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -25,6 +28,23 @@ bool DeeperThan(const TfrxXMLItem& root, int limit)
             return true;
         for (int i = 0; i < item->Count(); ++i)
             pending.emplace_back(item->Items(i), depth + 1);
+    }
+    return false;
+}
+
+// A page written in full form names its class, and the viewer measures every page as soon as
+// the file is open: a page of a kind this program cannot build makes the file unreadable.
+bool HasPageOfUnknownKind(const TfrxXMLItem& root)
+{
+    const int index = root.Find(u"previewpages");
+    const TfrxXMLItem* pages = index >= 0 ? root.Items(index) : nullptr;
+    for (int i = 0; pages && i < pages->Count(); ++i) {
+        const QString& name = pages->Items(i)->Name();
+        const bool fullForm = name.compare(QLatin1String("TfrxReportPage"), Qt::CaseInsensitive) == 0
+            || name.compare(QLatin1String("TfrxDMPPage"), Qt::CaseInsensitive) == 0;
+        const QMetaObject* meta = fullForm ? FindReportClass(name) : nullptr;
+        if (fullForm && !(meta && meta->inherits(&TfrxReportPage::staticMetaObject)))
+            return true;
     }
     return false;
 }
@@ -55,7 +75,7 @@ void TfrxPreviewPages::LoadFromStream(QIODevice& stream, bool allowPartialLoadin
     TfrxXMLDocument read;
     read.TempDir = document_.TempDir;
     read.LoadFromStream(stream, allowPartialLoading);
-    if (DeeperThan(read.Root(), kMaxFileDepth))
+    if (DeeperThan(read.Root(), kMaxFileDepth) || HasPageOfUnknownKind(read.Root()))
         throw TfrxInvalidXMLException();
 
     Clear();

@@ -305,6 +305,8 @@ TEST(PreparedFiles, ADamagedFileKeepsThePagesOnShow)
         {"ends inside a tag", kCurrentHeader + "<preparedreport><previewpages><page0 PaperWidth=\"2"},
         {"a closing tag of another element", kCurrentHeader + "<preparedreport><previewpages></page0>"},
         {"nested past any report", tooDeep},
+        {"a page of a kind that cannot be built", kCurrentHeader + "<preparedreport><previewpages><TfrxDMPPage/>"},
+        {"a page class in other letters", kCurrentHeader + "<preparedreport><previewpages><TfrxReportPAGE/>"},
     };
     for (const auto& [name, bytes] : damaged) {
         const QString path = dir.filePath(QStringLiteral("damaged.fp3"));

@@ -1,3 +1,4 @@
+#include "export_command.h"
 #include "main_window.h"
 #include "shutdown_signals.h"
 #include "style_manager.h"
@@ -7,6 +8,9 @@
 
 int main(int argc, char** argv)
 {
+    // Commands run without a window, and decide the platform before the application exists.
+    if (const std::optional<int> exitCode = RunCommandLine(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     // Before anything can show a message box: a shutdown request must find every loop ready to end.
     ShutdownOnRequest shutdown;

@@ -18,7 +18,7 @@ void SqliteConnection::Open()
     if (BeforeConnect)
         BeforeConnect();
     const QByteArray path = Database.toUtf8();
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int flags = SQLITE_OPEN_READWRITE | (CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(path.isEmpty() ? ":memory:" : path.constData(), &db_, flags, nullptr);
     try {
         if (rc != SQLITE_OK)

@@ -25,7 +25,8 @@ struct Pragma {
 };
 
 // One connection to a database file. Opening runs BeforeConnect, opens the file read-write
-// (created when missing), sends the pragmas, takes the file's lock and runs AfterConnect.
+// (created when missing, unless told not to), sends the pragmas, takes the file's lock and runs
+// AfterConnect.
 class SqliteConnection {
 public:
     SqliteConnection() = default;
@@ -40,6 +41,8 @@ public:
     // Begin and commit an exclusive transaction right after the pragmas, so that in the exclusive
     // locking mode the file stays locked from the start.
     bool LockOnOpen = false;
+    // Off: a missing file is an error rather than a new empty database.
+    bool CreateIfMissing = true;
 
     void Open();
     void Close();

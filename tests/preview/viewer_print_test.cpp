@@ -15,10 +15,10 @@
 #include "platform/printers.h"
 #include "platform/recording_printers.h"
 #include "platform/scripted_dialogs.h"
+#include "test_env.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
@@ -27,16 +27,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-// What a command-line reader prints for the file; empty when it did not run.
-QString ReaderOutput(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 class ViewerPrinting : public ViewerTest {};
 
@@ -58,18 +48,18 @@ TEST_F(ViewerPrinting, ThreeDiaryPagesBecomeThreeA4PagesWithTheEntriesText)
     EXPECT_EQ(dialogs.FileRequests()[0].title, kDefaultDocumentTitle);
     EXPECT_EQ(dialogs.FileRequests()[0].filter, QStringLiteral("PDF document (*.pdf)|*.pdf"));
     EXPECT_FALSE(viewer.Locked());
-    const QString info = ReaderOutput(QStringLiteral("pdfinfo"), {file});
+    const QString info = ProgramOutput(QStringLiteral("pdfinfo"), {file});
     ASSERT_FALSE(info.isEmpty()) << "pdfinfo could not read " << file.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+59[45](\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"))))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("Velmora Document"))) << "the job's title";
 
-    const QString firstPage = ReaderOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+    const QString firstPage = ProgramOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
                                                                 QStringLiteral("1"), file, QStringLiteral("-")});
     for (const char* text : {"2021/06/01 (Tue)", "Rain all day.", "Read a book.", "2021/06/02 (Wed)", "Walked \"far\" & back."})
         EXPECT_TRUE(firstPage.contains(QString::fromUtf8(text))) << text << " in\n" << firstPage.toStdString();
-    const QString secondPage = ReaderOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
+    const QString secondPage = ProgramOutput(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
                                                                  QStringLiteral("2"), file, QStringLiteral("-")});
     EXPECT_TRUE(secondPage.contains(QStringLiteral("Letters <to> friends."))) << secondPage.toStdString();
     EXPECT_FALSE(secondPage.contains(QStringLiteral("Rain all day.")));

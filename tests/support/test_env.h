@@ -3,6 +3,7 @@
 #include "platform/date_time.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // The "now" every test starts with: 2021-06-30 10:20:30.400 local time.
@@ -23,3 +24,7 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// What a command-line program (a PDF reader of poppler-utils, say) prints; empty when it did not
+// run or failed.
+QString ProgramOutput(const QString& program, const QStringList& arguments);

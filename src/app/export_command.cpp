@@ -1,0 +1,264 @@
+#include "export_command.h"
+
+#include "diary_printout.h"
+#include "platform/dialogs.h"
+#include "platform/errors.h"
+#include "platform/font_desc.h"
+#include "platform/paths.h"
+#include "platform/printers.h"
+#include "report/diary_report.h"
+#include "report/document/document_texts.h"
+#include "report/document/preview_pages_sink.h"
+#include "report/engine_options.h"
+#include "report/print_options.h"
+#include "report/report.h"
+#include "report/user_dataset.h"
+#include "store/diary_sql.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const QString kExportOption = QStringLiteral("--export");
+const QString kHelpOption = QStringLiteral("--help");
+constexpr int kFailedExitCode = 1;
+constexpr int kUsageExitCode = 2;
+
+CommandLine Invalid(const QString& error)
+{
+    CommandLine command;
+    command.action = CommandLine::Action::Invalid;
+    command.error = error;
+    return command;
+}
+
+std::optional<TDateTime> ParseDay(const QString& text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    TDateTime day = 0;
+    if (!match.hasMatch() || !TryEncodeDate(match.captured(1).toInt(), match.captured(2).toInt(),
+                                            match.captured(3).toInt(), day))
+        return std::nullopt;
+    return day;
+}
+
+std::optional<ExportFormat> FormatOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return ExportFormat::Pdf;
+    if (suffix == QLatin1String("fp3"))
+        return ExportFormat::PreparedReport;
+    return std::nullopt;
+}
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Errors that the report would show in a message box come back as text: the export asks nothing.
+class QuietDialogs final : public DialogService {
+public:
+    QuietDialogs() { SetDialogs(this); }
+    ~QuietDialogs() override { SetDialogs(nullptr); }
+    QuietDialogs(const QuietDialogs&) = delete;
+    QuietDialogs& operator=(const QuietDialogs&) = delete;
+
+    QString FirstMessage() const { return firstMessage_; }
+
+    int MessageBox(const QString& text, const QString&, unsigned flags) override
+    {
+        if (firstMessage_.isEmpty())
+            firstMessage_ = text;
+        return (flags & 0x0F) == MB_YESNO || (flags & 0x0F) == MB_YESNOCANCEL ? IDNO : IDCANCEL;
+    }
+    std::optional<TFontDesc> ChooseFont(const TFontDesc&) override { return std::nullopt; }
+    std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
+    std::optional<QString> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+
+private:
+    QString firstMessage_;
+};
+
+// Opened as the window opens it, lock included, so that a diary a Kalvo has open is reported as
+// locked; but a missing diary is not created, and no table either.
+QList<TReportData> ReadDiary(const ExportRequest& request)
+{
+    const QString path = ExecutableDir() + QStringLiteral("Kalvo.db");
+    if (!QFileInfo(path).isFile())
+        throw Exception(QStringLiteral("no diary at ") + Native(path));
+    SqliteConnection connection;
+    connection.Database = path;
+    connection.Pragmas = DiarySql::ConnectionPragmas();
+    connection.LockOnOpen = true;
+    connection.CreateIfMissing = false;
+    try {
+        connection.Open();
+        return ReadPrintoutEntries(connection, request.first, request.last, PrintoutDayFormat());
+    } catch (const Exception& error) {
+        throw Exception(QStringLiteral("cannot read the diary ") + Native(path) + QStringLiteral(": ") + error.Message());
+    }
+}
+
+// Replaces `target` with the complete file at once, so that a failure leaves the old file alone.
+void ReplaceFile(QTemporaryFile& complete, const QString& target)
+{
+    complete.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                            QFileDevice::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(complete.fileName().toStdU16String()),
+                            std::filesystem::path(target.toStdU16String()), error);
+    if (error)
+        throw CannotCreateFile(target, QString::fromLocal8Bit(error.message()));
+    complete.setAutoRemove(false);
+}
+
+// Prints the pages to the built-in PDF printer, into a file beside the target first.
+void WritePdf(TfrxPreviewPages& pages, const QString& fileName, const QuietDialogs& dialogs)
+{
+    const QFileInfo target(fileName);
+    QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!partial.open())
+        throw CannotCreateFile(fileName, partial.errorString());
+    partial.close();
+    TfrxPrintOptions& options = *pages.Report()->PrintOptions();
+    options.SetPrinter(kPdfPrinterName);
+    options.SetShowDialog(false);
+    options.SetPrnOutFileName(partial.fileName());
+    if (!pages.Print())
+        throw Exception(dialogs.FirstMessage().isEmpty() ? QStringLiteral("printing to PDF did not start")
+                                                         : dialogs.FirstMessage());
+    if (QFileInfo(partial.fileName()).size() == 0)
+        throw CannotCreateFile(fileName);
+    ReplaceFile(partial, fileName);
+}
+
+void BuildAndWrite(const ExportRequest& request, const QuietDialogs& dialogs)
+{
+    const QList<TReportData> entries = ReadDiary(request);
+    QObject owner;
+    const DiaryReport diary = CreateDiaryReport(&owner);
+    TfrxPreviewPages& pages = InstallPreviewPages(*diary.report);
+    TfrxUserDataSet& dataSet = *diary.dataSet;
+    dataSet.OnGetValue = [&entries, &dataSet](const QString& varName, QVariant& value) {
+        PrintoutValue(entries, dataSet.RecNo(), varName, value);
+    };
+    SetPrintoutRecordCount(dataSet, int(entries.size()));
+    diary.report->EngineOptions()->SetNewSilentMode(frx::simReThrow);
+    if (!diary.report->PrepareReport())
+        throw Exception(QStringLiteral("the report was not built"));
+    if (request.format == ExportFormat::PreparedReport)
+        pages.SaveToFile(request.fileName);  // written beside the file and renamed when complete
+    else
+        WritePdf(pages, request.fileName, dialogs);
+}
+
+// Messages of the report and the store may span lines; the command says one.
+QString OneLine(QString text) { return text.replace(QRegularExpression(QStringLiteral("\\s*[\\r\\n]+\\s*")), QStringLiteral(" ")); }
+
+void PrintLine(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+// Qt's own warnings (no runtime folder, no printing system) are not the command's output.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        PrintLine(stderr, message);
+}
+
+QStringList ArgumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments)
+{
+    CommandLine command;
+    if (arguments.contains(kHelpOption)) {
+        command.action = CommandLine::Action::Help;
+        return command;
+    }
+    if (!arguments.contains(kExportOption))
+        return command;
+    if (arguments.size() != 4 || arguments[0] != kExportOption)
+        return Invalid(QStringLiteral("expected: Kalvo --export FROM TO FILE (see Kalvo --help)"));
+    const std::optional<TDateTime> first = ParseDay(arguments[1]);
+    const std::optional<TDateTime> last = ParseDay(arguments[2]);
+    for (const auto& [day, text] : {std::pair{first, arguments[1]}, std::pair{last, arguments[2]}})
+        if (!day)
+            return Invalid(QStringLiteral("\"%1\" is not a date written as yyyy-MM-dd").arg(text));
+    if (*first > *last)
+        return Invalid(QStringLiteral("the range ends before it starts: %1 is after %2").arg(arguments[1], arguments[2]));
+    const std::optional<ExportFormat> format = FormatOf(arguments[3]);
+    if (!format)
+        return Invalid(QStringLiteral("\"%1\" does not end in .pdf or .fp3").arg(arguments[3]));
+    command.action = CommandLine::Action::Export;
+    command.request = {*first, *last, arguments[3], *format};
+    return command;
+}
+
+QString UsageText()
+{
+    return QStringLiteral(
+        "Usage: Kalvo [--export FROM TO FILE | --help]\n"
+        "Without arguments Kalvo opens its window.\n"
+        "  --export FROM TO FILE  writes the diary's printout of the days FROM to TO (yyyy-MM-dd,\n"
+        "                         both included) from the Kalvo.db beside Kalvo into FILE:\n"
+        "                         a PDF document for .pdf, a prepared report for .fp3.\n"
+        "                         Needs no display. Exit code 0 when written, 1 when nothing\n"
+        "                         could be written, 2 for wrong arguments.\n"
+        "  --help                 shows this text.");
+}
+
+QString ExportDiary(const ExportRequest& request)
+{
+    QuietDialogs dialogs;
+    try {
+        BuildAndWrite(request, dialogs);
+    } catch (const Exception& error) {
+        return OneLine(error.Message());
+    }
+    return QString();
+}
+
+std::optional<int> RunCommandLine(int argc, char** argv)
+{
+    const CommandLine command = ParseCommandLine(ArgumentsOf(argc, argv));
+    switch (command.action) {
+    case CommandLine::Action::ShowWindow:
+        return std::nullopt;
+    case CommandLine::Action::Help:
+        PrintLine(stdout, UsageText());
+        return 0;
+    case CommandLine::Action::Invalid:
+        PrintLine(stderr, QStringLiteral("Kalvo: ") + command.error);
+        return kUsageExitCode;
+    case CommandLine::Action::Export:
+        break;
+    }
+    // No window is shown, so no display is needed: the offscreen platform whatever the session has.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepQtQuiet);
+    QApplication app(argc, argv);
+    RegisterPlatformFonts();
+    const QString error = ExportDiary(command.request);
+    if (error.isEmpty())
+        return 0;
+    PrintLine(stderr, QStringLiteral("Kalvo: ") + error);
+    return kFailedExitCode;
+}

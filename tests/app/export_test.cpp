@@ -1,0 +1,271 @@
+// Kalvo --export: the arguments read as a table, and the real executable run with no display at all
+// on a diary seeded beside it.
+#include "app/export_command.h"
+#include "diary_rows.h"
+#include "test_env.h"
+
+#include "report/custom_memo_view.h"
+#include "report/diary_report.h"
+#include "report/document/preview_pages_sink.h"
+#include "report/report_page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Action = CommandLine::Action;
+
+TEST(ExportArguments, AreReadStrictlyAndOnlyWhenTheyAskForACommand)
+{
+    struct Case {
+        QStringList arguments;
+        Action action;
+        const char* errorPart;  // for Invalid: a piece of the one line said
+    };
+    const Case cases[] = {
+        {{}, Action::ShowWindow, ""},
+        {{"-style", "fusion"}, Action::ShowWindow, ""},  // Qt's own options are for the window
+        {{"--help"}, Action::Help, ""},
+        {{"--export", "2021-06-01", "--help"}, Action::Help, ""},
+        {{"--export", "2021-06-01", "2021-06-30", "out.pdf"}, Action::Export, ""},
+        {{"--export", "2021-06-30", "2021-06-30", "dir/Out.PDF"}, Action::Export, ""},  // one day; any case
+        {{"--export", "2020-02-29", "2021-06-30", "out.fp3"}, Action::Export, ""},      // a leap day
+        {{"--export", "2021-06-01", "2021-06-30"}, Action::Invalid, "--export FROM TO FILE"},
+        {{"--export", "2021-06-01", "2021-06-30", "a.pdf", "b.pdf"}, Action::Invalid, "--export FROM TO FILE"},
+        {{"out.pdf", "--export", "2021-06-01", "2021-06-30"}, Action::Invalid, "--export FROM TO FILE"},
+        {{"--export", "2021-02-29", "2021-06-30", "out.pdf"}, Action::Invalid, "\"2021-02-29\" is not a date"},
+        {{"--export", "2021-06-01", "2021-13-01", "out.pdf"}, Action::Invalid, "\"2021-13-01\" is not a date"},
+        {{"--export", "2021-6-1", "2021-06-30", "out.pdf"}, Action::Invalid, "\"2021-6-1\" is not a date"},
+        {{"--export", "06/01/2021", "2021-06-30", "out.pdf"}, Action::Invalid, "\"06/01/2021\" is not a date"},
+        {{"--export", "2021-06-01x", "2021-06-30", "out.pdf"}, Action::Invalid, "\"2021-06-01x\" is not a date"},
+        {{"--export", "2021-06-02", "2021-06-01", "out.pdf"}, Action::Invalid, "2021-06-02 is after 2021-06-01"},
+        {{"--export", "2021-06-01", "2021-06-30", "out.txt"}, Action::Invalid, "\"out.txt\" does not end in .pdf or .fp3"},
+        {{"--export", "2021-06-01", "2021-06-30", "pdf"}, Action::Invalid, "does not end in .pdf or .fp3"},
+        {{"--export", "2021-06-01", "2021-06-30", "out.pdf.tmp"}, Action::Invalid, "does not end in .pdf or .fp3"},
+    };
+    for (const Case& c : cases) {
+        const QString shown = c.arguments.join(u' ');
+        const CommandLine command = ParseCommandLine(c.arguments);
+        EXPECT_EQ(command.action, c.action) << shown.toStdString();
+        EXPECT_TRUE(command.error.contains(QString::fromUtf8(c.errorPart))) << shown.toStdString() << ": " << command.error.toStdString();
+        EXPECT_FALSE(command.error.contains(u'\n')) << shown.toStdString();
+    }
+
+    const CommandLine request = ParseCommandLine({"--export", "2021-06-01", "2021-06-30", "dir/Out.PDF"});
+    EXPECT_EQ(request.request.first, EncodeDate(2021, 6, 1));
+    EXPECT_EQ(request.request.last, EncodeDate(2021, 6, 30));
+    EXPECT_EQ(request.request.fileName, QStringLiteral("dir/Out.PDF"));
+    EXPECT_EQ(request.request.format, ExportFormat::Pdf);
+    EXPECT_EQ(ParseCommandLine({"--export", "2021-06-01", "2021-06-30", "x.fp3"}).request.format, ExportFormat::PreparedReport);
+}
+
+// The days seeded: three inside June 2021 and one on each side of it.
+const std::pair<TDateTime, const char*> kSeededDays[] = {
+    {EncodeDate(2021, 5, 31), "Before the range."},
+    {EncodeDate(2021, 6, 1), "Rain all day."},
+    {EncodeDate(2021, 6, 15), "雨の日、本を読んだ。"},
+    {EncodeDate(2021, 6, 30), "Walked far & back."},
+    {EncodeDate(2021, 7, 1), "After the range."},
+};
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The executable copied into a folder of its own with a diary seeded beside it.
+class ExportFolder {
+public:
+    ExportFolder()
+    {
+        EXPECT_TRUE(QFile::copy(QStringLiteral(KALVO_EXECUTABLE), File(QStringLiteral("Kalvo"))));
+        SqliteConnection connection;
+        DiarySql::ConfigureConnection(connection);
+        connection.Database = Diary();
+        connection.Open();
+        for (const auto& [day, text] : kSeededDays)
+            StoreDiaryRow(connection, day, QString::fromUtf8(text));
+    }
+
+    QString File(const QString& name) const { return dir_.filePath(name); }
+    QString Diary() const { return File(QStringLiteral("Kalvo.db")); }
+    QStringList Listing() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
+
+    // Runs it with neither a display nor a platform chosen, in the given language.
+    Outcome Run(const QStringList& arguments, const QString& lang = QStringLiteral("en_US.UTF-8")) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES"})
+            env.remove(QString::fromLatin1(name));
+        env.insert(QStringLiteral("LANG"), lang);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir_.path());
+        process.start(File(QStringLiteral("Kalvo")), arguments);
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QStringList kJune = {QStringLiteral("2021-06-01"), QStringLiteral("2021-06-30")};
+
+TEST(ExportCommand, HelpPrintsTheUsageAndNothingElse)
+{
+    ExportFolder folder;
+    const Outcome help = folder.Run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--export FROM TO FILE"))) << help.out.toStdString();
+    EXPECT_EQ(help.err, QString());
+}
+
+TEST(ExportCommand, WritesThePdfOfTheRangeThroughThePrinterWithoutADisplay)
+{
+    ExportFolder folder;
+    const QString target = folder.File(QStringLiteral("June.pdf"));
+    WriteFile(target, "an older export");
+    const Outcome run = folder.Run({QStringLiteral("--export"), kJune[0], kJune[1], target});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
+    EXPECT_EQ(run.err, QString());
+    EXPECT_EQ(folder.Listing(), QStringList({"June.pdf", "Kalvo", "Kalvo.db"})) << "nothing else left or created";
+
+    const QString info = ProgramOutput(QStringLiteral("pdfinfo"), {target});
+    ASSERT_FALSE(info.isEmpty()) << "pdfinfo could not read the export";
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:.*\\(A4\\)")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Kalvo")))) << info.toStdString();
+    const QString text = ProgramOutput(QStringLiteral("pdftotext"), {target, QStringLiteral("-")});
+    for (const char* expected : {"06.01.2021", "Rain all day.", "06.15.2021", "雨の日、本を読んだ。", "06.30.2021", "Walked far & back."})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " in\n" << text.toStdString();
+    for (const char* outside : {"Before the range.", "After the range."})
+        EXPECT_FALSE(text.contains(QString::fromUtf8(outside))) << outside;
+    EXPECT_LT(text.indexOf(QStringLiteral("Rain all day.")), text.indexOf(QStringLiteral("Walked far & back.")));
+}
+
+// The texts of the memos on every page of a prepared report file, as the store reads it back.
+QStringList PreparedTexts(const QString& file)
+{
+    QObject owner;
+    const DiaryReport report = CreateDiaryReport(&owner);
+    TfrxPreviewPages& pages = InstallPreviewPages(*report.report);
+    if (!pages.LoadFromFile(file, true))
+        return {};
+    QStringList texts;
+    for (int i = 0; i < pages.Count(); ++i)
+        for (const TfrxComponent* object : pages.GetPage(i)->AllObjects())
+            if (const auto* memo = qobject_cast<const TfrxCustomMemoView*>(object))
+                texts << memo->Text().trimmed();
+    return texts;
+}
+
+TEST(ExportCommand, WritesAPreparedReportTheStoreOpensWithTheDaysInTheUsersLanguage)
+{
+    ExportFolder folder;
+    const QString target = folder.File(QStringLiteral("June.fp3"));
+    const Outcome run = folder.Run({QStringLiteral("--export"), kJune[0], kJune[1], target});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out + run.err, QString());
+    EXPECT_EQ(folder.Listing(), QStringList({"June.fp3", "Kalvo", "Kalvo.db"}));
+    const QStringList texts = PreparedTexts(target);
+    for (const char* expected : {"06.01.2021", "Rain all day.", "06.15.2021", "雨の日、本を読んだ。", "06.30.2021", "Walked far & back."})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected << " in " << texts.join(u'|').toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("Before the range.")));
+    EXPECT_FALSE(texts.contains(QStringLiteral("After the range.")));
+
+    // A Japanese locale prints the days as the main window does there.
+    const Outcome japanese = folder.Run({QStringLiteral("--export"), kJune[0], kJune[0], target}, QStringLiteral("ja_JP.UTF-8"));
+    EXPECT_EQ(japanese.exitCode, 0) << japanese.err.toStdString();
+    const QStringList japaneseTexts = PreparedTexts(target);
+    EXPECT_TRUE(japaneseTexts.filter(QRegularExpression(QStringLiteral("^2021年06月01日 \\(.+ 曜日\\)$"))).size() == 1)
+        << japaneseTexts.join(u'|').toStdString();
+    EXPECT_FALSE(japaneseTexts.contains(QStringLiteral("Walked far & back.")));
+}
+
+// Every failure says one line, exits non-zero, and leaves the folder as it was: an older export in
+// place of the target stays, byte for byte, and no partial file is left beside it.
+TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
+{
+    enum class Diary { Seeded, Locked, NotADatabase, Missing };
+    struct Case {
+        const char* name;
+        Diary diary;
+        QStringList arguments;  // FILE is relative to the folder
+        int exitCode;
+        const char* errorPart;
+    };
+    const Case cases[] = {
+        {"bad date", Diary::Seeded, {"2021-02-30", "2021-06-30", "June.pdf"}, 2, "\"2021-02-30\" is not a date"},
+        {"range backwards", Diary::Seeded, {"2021-06-30", "2021-06-01", "June.pdf"}, 2, "is after"},
+        {"unknown extension", Diary::Seeded, {"2021-06-01", "2021-06-30", "June.txt"}, 2, "does not end in .pdf or .fp3"},
+        {"locked pdf", Diary::Locked, {"2021-06-01", "2021-06-30", "June.pdf"}, 1, "database is locked"},
+        {"locked fp3", Diary::Locked, {"2021-06-01", "2021-06-30", "June.fp3"}, 1, "database is locked"},
+        {"not a database", Diary::NotADatabase, {"2021-06-01", "2021-06-30", "June.pdf"}, 1, "cannot read the diary"},
+        {"missing diary", Diary::Missing, {"2021-06-01", "2021-06-30", "June.fp3"}, 1, "no diary at"},
+        {"pdf in no folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "gone/June.pdf"}, 1, "Cannot create file"},
+        {"fp3 in no folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "gone/June.fp3"}, 1, "Cannot create file"},
+        {"pdf over a folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "folder.pdf"}, 1, "Cannot create file"},
+        {"fp3 over a folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "folder.fp3"}, 1, "Cannot create file"},
+    };
+    for (const Case& c : cases) {
+        ExportFolder folder;
+        for (const char* older : {"June.pdf", "June.fp3", "June.txt"})
+            WriteFile(folder.File(QString::fromLatin1(older)), "an older export");
+        for (const char* existing : {"folder.pdf", "folder.fp3"})
+            ASSERT_TRUE(QDir(folder.File(QString())).mkdir(QString::fromLatin1(existing)));
+        if (c.diary == Diary::NotADatabase)
+            WriteFile(folder.Diary(), QByteArray(4096, 'x'));
+        else if (c.diary == Diary::Missing)
+            ASSERT_TRUE(QFile::remove(folder.Diary()));
+        // Read before locking: closing any file on the diary drops this process's locks on it.
+        const QByteArray diaryBefore = Contents(folder.Diary());
+        // Another Kalvo holds the diary's exclusive lock for as long as it runs.
+        SqliteConnection otherKalvo;
+        if (c.diary == Diary::Locked) {
+            DiarySql::ConfigureConnection(otherKalvo);
+            otherKalvo.Database = folder.Diary();
+            otherKalvo.Open();
+            otherKalvo.ExecSQL(QStringLiteral("BEGIN EXCLUSIVE"));
+        }
+        const QStringList before = folder.Listing();
+
+        const QStringList arguments = QStringList{QStringLiteral("--export")} + c.arguments;
+        const Outcome run = folder.Run(arguments);
+
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
+        EXPECT_TRUE(run.err.startsWith(QStringLiteral("Kalvo: "))) << c.name << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.errorPart))) << c.name << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err.count(u'\n'), 1) << c.name << ": one line, " << run.err.toStdString();
+        EXPECT_EQ(run.out, QString()) << c.name;
+        EXPECT_EQ(folder.Listing(), before) << c.name << ": no file added or removed, the diary not created";
+        EXPECT_EQ(Contents(folder.Diary()), diaryBefore) << c.name;
+        for (const char* older : {"June.pdf", "June.fp3", "June.txt"})
+            EXPECT_EQ(Contents(folder.File(QString::fromLatin1(older))), QByteArray("an older export")) << c.name << " " << older;
+        EXPECT_TRUE(QDir(folder.File(QStringLiteral("folder.pdf"))).isEmpty()) << c.name;
+    }
+}
+
+}  // namespace

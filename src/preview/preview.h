@@ -88,8 +88,13 @@ public:
     // take.
     void Print();
     void PageSetupDlg();
+    // Save and Open ask for the file in a dialog. Opening shows page 1 of the file's pages; a
+    // damaged file raises TfrxInvalidXMLException and the pages on show stay; a file that is not
+    // there changes nothing but the page, which goes back to 1.
     void SaveToFile();
     void LoadFromFile();
+    void SaveToFile(const QString& fileName);
+    void LoadFromFile(const QString& fileName);
 
     // Told by the store while the engine builds; `pageIndex` from 0.
     void InternalOnProgressStart();

@@ -157,6 +157,8 @@ void TfrxPreviewForm::PageSettings() { viewer_->PageSetupDlg(); }
 void TfrxPreviewForm::Open()
 {
     viewer_->LoadFromFile();
+    // Opening into an empty preview gives the commands pages to work on.
+    UpdateControls();
     const QString name = report_ ? report_->ReportOptions()->Name() : QString();
     setWindowTitle(name.isEmpty() ? frxResources().Get(QStringLiteral("clPreview")) : name);
 }

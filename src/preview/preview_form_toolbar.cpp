@@ -224,7 +224,7 @@ void TfrxPreviewForm::BuildSaveMenu()
     if (buttons & pbSave) {
         QAction* item = exportPopup_->addAction(Text(QStringLiteral("clFP3files")) + QStringLiteral("..."));
         item->setObjectName(QStringLiteral("SaveToFileItem"));
-        connect(item, &QAction::triggered, this, &TfrxPreviewForm::Save);
+        connect(item, &QAction::triggered, this, [this] { Guarded([this] { Save(); }); });
     }
     if (buttons & pbExport)
         exportPopup_->addSeparator();

@@ -1,6 +1,7 @@
 // The viewer's printing and page settings.
 #include "preview.h"
 
+#include "locked_viewer.h"
 #include "page_settings_form.h"
 #include "print_windows.h"
 
@@ -9,16 +10,6 @@
 #include "report/report_page.h"
 
 namespace {
-
-// Unlocks the viewer however the work ends.
-class LockedViewer {
-public:
-    explicit LockedViewer(TfrxPreview& viewer) : viewer_(viewer) { viewer_.Lock(); }
-    ~LockedViewer() { viewer_.Unlock(); }
-
-private:
-    TfrxPreview& viewer_;
-};
 
 void CopyPaperSettings(const TfrxReportPage& from, TfrxReportPage& to)
 {

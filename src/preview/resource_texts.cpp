@@ -48,6 +48,8 @@ const char* const kEnglishResources =
     "<StrRes Name=\"clClose\" Text=\"Close\"/>\n"
     "<StrRes Name=\"clCancel\" Text=\"Cancel\"/>\n"
     "<StrRes Name=\"clFP3files\" Text=\"Prepared Report\"/>\n"
+    "<StrRes Name=\"clLoadingFile\" Text=\"Loading file...\"/>\n"
+    "<StrRes Name=\"clSavingFile\" Text=\"Saving file...\"/>\n"
     "<StrRes Name=\"clFirstPass\" Text=\"First pass: page \"/>\n"
     "<StrRes Name=\"clFirstPassPage\" Text=\"First pass: page %d\"/>\n"
     "<StrRes Name=\"clPreparingPage\" Text=\"Preparing page %d\"/>\n"

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "qt_printers.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -61,7 +62,13 @@ public:
                 return DocStart::Cancelled;
             fileName_ = *chosen;
         }
-        writer_ = std::make_unique<QPdfWriter>(fileName_);
+        file_ = std::make_unique<QFile>(fileName_);
+        if (!file_->open(QIODevice::WriteOnly)) {
+            lastError_ = QStringLiteral("Cannot create file \"%1\"").arg(fileName_);
+            file_.reset();
+            return DocStart::Failed;
+        }
+        writer_ = std::make_unique<QPdfWriter>(file_.get());
         writer_->setTitle(title);
         writer_->setCreator(QStringLiteral("Kalvo"));
         writer_->setResolution(kPdfDpi);
@@ -69,13 +76,15 @@ public:
         mode_ = mode;
         firstPage_ = true;
         if (!painter_.begin(writer_.get())) {
+            lastError_ = QStringLiteral("Cannot create file \"%1\"").arg(fileName_);
             writer_.reset();
+            file_.reset();
             return DocStart::Failed;
         }
         return DocStart::Started;
     }
 
-    QString LastError() const override { return QStringLiteral("Cannot create file \"%1\"").arg(fileName_); }
+    QString LastError() const override { return lastError_; }
 
     void SetMode(const DeviceMode& mode) override
     {
@@ -108,10 +117,20 @@ public:
         drawings_.clear();
     }
 
+    // A document whose bytes did not all reach the file (a full disk, say) has not been printed.
     bool EndDoc() override
     {
-        const bool ended = !painter_.isActive() || painter_.end();
+        bool ended = !painter_.isActive() || painter_.end();
         writer_.reset();
+        if (file_) {
+            ended = file_->flush() && ended;
+            file_->close();
+            if (!ended || file_->error() != QFileDevice::NoError) {
+                lastError_ = QStringLiteral("Cannot write file \"%1\": %2").arg(fileName_, file_->errorString());
+                ended = false;
+            }
+            file_.reset();
+        }
         return ended;
     }
 
@@ -136,7 +155,9 @@ private:
     }
 
     QString fileName_;
+    std::unique_ptr<QFile> file_;
     std::unique_ptr<QPdfWriter> writer_;
+    QString lastError_;
     QPainter painter_;
     DeviceMode mode_;
     std::vector<PageDrawing> drawings_;

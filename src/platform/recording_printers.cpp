@@ -78,6 +78,11 @@ public:
         return !spec_.failEndDoc;
     }
 
+    QString LastError() const override
+    {
+        return spec_.failEndDoc ? QStringLiteral("The document could not be finished") : QString();
+    }
+
     void Abort() override
     {
         spooler_.calls << QStringLiteral("Abort");

@@ -169,14 +169,14 @@ void TfrxPrinter::BeginPage() { device_->BeginPage(); }
 void TfrxPrinter::DrawPage(const PageDrawing& drawing) { device_->DrawPage(drawing); }
 void TfrxPrinter::EndPage() { device_->EndPage(); }
 
-void TfrxPrinter::EndDoc()
+bool TfrxPrinter::EndDoc()
 {
-    if (device_)
-        (void)device_->EndDoc();
+    const bool ended = !device_ || device_->EndDoc();
     printing_ = false;
     bin_ = duplex_ = -1;
     mode_.bin = defBin_;
     mode_.duplex = defDuplex_;
+    return ended;
 }
 
 void TfrxPrinter::Abort()

@@ -74,8 +74,9 @@ public:
     void BeginPage();
     void DrawPage(const PageDrawing& drawing);
     void EndPage();
-    // Errors of the system while ending are ignored. The Properties choices end with the job.
-    void EndDoc();
+    // False when the device could not finish the document (LastError says why); the printer is
+    // back at rest either way. The Properties choices end with the job.
+    bool EndDoc();
     void Abort();
     // The driver's Properties dialog; true when it was confirmed.
     bool PropertiesDlg();

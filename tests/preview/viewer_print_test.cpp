@@ -18,6 +18,7 @@
 #include "test_env.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -63,6 +64,25 @@ TEST_F(ViewerPrinting, ThreeDiaryPagesBecomeThreeA4PagesWithTheEntriesText)
                                                                  QStringLiteral("2"), file, QStringLiteral("-")});
     EXPECT_TRUE(secondPage.contains(QStringLiteral("Letters <to> friends."))) << secondPage.toStdString();
     EXPECT_FALSE(secondPage.contains(QStringLiteral("Rain all day.")));
+}
+
+// A PDF whose bytes never reach the disk is reported, not taken as printed.
+TEST_F(ViewerPrinting, APdfThatCannotBeWrittenOutIsAnErrorNotAPrintedDocument)
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "needs /dev/full, the device that is always out of space";
+    PrintPages(3);
+    TfrxPrintOptions& options = *diary.pages.Report()->PrintOptions();
+    options.SetPrinter(kPdfPrinterName);
+    options.SetShowDialog(false);
+    ScriptedDialogs dialogs;
+    dialogs.Queue(std::optional<QString>(QStringLiteral("/dev/full")));
+
+    EXPECT_FALSE(diary.pages.Print());
+
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_TRUE(dialogs.Messages()[0].text.startsWith(QStringLiteral("Cannot write file \"/dev/full\""))) << dialogs.Messages()[0].text.toStdString();
+    EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_OK | MB_ICONERROR));
 }
 
 TEST_F(ViewerPrinting, PageSettingsForTheCurrentPageRewriteThatPageOnly)

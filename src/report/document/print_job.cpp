@@ -87,8 +87,10 @@ bool TfrxPreviewPages::Print()
     const std::optional<std::vector<int>> pageList = ParsePageList(options.PageNumbers(), Count());
     ClearCache();
     TfrxPrintLoop loop(*this, printer, options, duplex, sheet);
-    const bool started = loop.Run(pageList);
+    const bool printed = loop.Run(pageList);
+    if (loop.Unfinished())
+        ErrorBox(printer.LastError());
     if (report_->OnAfterPrintReport)
         report_->OnAfterPrintReport(report_);
-    return started;
+    return printed;
 }

@@ -66,8 +66,8 @@ bool TfrxPrintLoop::Run(const std::optional<std::vector<int>>& pageList)
         throw;
     }
     if (started_ && !aborted_)
-        printer_.EndDoc();
-    return !cancelled_;
+        unfinished_ = !printer_.EndDoc();
+    return !cancelled_ && !unfinished_;
 }
 
 // The pages to print, as indexes in the order of printing: entries outside the report and pages of

@@ -26,8 +26,9 @@ public:
                   TfrxDuplexMode duplex, QSizeF sheet);
 
     // `pageList` holds page numbers from 1, none for all pages. False when the document did not
-    // start because its file dialog was cancelled.
+    // start because its file dialog was cancelled, or when the device could not finish it.
     bool Run(const std::optional<std::vector<int>>& pageList);
+    bool Unfinished() const { return unfinished_; }
 
 private:
     // How the device was set up for the previous page.
@@ -75,4 +76,5 @@ private:
     bool started_ = false;
     bool aborted_ = false;
     bool cancelled_ = false;
+    bool unfinished_ = false;
 };

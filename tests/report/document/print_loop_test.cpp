@@ -247,7 +247,7 @@ TEST_F(PrintLoop, CancelInTheProgressWindowAbortsBeforeTheNextPage)
     EXPECT_EQ(spooler.calls.count(QStringLiteral("Abort")), 1);
 }
 
-TEST_F(PrintLoop, ErrorBoxesForNoPrinterAndAnInvalidOneAndNoneForAFailingEnd)
+TEST_F(PrintLoop, ErrorBoxesForNoPrinterAnInvalidOneAndADocumentThatCouldNotBeFinished)
 {
     BuildPages(1);
     spooler.printers.clear();
@@ -272,10 +272,13 @@ TEST_F(PrintLoop, ErrorBoxesForNoPrinterAndAnInvalidOneAndNoneForAFailingEnd)
     EXPECT_TRUE(spooler.jobs.empty());
 
     options().SetPrinter(QStringLiteral("failing"));  // names are found without regard to case
+    // A device that could not finish the document (a PDF that did not reach the disk) has not printed.
     const int boxes = dialogs.Messages().size();
-    EXPECT_TRUE(build.store.Print());
-    EXPECT_EQ(dialogs.Messages().size(), boxes);
+    EXPECT_FALSE(build.store.Print());
+    ASSERT_EQ(dialogs.Messages().size(), boxes + 1);
+    EXPECT_EQ(dialogs.Messages().last().text, QStringLiteral("The document could not be finished"));
     EXPECT_TRUE(OnlyJob().ended);
+    EXPECT_FALSE(frxPrinters().Printer()->Printing());
 }
 
 TEST(SheetCounting, JoinAndSplitChooseTheTurnedSheetOnlyWhenItNeedsFewer)

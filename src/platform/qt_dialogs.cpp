@@ -47,13 +47,16 @@ int ResultOf(int button, QMessageBox::StandardButtons buttons)
     }
 }
 
-// "Text files (*.txt)|*.txt|All (*.*)|*.*" becomes Qt's ";;"-separated filter list.
+// "Text files|*.txt|All (*.*)|*.*" becomes Qt's ";;"-separated filter list; a description that
+// shows its patterns already keeps them as it shows them.
 QString QtFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << parts[i] + QStringLiteral(" (") + QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        out << (parts[i].endsWith(QLatin1Char(')')) ? parts[i] : parts[i] + QStringLiteral(" (") + patterns + u')');
+    }
     return out.join(QStringLiteral(";;"));
 }
 

@@ -77,4 +77,12 @@ TEST(SaveFileDialog, AsksBeforeReplacingAFileAlsoWhenItAddsTheExtension)
     EXPECT_TRUE(QFile::exists(existingPath));
 }
 
+TEST(SaveFileDialog, FilterPairsBecomeQtNameFilters)
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Prepared Report (*.fp3)|*.fp3|Text files|*.txt;*.text");
+    const std::unique_ptr<QFileDialog> dialog = NewSaveFileDialog(request, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Prepared Report (*.fp3)", "Text files (*.txt *.text)"}));
+}
+
 }  // namespace

@@ -144,6 +144,7 @@ void BuildAndWrite(const ExportRequest& request, const QuietDialogs& dialogs)
 {
     const QList<TReportData> entries = ReadDiary(request);
     QObject owner;
+    owner.setObjectName(QStringLiteral("Form1"));  // the main window's name, as saved reports carry it
     const DiaryReport diary = CreateDiaryReport(&owner);
     TfrxPreviewPages& pages = InstallPreviewPages(*diary.report);
     TfrxUserDataSet& dataSet = *diary.dataSet;

@@ -62,6 +62,7 @@ void ReportReadOnlyDiary(SqliteConnection& connection, const QString& path)
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
+    setObjectName(QStringLiteral("Form1"));  // saved reports name their data source after it
     CreateControls();
     Guarded([this] { FormCreate(); });
 }

@@ -195,6 +195,10 @@ TEST(ExportCommand, WritesAPreparedReportTheStoreOpensWithTheDaysInTheUsersLangu
         EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected << " in " << texts.join(u'|').toStdString();
     EXPECT_FALSE(texts.contains(QStringLiteral("Before the range.")));
     EXPECT_FALSE(texts.contains(QStringLiteral("After the range.")));
+    // The data source is named after the main window, as the preview's Save names it.
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("DataSet=\"Form1.frxUserDataSet1\""));
 
     // A Japanese locale prints the days as the main window does there.
     const Outcome japanese = folder.Run({QStringLiteral("--export"), kJune[0], kJune[0], target}, QStringLiteral("ja_JP.UTF-8"));

@@ -148,6 +148,19 @@ inline QStringList ChildNames(const TfrxXMLItem& item)
     return names;
 }
 
+// What a page holds, object by object: class, name, place and text.
+inline QStringList Describe(const TfrxReportPage& page)
+{
+    QStringList lines;
+    for (const TfrxComponent* object : page.AllObjects()) {
+        const auto* memo = qobject_cast<const TfrxCustomMemoView*>(object);
+        lines << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(object->ClassName(), object->Name(), QString::number(object->AbsTop(), 'f', 5),
+                          QString::number(object->Height(), 'f', 5), memo ? memo->Text() : QString());
+    }
+    return lines;
+}
+
 // Prepared report files written to and read from memory.
 inline QByteArray SavePages(TfrxPreviewPages& pages)
 {

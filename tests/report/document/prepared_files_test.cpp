@@ -1,6 +1,7 @@
 #include "prepared_diary.h"
 
 #include "document_test_support.h"
+#include "file_size_limit.h"
 
 #include "../report_engine_fixture.h"
 
@@ -16,8 +17,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -41,19 +40,6 @@ QImage Paint(TfrxPreviewPages& pages, int index)
     QPainter painter(&image);
     pages.PaintPage(index, painter, 1.0);
     return image;
-}
-
-// What a page holds, object by object: class, name, place and text.
-QStringList Describe(const TfrxReportPage& page)
-{
-    QStringList lines;
-    for (const TfrxComponent* object : page.AllObjects()) {
-        const auto* memo = qobject_cast<const TfrxCustomMemoView*>(object);
-        lines << QStringLiteral("%1 %2 %3 %4 %5")
-                     .arg(object->ClassName(), object->Name(), QString::number(object->AbsTop(), 'f', 5),
-                          QString::number(object->Height(), 'f', 5), memo ? memo->Text() : QString());
-    }
-    return lines;
 }
 
 QStringList DescribeAll(TfrxPreviewPages& pages)
@@ -339,28 +325,6 @@ TEST(PreparedFiles, AMissingFileLoadsNothing)
     EXPECT_EQ(diary.pages.Count(), 2);
 }
 
-// Writes beyond `bytes` fail in this process while it lives, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
 TEST(PreparedFiles, ASaveThatFailsLeavesTheOldFileAsItWas)
 {
     QTemporaryDir dir;
@@ -370,7 +334,7 @@ TEST(PreparedFiles, ASaveThatFailsLeavesTheOldFileAsItWas)
     PrintPages(diary, 4);
 
     {
-        const FileSizeLimit limit(2000);
+        const ScopedFileSizeLimit limit(2000);
         try {
             diary.pages.SaveToFile(path);
             ADD_FAILURE() << "a save that could not be written whole reported success";

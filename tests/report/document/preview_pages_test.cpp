@@ -284,19 +284,6 @@ TEST(PreviewPages, WritingOverReusesPageElementsAndClearEmptiesTheStore)
     EXPECT_EQ(pages.Document().Root().Count(), 0);
 }
 
-// What a page shows, object by object: class, name, absolute top and text.
-QStringList Describe(const TfrxReportPage& page)
-{
-    QStringList lines;
-    for (const TfrxComponent* object : page.AllObjects()) {
-        const auto* memo = qobject_cast<const TfrxCustomMemoView*>(object);
-        lines << QStringLiteral("%1 %2 %3 %4")
-                     .arg(object->ClassName(), object->Name(), QString::number(object->AbsTop(), 'f', 5),
-                          memo ? memo->Text() : QString());
-    }
-    return lines;
-}
-
 TEST(PreviewPages, ASavedDocumentReadBackFindsEveryTemplateAgain)
 {
     PreparedDiary diary(ThreeEntries());

@@ -1,4 +1,5 @@
 #include "../report/report_engine_fixture.h"
+#include "report_progress.h"
 
 #include "preview/preview.h"
 #include "preview/preview_form.h"
@@ -24,9 +25,7 @@ struct Window {
         build.report.PreviewOptions()->SetMaximized(false);
         form.Init(build.report);
         form.show();
-        build.report.OnProgressStart = [this](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStart(); };
-        build.report.OnProgress = [this](TfrxReport*, TfrxProgressType, int page) { form.Viewer().InternalOnProgress(page - 1); };
-        build.report.OnProgressStop = [this](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStop(); };
+        TellViewerOfProgress(build.report, form.Viewer());
         build.SetEntries(std::vector<int>(size_t(entries), 3));
         if (entries > 0 && !build.report.PrepareReport(true))
             ADD_FAILURE() << "the diary did not build";

@@ -1,4 +1,5 @@
 #include "../report/report_engine_fixture.h"
+#include "report_progress.h"
 
 #include "preview/preview.h"
 #include "preview/preview_form.h"
@@ -38,9 +39,7 @@ protected:
         build.report.PreviewOptions()->SetMaximized(false);
         form.Init(build.report);
         form.show();
-        build.report.OnProgressStart = [this](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStart(); };
-        build.report.OnProgress = [this](TfrxReport*, TfrxProgressType, int page) { form.Viewer().InternalOnProgress(page - 1); };
-        build.report.OnProgressStop = [this](TfrxReport*, TfrxProgressType, int) { form.Viewer().InternalOnProgressStop(); };
+        TellViewerOfProgress(build.report, form.Viewer());
     }
 
     QStringList VisibleToolbarControls() const

@@ -136,7 +136,7 @@ SideLine MakeSide(const ViewDeviceRect& r, const TfrxFrame& frame, TfrxFrameType
     line.endJoined = typ.testFlag(vertical ? ftBottom : ftRight);
     line.color = look.Color();
     line.style = look.Style();
-    line.width = std::max(1, RoundHalfEven(look.Width() * r.scaleX));
+    line.width = std::max(1, DevicePixels(look.Width() * r.scaleX));
     return line;
 }
 

@@ -4,6 +4,14 @@
 
 #include "platform/rounding.h"
 
+#include <algorithm>
+
+int DevicePixels(double value)
+{
+    constexpr double kLimit = 1 << 24;
+    return RoundHalfEven(std::clamp(value, -kLimit, kLimit));  // NaN stays NaN and rounds to 0
+}
+
 ViewDeviceRect ComputeDeviceRect(const QRectF& abs, const TfrxFrame& frame, double scaleX, double scaleY,
                                  double offsetX, double offsetY)
 {
@@ -12,17 +20,17 @@ ViewDeviceRect ComputeDeviceRect(const QRectF& abs, const TfrxFrame& frame, doub
     r.scaleY = scaleY;
     r.offsetX = offsetX;
     r.offsetY = offsetY;
-    r.x0 = RoundHalfEven(offsetX + scaleX * abs.left());
-    r.y0 = RoundHalfEven(offsetY + scaleY * abs.top());
-    r.x1 = RoundHalfEven(offsetX + scaleX * (abs.left() + abs.width()));
-    r.y1 = RoundHalfEven(offsetY + scaleY * (abs.top() + abs.height()));
+    r.x0 = DevicePixels(offsetX + scaleX * abs.left());
+    r.y0 = DevicePixels(offsetY + scaleY * abs.top());
+    r.x1 = DevicePixels(offsetX + scaleX * (abs.left() + abs.width()));
+    r.y1 = DevicePixels(offsetY + scaleY * (abs.top() + abs.height()));
     if (frame.DropShadow()) {
-        r.shadowX = RoundHalfEven(frame.ShadowWidth() * scaleX);
-        r.shadowY = RoundHalfEven(frame.ShadowWidth() * scaleY);
+        r.shadowX = DevicePixels(frame.ShadowWidth() * scaleX);
+        r.shadowY = DevicePixels(frame.ShadowWidth() * scaleY);
         r.x1 -= r.shadowX;
         r.y1 -= r.shadowY;
     }
-    r.frameWidth = RoundHalfEven(scaleX * frame.Width());
+    r.frameWidth = DevicePixels(scaleX * frame.Width());
     return r;
 }
 

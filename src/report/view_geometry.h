@@ -23,6 +23,11 @@ struct ViewDeviceRect {
     double offsetY = 0;
 };
 
+// Device pixels from report coordinates, kept within +-2^24: far beyond any page at any zoom, and
+// small enough that the pixel arithmetic of frames and fills cannot overflow whatever a damaged
+// file holds.
+int DevicePixels(double value);
+
 // The device rectangle of a view whose bounds relative to the printable area are `abs`, drawn at
 // the given scale with the offsets of the printable area's corner in device pixels.
 ViewDeviceRect ComputeDeviceRect(const QRectF& abs, const TfrxFrame& frame, double scaleX, double scaleY,

@@ -243,6 +243,23 @@ TEST(FramePainting, FramesWithoutSidesColourOrWidthPaintNothing)
     EXPECT_EQ(CountNotWhite(thin.Render(2)), 41);
 }
 
+// Bounds and widths from a damaged file: drawing them paints what fits and computes nothing that
+// overflows (the sanitizer build stops on any overflow).
+TEST(FramePainting, AbsurdBoundsAndWidthsDrawWithoutOverflow)
+{
+    for (const double top : {3999999999.0, -3999999999.0, 1e300}) {
+        for (const TfrxFrameStyle style : {fsSolid, fsDot, fsDouble, fsSquare}) {
+            SCOPED_TRACE(top);
+            FramedView v(ftLeft | ftRight | ftTop | ftBottom, style);
+            v.view.SetBounds(10, top, 1e12, 1e12);
+            v.view.Frame()->SetWidth(1e12);
+            v.view.Frame()->SetDropShadow(true);
+            v.view.Frame()->SetShadowWidth(1e12);
+            EXPECT_NO_THROW(v.Render(2));
+        }
+    }
+}
+
 TEST(FramePainting, ADropShadowLiesAlongTheRightAndBottomEdges)
 {
     FramedView v({});

@@ -3,6 +3,7 @@
 
 #include "style_manager.h"
 #include "platform/dialogs.h"
+#include "platform/error_box.h"
 #include "platform/visual_styles.h"
 #include "settings/ex_ini_file.h"
 
@@ -37,14 +38,21 @@ void TForm1::SetMemoFont(const TFontDesc& font)
     Memo1->setPalette(p);
 }
 
+// Each preference is read on its own: one that cannot be read is reported and keeps its current
+// value, and the others are still read, so that closing does not write defaults over them.
 void TForm1::LoadPreferences()
 {
-    ExIni->ReadForm(QStringLiteral("Form"), QStringLiteral("Position"), this);
-    TFontDesc memo = memoFont_;
-    ExIni->ReadFont(QStringLiteral("Memo"), QStringLiteral("Font"), memo);
-    SetMemoFont(memo);
-    ExIni->ReadFont(QStringLiteral("Calender"), QStringLiteral("Filled"), *FilledFont);
-    SwitchStyle(ExIni->ReadString(kStyleSection, kStyleName, QString::fromLatin1(VisualStyles::kSystemStyleName)), true);
+    Guarded([this] { ExIni->ReadForm(QStringLiteral("Form"), QStringLiteral("Position"), this); });
+    Guarded([this] {
+        TFontDesc memo = memoFont_;
+        ExIni->ReadFont(QStringLiteral("Memo"), QStringLiteral("Font"), memo);
+        SetMemoFont(memo);
+    });
+    Guarded([this] { ExIni->ReadFont(QStringLiteral("Calender"), QStringLiteral("Filled"), *FilledFont); });
+    Guarded([this] {
+        SwitchStyle(ExIni->ReadString(kStyleSection, kStyleName, QString::fromLatin1(VisualStyles::kSystemStyleName)),
+                    true);
+    });
 }
 
 void TForm1::SavePreferences()

@@ -147,6 +147,31 @@ TEST_F(Preferences, FirstCloseWritesTheWorkedExampleByteForByte)
                                          "[Style]\r\nName=Windows\r\n\r\n"));
 }
 
+// A hand-edited memo colour that is no colour is reported; the filled font and the style stored
+// after it are still read, and closing keeps them.
+TEST_F(Preferences, AnUnreadableValueCostsOnlyItself)
+{
+    RegisterStoredStyles();
+    {
+        QFile file(IniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Memo]\r\nFont.Color=zzz\r\n[Calender]\r\nFilled.Color=0x000000FF\r\nFilled.Style=1\r\n"
+                   "[Style]\r\nName=Carbon\r\n");
+    }
+    {
+        TForm1 form;
+        ASSERT_EQ(dialogs.Messages().size(), 1);
+        EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("'$z' は整数ではありません."));
+        EXPECT_EQ(form.FilledFont->color, clRed);
+        EXPECT_EQ(form.FilledFont->style, TFontStyles(fsBold));
+        EXPECT_EQ(VisualStyles::Instance().ActiveStyleName(), QStringLiteral("Carbon"));
+        Quit(form);
+    }
+    const QString text = IniText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Filled.Color=0x000000FF"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Name=Carbon"))) << text.toStdString();
+}
+
 TEST_F(Preferences, UnknownStoredStyleIsReportedAtStart)
 {
     RegisterStoredStyles();

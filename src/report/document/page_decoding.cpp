@@ -86,9 +86,33 @@ TfrxReportPage* TfrxPreviewPages::GetPage(int index)
     std::unique_ptr<TfrxReportPage> page = DecodePage(*item);
     // Decoding may have loaded the element back from the swap file.
     cache_.push_front(CachedPage{index, item, item->LastChange(), std::move(page)});
-    while (int(cache_.size()) > std::max(PagesInCache(), 1))
+    while (int(cache_.size()) > std::max(PagesInCache(), 1)) {
+        ReleaseCachedPage(cache_.back());
         cache_.pop_back();
+    }
     return cache_.front().page.get();
+}
+
+void TfrxPreviewPages::ClearCache()
+{
+    for (CachedPage& cached : cache_)
+        ReleaseCachedPage(cached);
+    cache_.clear();
+    sourcePageForms_.clear();
+}
+
+// Only an element that came from the swap file goes back to it; the page being written stays.
+void TfrxPreviewPages::ReleaseCachedPage(CachedPage& cached)
+{
+    TfrxXMLItem* item = PageItem(cached.index);
+    if (item != cached.item || !item->Unloadable() || !item->Loaded() || item->SwapCopyChange() == 0
+        || cached.index == curPage_)
+        return;
+    try {
+        document_.UnloadItem(*item);
+    } catch (const Exception&) {
+        // It stays in memory: nothing is lost, the page only takes room.
+    }
 }
 
 std::unique_ptr<TfrxReportPage> TfrxPreviewPages::DecodePage(TfrxXMLItem& item)

@@ -8,6 +8,7 @@
 #include "report/custom_memo_view.h"
 #include "report/report.h"
 #include "report/report_classes.h"
+#include "report/report_engine.h"
 #include "report/report_page.h"
 
 #include "platform/locale_info.h"
@@ -99,8 +100,10 @@ TfrxXMLItem* TfrxPreviewPages::PageItem(int index) const
 
 void TfrxPreviewPages::Clear()
 {
-    document_.Root().Clear();
     ClearCache();
+    document_.Root().Clear();
+    document_.RemoveSwapFile();
+    countedSize_ = 0;
     outline_.LevelRoot();
     dictionary_.Clear();
     aliases_.clear();
@@ -123,6 +126,8 @@ void TfrxPreviewPages::Initialize()
     sourceIndexOf_.clear();
     AddPageAction = apAdd;
     ClearCache();
+    if (FileCacheOn() && !document_.HasSwapFile())
+        document_.TempDir = report_->EngineOptions()->TempDir();
     if (OnProgressStart)
         OnProgressStart();
 }
@@ -179,8 +184,28 @@ int TfrxPreviewPages::SourceIndexFromName(const QString& elementName) const
     return ok && index >= 0 && index < SourcePageCount() ? index : -1;
 }
 
+bool TfrxPreviewPages::FileCacheOn() const { return report_ && report_->EngineOptions()->UseFileCache(); }
+
+// The pages before the last go to the swap file, newest first, down to the first one already
+// there; pages that must stay in memory are passed over.
+void TfrxPreviewPages::UnloadPagesWhenFull()
+{
+    if (!FileCacheOn() || countedSize_ <= qint64(report_->EngineOptions()->MaxMemSize()) * 1024 * 1024)
+        return;
+    TfrxXMLItem& pages = Pages();
+    for (int i = pages.Count() - 2; i >= 0; --i) {
+        TfrxXMLItem& item = *pages.Items(i);
+        if (!item.Loaded())
+            break;
+        if (item.Unloadable())
+            document_.UnloadItem(item);
+    }
+    countedSize_ = 0;
+}
+
 void TfrxPreviewPages::AddPage(const TfrxReportPage& page)
 {
+    UnloadPagesWhenFull();
     ++curPage_;
     if (curPage_ < Count() && AddPageAction == apWriteOver)
         return;
@@ -198,8 +223,12 @@ void TfrxPreviewPages::AddPage(const TfrxReportPage& page)
 
 void TfrxPreviewPages::AddObject(const TfrxComponent& object)
 {
-    if (TfrxXMLItem* page = CurrentPageItem())
-        AddObjectTo(*page, object);
+    TfrxXMLItem* page = CurrentPageItem();
+    if (!page)
+        return;
+    // Writing over a page that went to the swap file adds to its children, not before them.
+    document_.LoadItem(*page);
+    AddObjectTo(*page, object);
 }
 
 QString TfrxPreviewPages::AliasText(const TfrxComponent& object, const TfrxComponent& copy) const
@@ -225,6 +254,7 @@ void TfrxPreviewPages::AddObjectTo(TfrxXMLItem& parent, const TfrxComponent& obj
         item = parent.Add(object.ClassName());
         item->SetText(AllDiff(object, nullptr));
     }
+    countedSize_ += item->Name().size() + item->Text().size() + qint64(sizeof(TfrxXMLItem)) + 16;
     for (const TfrxComponent* child : object.Objects())
         AddObjectTo(*item, *child);
 }
@@ -285,7 +315,9 @@ int TfrxPreviewPages::GetLogicalPageNo() const
 int TfrxPreviewPages::GetLogicalTotalPages() const
 {
     const TfrxXMLItem* entry = LogicalEntry(curPage_);
-    return entry ? entry->GetProp(u"t").toInt() : 0;
+    if (entry)
+        return entry->GetProp(u"t").toInt();
+    return report_ ? report_->Engine().TotalPages() - FirstPage : 0;
 }
 
 void TfrxPreviewPages::AddAnchor(const QString& text, double top)

@@ -102,6 +102,8 @@ public:
     void IncLogicalPageNumber();
     void ResetLogicalPageNumber();
     // The current page's logical number, and the page count of its run (0 while it is open).
+    // A page without a logical entry counts from FirstPage: its number is CurPage - FirstPage + 1
+    // and its run has the engine's TotalPages - FirstPage pages.
     int GetLogicalPageNo() const;
     int GetLogicalTotalPages() const;
 
@@ -174,11 +176,12 @@ private:
     void AddObjectTo(TfrxXMLItem& parent, const TfrxComponent& object);
     QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
     int SourceIndexFromName(const QString& elementName) const;
-    void ClearCache()
-    {
-        cache_.clear();
-        sourcePageForms_.clear();
-    }
+    // Decoded pages go; elements read back from the swap file for them go back to it.
+    void ClearCache();
+    void ReleaseCachedPage(CachedPage& cached);
+    // The file cache: page elements go to the swap file once the counted size is too large.
+    bool FileCacheOn() const;
+    void UnloadPagesWhenFull();
     // The sections of a file, in file_sections.cpp.
     void WriteFileSections();
     void ReadFileSections();
@@ -213,6 +216,8 @@ private:
     std::deque<CachedPage> cache_;
     std::vector<SourcePageForm> sourcePageForms_;
     int curPage_ = -1;
+    // What the elements added since the last unloading take, as the file cache counts it.
+    qint64 countedSize_ = 0;
     int passStart_ = 0;
     int logicalPageNo_ = 0;
 };

@@ -67,15 +67,16 @@ void TfrxXMLDocument::LoadFromFile(const QString& fileName)
     LoadFromStream(file, true);
 }
 
+void TfrxXMLDocument::RemoveSwapFile() { swapFile_.reset(); }
+
 QTemporaryFile& TfrxXMLDocument::SwapFile()
 {
     if (!swapFile_) {
-        const QString dir = TempDir.isEmpty() ? QDir::tempPath() : TempDir;
-        swapFile_ = std::make_unique<QTemporaryFile>(QDir(dir).filePath(QStringLiteral("frxswap-XXXXXX")));
-        if (!swapFile_->open()) {
-            swapFile_.reset();
-            throw CannotCreateFile(QDir(dir).filePath(QStringLiteral("frxswap")));
-        }
+        const QDir dir(TempDir.isEmpty() ? QDir::tempPath() : TempDir);
+        auto file = std::make_unique<QTemporaryFile>(dir.filePath(QStringLiteral("frxswap-XXXXXX")));
+        if (!file->open())
+            throw CannotCreateFile(dir.filePath(QStringLiteral("frxswap")), file->errorString());
+        swapFile_ = std::move(file);
     }
     return *swapFile_;
 }
@@ -85,17 +86,25 @@ void TfrxXMLDocument::UnloadItem(TfrxXMLItem& item)
 {
     if (!item.Loaded())
         return;
-    QTemporaryFile& file = SwapFile();
-    const qint64 offset = file.size();
-    file.seek(offset);
-    {
-        TfrxXMLWriter writer(file);
-        writer.WriteRootItem(item);
+    const bool copyHolds = swapFile_ && item.SwapCopyChange() != 0 && item.SwapCopyChange() == item.LastChange();
+    if (!copyHolds) {
+        QTemporaryFile& file = SwapFile();
+        const qint64 offset = file.size();
+        bool written = file.seek(offset);
+        if (written) {
+            TfrxXMLWriter writer(file);
+            writer.WriteRootItem(item);
+        }
+        written = written && file.flush() && file.error() == QFileDevice::NoError;
+        if (!written) {
+            const QString reason = file.errorString();
+            file.unsetError();
+            file.resize(offset);
+            throw CannotCreateFile(file.fileName(), reason);
+        }
+        item.SetOffset(offset);
     }
-    if (!file.flush())
-        throw CannotCreateFile(file.fileName());
     item.Clear();
-    item.SetOffset(offset);
     item.SetLoaded(false);
 }
 
@@ -103,12 +112,13 @@ void TfrxXMLDocument::LoadItem(TfrxXMLItem& item)
 {
     if (item.Loaded())
         return;
-    item.SetLoaded(true);
     if (!swapFile_ || !swapFile_->seek(item.Offset()))
-        return;
+        throw CannotOpenFile(swapFile_ ? swapFile_->fileName() : QStringLiteral("frxswap"));
     TfrxXMLItem copy;
     TfrxXMLReader reader(*swapFile_);
     reader.ReadRootItem(copy);
     while (copy.Count() > 0)
         item.AddItem(copy.TakeItem(0));
+    item.SetLoaded(true);
+    item.SetSwapCopyChange(item.LastChange());
 }

@@ -38,9 +38,15 @@ public:
     void SaveToFile(const QString& fileName);
     void LoadFromFile(const QString& fileName);
 
-    // Moves an element's children to the swap file and back.
+    // Moves an element's children to the swap file and back. Unloading writes the children
+    // unless the file still holds them unchanged; it raises an Exception, keeping the children,
+    // when the file cannot be created or written. Loading raises one when the file cannot give
+    // them back, and then the element stays unloaded.
     void UnloadItem(TfrxXMLItem& item);
     void LoadItem(TfrxXMLItem& item);
+    // Deletes the swap file; only for a tree that no longer has elements swapped out.
+    void RemoveSwapFile();
+    bool HasSwapFile() const { return swapFile_ != nullptr; }
 
 private:
     QTemporaryFile& SwapFile();

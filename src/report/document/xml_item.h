@@ -61,6 +61,10 @@ public:
     void SetUnloadable(bool value) { unloadable_ = value; }
     qint64 Offset() const { return offset_; }
     void SetOffset(qint64 value) { offset_ = value; }
+    // The change mark the element had when its children were last read from the swap file, 0
+    // when they were not: an element unchanged since then is swapped out again without writing.
+    quint64 SwapCopyChange() const { return swapCopyChange_; }
+    void SetSwapCopyChange(quint64 value) { swapCopyChange_ = value; }
 
     // Marks the last change of the element or of anything below it (one walk of the subtree):
     // a value that grows with every change anywhere, so what was derived from an element can
@@ -79,5 +83,6 @@ private:
     bool loaded_ = true;
     bool unloadable_ = false;
     qint64 offset_ = 0;
+    quint64 swapCopyChange_ = 0;
     quint64 lastChange_ = 0;
 };

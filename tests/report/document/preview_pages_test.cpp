@@ -2,6 +2,10 @@
 
 #include "document_test_support.h"
 
+#include "../report_engine_fixture.h"
+
+#include "report/report_engine.h"
+
 #include "platform/errors.h"
 
 #include "report/line_view.h"
@@ -404,6 +408,28 @@ TEST(PreviewPages, TheCacheKeepsTheMostRecentlyUsedPages)
     pages.Initialize();  // a build starts: nothing is kept
     EXPECT_FALSE(kept(0));
     pages.Finish();
+}
+
+}  // namespace
+
+namespace {
+
+// Pages without logical entries count from the first page of their report page; their run is as
+// long as the engine's page count from there.
+TEST(PreviewPages, APageWithoutLogicalEntryCountsFromTheFirstPage)
+{
+    DiaryBuild build;
+    build.SetEntries(std::vector<int>(30, 2));
+    build.report.EngineOptions()->SetDoublePass(true);
+    ASSERT_TRUE(build.report.PrepareReport(true));
+    ASSERT_EQ(build.store.Count(), 3);
+    ASSERT_EQ(build.report.Engine().TotalPages(), 3);
+
+    build.store.FindSection("logicalpagenumbers")->Clear();
+    build.store.FirstPage = 1;
+    build.store.SetCurPage(2);
+    EXPECT_EQ(build.store.GetLogicalPageNo(), 2);
+    EXPECT_EQ(build.store.GetLogicalTotalPages(), 2);
 }
 
 }  // namespace

@@ -324,3 +324,39 @@ TEST(XmlDocument, SaveToFileReplacesTheFileAndLoadsItBack)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(XmlDocument, AnElementTheSwapFileCannotGiveBackStaysUnloaded)
+{
+    TfrxXMLDocument document;
+    FillSmallTree(document.Root());
+    TfrxXMLItem& page = *document.Root().Items(0)->Items(0);
+    page.Clear();
+    page.SetLoaded(false);
+    EXPECT_THROW(document.LoadItem(page), Exception) << "no swap file";
+    EXPECT_FALSE(page.Loaded());
+}
+
+TEST(XmlDocument, OnlyAnElementChangedSinceItCameBackIsWrittenAgain)
+{
+    QTemporaryDir dir;
+    TfrxXMLDocument document;
+    document.TempDir = dir.path();
+    FillSmallTree(document.Root());
+    TfrxXMLItem& page = *document.Root().Items(0)->Items(0);
+    document.UnloadItem(page);
+    const qint64 firstOffset = page.Offset();
+    document.LoadItem(page);
+    document.UnloadItem(page);
+    EXPECT_EQ(page.Offset(), firstOffset) << "unchanged: the copy in the file still holds";
+
+    document.LoadItem(page);
+    page.Items(0)->SetProp(u"t", u"20");
+    document.UnloadItem(page);
+    EXPECT_GT(page.Offset(), firstOffset);
+    document.LoadItem(page);
+    EXPECT_EQ(page.Items(0)->GetProp(u"t"), "20");
+}
+
+}  // namespace

@@ -136,4 +136,5 @@ private:
     std::unique_ptr<TfrxPreviewWindowBinding> previewBinding_;  // opens the preview window for frxReport1
     std::unique_ptr<DiarySearch> diarySearch_;
     bool closed_ = false;
+    bool diaryReadOnce_ = false;
 };

@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include <optional>
+
 namespace {
 
 const QString kVal1 = QStringLiteral("Val1");
@@ -74,6 +76,14 @@ void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
     if (!DChk)
         return;  // the window is not complete yet or has closed
     DChk->clear();
+    // The first look at the diary, at start-up, reads all of its file (the table has no index):
+    // through a mapping that costs one copy less per page. Later reads are plain again, so that
+    // a disk failing under them is an error message and not a crash.
+    std::optional<MappedReads> mapped;
+    if (!diaryReadOnce_) {
+        mapped.emplace(FDConnection1);
+        diaryReadOnce_ = true;
+    }
     SqliteQuery query(FDConnection1);
     query.SetSQL(DiarySql::FilledDaysSelect(ViewDate, ViewDate + kFilledRangeDays));
     query.Open();

@@ -100,3 +100,23 @@ void SqliteConnection::Fail() const
     const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
     throw SqliteError(SqliteErrorText(text));
 }
+
+namespace {
+
+// Larger files are mapped up to this size and read plainly beyond it.
+constexpr qint64 kMappedBytes = qint64(1) << 30;
+
+}  // namespace
+
+MappedReads::MappedReads(SqliteConnection& connection) : connection_(connection)
+{
+    connection_.ExecSQL(QStringLiteral("PRAGMA mmap_size = ") + QString::number(kMappedBytes));
+}
+
+MappedReads::~MappedReads()
+{
+    // The statements that read through the mapping have ended by now (they were opened inside
+    // this scope), so nothing holds a mapped page and the mapping goes at once.
+    if (connection_.Connected())
+        sqlite3_exec(connection_.Handle(), "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
+}

@@ -68,3 +68,17 @@ private:
     sqlite3* db_ = nullptr;
     QString lastOpenError_;
 };
+
+// While it lives, the connection reads its file through a memory mapping instead of one read
+// call per page. That makes a read of the whole file much cheaper, but a disk that fails under a
+// mapping ends the process rather than the statement, so keep it to short, read-only work.
+class MappedReads {
+public:
+    explicit MappedReads(SqliteConnection& connection);  // throws when the connection is not open
+    ~MappedReads();
+    MappedReads(const MappedReads&) = delete;
+    MappedReads& operator=(const MappedReads&) = delete;
+
+private:
+    SqliteConnection& connection_;
+};

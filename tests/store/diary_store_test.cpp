@@ -2,6 +2,7 @@
 #include "store/sqlite_query.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <sqlite3.h>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -195,6 +196,39 @@ TEST_F(DiaryStore, LongAndNonAsciiTextsComeBackUnchanged)
 
     Post(*c, kJune30, text + text);
     EXPECT_EQ(DiaryOf(*c, kJune30), text + text);
+}
+
+// Whether this process has the diary's file mapped into memory.
+bool FileIsMapped(const QString& path)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QFileInfo(path).canonicalFilePath().toUtf8());
+}
+
+TEST_F(DiaryStore, MappedReadsEndWithTheirScopeEvenWithAnUnreadQueryOpen)
+{
+    auto c = OpenDiary();
+    for (const TDateTime day : {EncodeDate(2021, 6, 1), kJune30, EncodeDate(2021, 7, 3)})
+        Insert(*c, day, QStringLiteral("x").repeated(3000));
+    // The window keeps a query of every row open and unread while it reads the filled days.
+    SqliteQuery unread(*c);
+    unread.SetSQL(DiarySql::kSelectAll);
+    unread.Open();
+    {
+        MappedReads mapped(*c);
+        SqliteQuery q(*c);
+        q.SetSQL(DiarySql::FilledDaysSelect(EncodeDate(2021, 6, 1), kJune30));
+        q.Open();
+        QVector<TDateTime> days;
+        for (q.First(); !q.Eof(); q.Next())
+            days << q.AsDateTime(QStringLiteral("date"));
+        EXPECT_EQ(days, (QVector<TDateTime>{EncodeDate(2021, 6, 1), kJune30}));
+        EXPECT_TRUE(FileIsMapped(path));
+    }
+    EXPECT_FALSE(FileIsMapped(path));
+    EXPECT_EQ(Scalar(*c, QStringLiteral("PRAGMA mmap_size")), QStringLiteral("0"));
+    Post(*c, kJune30, QStringLiteral("after"));
+    EXPECT_EQ(DiaryOf(*c, kJune30), QStringLiteral("after"));
 }
 
 TEST_F(DiaryStore, OpenedRowsAreReadOnlyWhenSomethingLooksAtThem)

@@ -167,4 +167,20 @@ class TfrxNullBand : public TfrxBand {
     Q_OBJECT
 public:
     Q_INVOKABLE explicit TfrxNullBand(QObject* owner = nullptr) : TfrxBand(owner) {}
+    ~TfrxNullBand() override
+    {
+        if (carrying_)
+            ListObjects({});
+    }
+
+    // Carries the objects placed directly on a page through a build; they stay the page's, in
+    // their places on it.
+    void Carry(const QList<TfrxComponent*>& objects)
+    {
+        ListObjects(objects);
+        carrying_ = true;
+    }
+
+private:
+    bool carrying_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "band.h"
 #include "band_kinds.h"
+#include "report.h"
 #include "shift_trees.h"
 #include "stretcheable.h"
 
@@ -13,6 +14,18 @@ namespace {
 bool IsNullBand(const TfrxBand& container) { return qobject_cast<const TfrxNullBand*>(&container); }
 
 }  // namespace
+
+void TfrxBandStretcher::BeforePrint(TfrxReportComponent& sender) const
+{
+    if (report_ && report_->OnBeforePrint)
+        report_->OnBeforePrint(&sender);
+}
+
+void TfrxBandStretcher::AfterPrint(TfrxReportComponent& sender) const
+{
+    if (report_ && report_->OnAfterPrint)
+        report_->OnAfterPrint(&sender);
+}
 
 double LowestObjectBottom(const TfrxComponent& container)
 {
@@ -27,6 +40,7 @@ void TfrxBandStretcher::Stretch(TfrxBand& container)
     TfrxShiftTree& tree = trees_.PrepareShiftTree(container);
     if (!IsNullBand(container))
         container.BeforePrint();
+    BeforePrint(container);
     tree.InitShiftAmounts();
     const bool shown = container.Visible();
     bool heightChanged = false;
@@ -35,7 +49,10 @@ void TfrxBandStretcher::Stretch(TfrxBand& container)
         if (!component)
             continue;
         component->BeforePrint();
-        if (shown && object->Visible()) {
+        if (!shown)
+            continue;
+        BeforePrint(*component);
+        if (object->Visible()) {
             component->GetData();
             heightChanged |= StretchObject(*object, tree);
         }
@@ -81,9 +98,16 @@ void TfrxBandStretcher::StretchToContainer(TfrxBand& container)
 
 void TfrxBandStretcher::UnStretch(TfrxBand& container)
 {
-    for (TfrxComponent* object : container.Objects())
-        if (auto* component = qobject_cast<TfrxReportComponent*>(object))
-            component->AfterPrint();
+    const bool shown = container.Visible();
+    for (TfrxComponent* object : container.Objects()) {
+        auto* component = qobject_cast<TfrxReportComponent*>(object);
+        if (!component)
+            continue;
+        if (shown)
+            AfterPrint(*component);
+        component->AfterPrint();
+    }
+    AfterPrint(container);
     if (!IsNullBand(container))
         container.AfterPrint();
     const TfrxShiftTree* tree = trees_.Tree(container);

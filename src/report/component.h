@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+
 class TfrxPage;
 class TfrxReport;
 
@@ -106,6 +108,9 @@ protected:
     // Applies the children's Align rules inside this object's size, without going deeper.
     void ApplyChildAlignment();
     void AddStyle(TfrxComponentStyles flags) { frComponentStyle_ |= flags; }
+    // Makes the list of objects the given one without taking them from their parents; a container
+    // that lists objects it does not own must empty the list again before it goes.
+    void ListObjects(QList<TfrxComponent*> objects) { objects_ = std::move(objects); }
     void RemoveStyle(TfrxComponentStyles flags) { frComponentStyle_ &= ~flags; }
 
 private:

@@ -162,6 +162,8 @@ void TfrxEngine::PutOut(TfrxBand& band)
             UnStretch(band);
             Stretch(band);
         }
+        // Not for the page header or its child: the next page would start the same way, below
+        // the same report title.
         if (!callFromPHeader_)
             NewColumn();
     }
@@ -179,8 +181,12 @@ bool TfrxEngine::DoesNotFit(const TfrxBand& band)
 
 void TfrxEngine::Place(TfrxBand& band)
 {
-    band.SetLeft(curX_);
-    band.SetTop(curY_);
+    // The null band stays at the corner of the printable area, so the objects it carries print
+    // where they were put on the page.
+    if (!qobject_cast<TfrxNullBand*>(&band)) {
+        band.SetLeft(curX_);
+        band.SetTop(curY_);
+    }
     if (!callFromAddPage_ || !Pages().BandExists(band))
         Pages().AddObject(band);
     curY_ += band.Height();

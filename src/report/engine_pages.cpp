@@ -45,6 +45,8 @@ void TfrxEngine::AddPageWithHeaders()
     Pages().AddPage(*page_);
     curY_ = 0;
     const double savedX = curX_;
+    ShowOverlay(false);
+    curY_ = 0;
     for (TfrxBand* band : QList(headerList_))
         if (band != startNewPageBand_ && band != lastBandOnPage_)
             ShowHeader(*band);
@@ -54,17 +56,51 @@ void TfrxEngine::AddPageWithHeaders()
 void TfrxEngine::ShowHeader(TfrxBand& band)
 {
     auto* pageHeader = qobject_cast<TfrxPageHeader*>(&band);
-    if (pageHeader && isFirstPage_ && !pageHeader->PrintOnFirstPage()) {
-        if (pageHeader->PrintChildIfInvisible())
-            ShowBand(pageHeader->Child());
+    TfrxBand* shown = &band;
+    // On the first page a page header may give its place to its child.
+    if (pageHeader && isFirstPage_ && !pageHeader->PrintOnFirstPage())
+        shown = pageHeader->PrintChildIfInvisible() ? pageHeader->Child() : nullptr;
+    if (!shown)
         return;
-    }
     curLine_ = band.FLineN;
     curLineThrough_ = band.FLineThrough;
     callFromAddPage_ = true;
     callFromPHeader_ = pageHeader;
-    ShowBand(&band);
+    ShowBand(shown);
     callFromAddPage_ = callFromPHeader_ = false;
+}
+
+// The objects placed directly on a page go out once, with the first page of each output of it;
+// the bands that follow start where they would without them.
+void TfrxEngine::ShowNullBand(TfrxNullBand* band)
+{
+    if (!band)
+        return;
+    // Each output stretches it anew from the whole printable area.
+    band->SetBounds(0, 0, pageWidth_, pageHeight_);
+    const double savedX = curX_, savedY = curY_;
+    ShowBand(band);
+    curX_ = savedX;
+    curY_ = savedY;
+}
+
+// The overlay goes under the page's content when it is put out first, at the start of the page,
+// and over it with PrintOnTop, after the page footer. Both start at the top of the page.
+void TfrxEngine::ShowOverlay(bool onTop)
+{
+    auto* overlay = qobject_cast<TfrxOverlay*>(PageBand(TfrxOverlay::staticMetaObject));
+    if (!overlay || overlay->PrintOnTop() != onTop)
+        return;
+    curY_ = 0;
+    if (onTop) {
+        PlaceFixed(*overlay, true);
+        return;
+    }
+    // Part of starting the page: it asks for no new page of its own.
+    const bool nested = callFromAddPage_;
+    callFromAddPage_ = true;
+    ShowBand(overlay);
+    callFromAddPage_ = nested;
 }
 
 void TfrxEngine::NewPage()
@@ -98,6 +134,7 @@ void TfrxEngine::EndPage()
         ShowBand(PageBand(TfrxReportSummary::staticMetaObject));
     }
     ShowPageFooter();
+    ShowOverlay(true);
     callFromEndPage_ = nested;
     isFirstPage_ = false;
 }
@@ -109,16 +146,21 @@ void TfrxEngine::ShowPageFooter()
         return;
     curY_ = PageHeight() - footer->Height();
     prevFooterHeight_ = isLastPage_ && footer->PrintOnLastPage() ? footer->Height() : 0;
-    Stretch(*footer);
     const bool skipped = (isFirstPage_ && !footer->PrintOnFirstPage()) || (isLastPage_ && !footer->PrintOnLastPage());
-    if (footer->Visible() && !skipped) {
-        footer->SetLeft(0);
-        footer->SetTop(curY_);
-        if (!Pages().BandExists(*footer))
-            Pages().AddObject(*footer);
-        curY_ += footer->Height();
+    PlaceFixed(*footer, !skipped);
+}
+
+void TfrxEngine::PlaceFixed(TfrxBand& band, bool printed)
+{
+    Stretch(band);
+    if (band.Visible() && printed) {
+        band.SetLeft(0);
+        band.SetTop(curY_);
+        if (!Pages().BandExists(band))
+            Pages().AddObject(band);
+        curY_ += band.Height();
     }
-    UnStretch(*footer);
+    UnStretch(band);
 }
 
 double TfrxEngine::FreeSpace()

@@ -20,6 +20,7 @@ class TfrxEngineValues;
 class TfrxPage;
 class TfrxPreparedPagesSink;
 class TfrxPreviewBinding;
+class TfrxReportComponent;
 class TfrxReportPage;
 class TfrxScript;
 
@@ -86,12 +87,18 @@ public:
     void SetStoreInDFM(bool value) { storeInDFM_ = value; }
 
     using NotifyEvent = std::function<void(TfrxReport* sender)>;
+    using ComponentEvent = std::function<void(TfrxReportComponent* sender)>;
     using ProgressEvent = std::function<void(TfrxReport* sender, TfrxProgressType type, int progress)>;
 
     GetValueEvent OnGetValue;
     NewGetValueEvent OnNewGetValue;
     NotifyEvent OnBeginDoc;
     NotifyEvent OnEndDoc;
+    // Around every output of a band: for the band, and for each of its objects while the band is
+    // visible. Before printing the handler may still change the object, such as its visibility
+    // or text; after printing it is about to be restored.
+    ComponentEvent OnBeforePrint;
+    ComponentEvent OnAfterPrint;
     // Printing: before the first page, for each page with its copy number, after the job.
     NotifyEvent OnPrintReport;
     std::function<void(const TfrxReportPage& page, int copyNo)> OnPrintPage;
@@ -163,6 +170,7 @@ public:
     void SetEngineValues(const TfrxEngineValues* values) { engineValues_ = values; }
 
 private:
+    void PrepareScript();
     void ReportErrors();
     // The application's event, then the bound preview, then the pending window messages.
     void PassProgress(const ProgressEvent& event, TfrxProgressType type, int progress,

@@ -3,6 +3,7 @@
 #include "prepared_pages_sink.h"
 #include "preview_binding.h"
 #include "report_engine.h"
+#include "report_script.h"
 #include "template_snapshot.h"
 
 #include "platform/dialogs.h"
@@ -40,12 +41,17 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
         try {
             if (OnBeginDoc)
                 OnBeginDoc(this);
-            if (!terminated_ && engine_->Run()) {
-                if (OnEndDoc)
-                    OnEndDoc(this);
-                result = true;
-            } else if (preview_) {
-                preview_->ClosePreview();
+            PrepareScript();
+            if (!terminated_) {
+                if (engine_->Run()) {
+                    if (OnEndDoc)
+                        OnEndDoc(this);
+                    result = true;
+                } else if (preview_) {
+                    // Only a build refused before its first page closes the preview; a cancelled
+                    // one leaves it showing what there is.
+                    preview_->ClosePreview();
+                }
             }
         } catch (const Exception& error) {
             AddError(error.Message());
@@ -61,6 +67,9 @@ bool TfrxReport::PrepareReport(bool clearLastReport)
     }
     return result;
 }
+
+// Compiled expressions are kept for one build only.
+void TfrxReport::PrepareScript() { script_->ClearCache(); }
 
 void TfrxReport::ReportErrors()
 {

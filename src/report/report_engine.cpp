@@ -1,5 +1,6 @@
 #include "report_engine.h"
 
+#include "band_kinds.h"
 #include "data_band.h"
 #include "engine_band_tree.h"
 #include "prepared_pages_sink.h"
@@ -21,6 +22,21 @@ QList<TfrxReportPage*> ReportPages(const TfrxReport& report)
         if (auto* page = qobject_cast<TfrxReportPage*>(report.Pages(i)))
             pages << page;
     return pages;
+}
+
+// The objects placed directly on the page, outside its bands, in a null band of the printable
+// area; none when there are none.
+std::unique_ptr<TfrxNullBand> NullBandOf(const TfrxReportPage& page)
+{
+    QList<TfrxComponent*> loose;
+    for (TfrxComponent* object : page.Objects())
+        if (!qobject_cast<TfrxBand*>(object))
+            loose << object;
+    if (loose.isEmpty())
+        return nullptr;
+    auto band = std::make_unique<TfrxNullBand>();
+    band->Carry(loose);
+    return band;
 }
 
 // The data bands and all their nested data bands.
@@ -90,15 +106,16 @@ bool TfrxEngine::PrepareBandTrees()
     for (TfrxReportPage* page : ReportPages(report_)) {
         if (!page->Visible())
             continue;
-        trees_ << PageTree{page, PrepareBandTree(*page, errors)};
+        QList<TfrxDataBand*> topBands = PrepareBandTree(*page, errors);
+        trees_.push_back({page, std::move(topBands), NullBandOf(*page)});
         PrepareShiftTrees(*page);
     }
-    if (errors.isEmpty())
-        if (const QString conflict = DataSetConflict(); !conflict.isEmpty())
-            errors << conflict;
+    // Checked also when the band trees are wrong: the first conflict is told with their errors.
+    if (const QString conflict = DataSetConflict(); !conflict.isEmpty())
+        errors << conflict;
     for (const QString& error : errors)
         report_.AddError(error);
-    return errors.isEmpty();
+    return report_.Errors().isEmpty();
 }
 
 // The first data source that serves two levels of the report, as an error text.
@@ -151,7 +168,7 @@ void TfrxEngine::RunPasses()
 void TfrxEngine::RunPass()
 {
     auto buildPages = [this] {
-        for (int i = 0; i < trees_.size() && !Terminated(); ++i)
+        for (size_t i = 0; i < trees_.size() && !Terminated(); ++i)
             BuildPage(trees_[i], i == 0);
     };
     TfrxDataSet* rows = report_.DataSet();
@@ -173,6 +190,7 @@ void TfrxEngine::BuildPage(const PageTree& tree, bool firstReportPage)
         if (!printIfEmpty && !AnyRows(tree.topBands))
             return;
         StartPage(firstReportPage);
+        ShowNullBand(tree.nullBand.get());
         WalkBands(tree.topBands);
         isLastPage_ = true;
         UpdateEndlessPageSize();

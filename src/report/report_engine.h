@@ -7,8 +7,12 @@
 
 #include <QList>
 
+#include <memory>
+#include <vector>
+
 class TfrxBand;
 class TfrxDataBand;
+class TfrxNullBand;
 class TfrxPreparedPagesSink;
 class TfrxReport;
 class TfrxReportPage;
@@ -67,6 +71,8 @@ private:
     struct PageTree {
         TfrxReportPage* page;
         QList<TfrxDataBand*> topBands;
+        // Carries the objects placed directly on the page; none when there are none.
+        std::unique_ptr<TfrxNullBand> nullBand;
     };
 
     TfrxPreparedPagesSink& Pages() const;
@@ -79,6 +85,8 @@ private:
     void StartPage(bool firstReportPage);
     void AddPageWithHeaders();
     void ShowHeader(TfrxBand& band);
+    void ShowNullBand(TfrxNullBand* band);
+    void ShowOverlay(bool onTop);
     void WalkBands(const QList<TfrxDataBand*>& bands);
     void WalkRows(TfrxDataBand& band);
     void ShowRow(TfrxDataBand& band, bool firstRow);
@@ -86,6 +94,8 @@ private:
     bool HasRows(TfrxDataBand& band);
     bool AnyRows(const QList<TfrxDataBand*>& bands);
     void ShowPageFooter();
+    // Stretches a band that has its place on every page and puts it at CurY when printed.
+    void PlaceFixed(TfrxBand& band, bool printed);
     void UpdateEndlessPageSize();
     // Output of one band: new page on request, stretching, fit test, placement.
     void PutOut(TfrxBand& band);
@@ -98,8 +108,8 @@ private:
 
     TfrxReport& report_;
     TfrxShiftTrees shiftTrees_;
-    TfrxBandStretcher stretcher_{shiftTrees_};
-    QList<PageTree> trees_;
+    TfrxBandStretcher stretcher_{shiftTrees_, &report_};
+    std::vector<PageTree> trees_;
 
     TfrxReportPage* page_ = nullptr;
     TfrxBand* curBand_ = nullptr;

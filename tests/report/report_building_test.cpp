@@ -146,6 +146,48 @@ TEST(ReportBuilding, ABandTreeErrorStopsTheBuildBeforeAnyPageAndClosesThePreview
     EXPECT_EQ(dialogs.Messages()[0].text, kHeading + QStringLiteral("\r\nUnconnected header/footer Footer1"));
 }
 
+// A build the engine refuses leaves nothing to show; one stopped or failed later keeps its preview
+// with the pages there are.
+TEST(ReportBuilding, OnlyABuildTheEngineRefusesClosesThePreview)
+{
+    struct Case {
+        const char* name;
+        std::function<void(DiaryBuild&)> arrange;
+        int pages;
+        bool closed;
+    };
+    const std::vector<Case> cases = {
+        {"band tree error",
+         [](DiaryBuild& build) {
+             auto* footer = new TfrxFooter(build.report.FindObject(QStringLiteral("Page1")));
+             footer->SetName(QStringLiteral("Footer1"));
+         },
+         0, true},
+        {"stopped before the engine ran",
+         [](DiaryBuild& build) { build.report.OnBeginDoc = [](TfrxReport* report) { report->SetTerminated(true); }; },
+         0, false},
+        {"error on the second page",
+         [](DiaryBuild& build) {
+             build.diary.dataSet->OnGetValue = [&build](const QString&, QVariant&) {
+                 if (build.diary.dataSet->RecNo() == 14)
+                     throw Exception(QStringLiteral("The diary file is locked"));
+             };
+         },
+         2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DiaryBuild build;
+        build.SetEntries(std::vector<int>(20, 1));
+        ModalPreview preview;
+        build.report.SetPreview(&preview);
+        c.arrange(build);
+        EXPECT_FALSE(build.report.PrepareReport(true));
+        EXPECT_EQ(build.store.Count(), c.pages);
+        EXPECT_EQ(preview.log.contains(QStringLiteral("close")), c.closed);
+    }
+}
+
 TEST(ReportBuilding, ShowReportOpensThePreviewAtOnceAndBuildsFromTheMessageLoop)
 {
     DiaryBuild build;

@@ -269,12 +269,23 @@ TEST(ReportEngine, ARepeatedHeadingIsLeftOutExceptOnTheFirstRowOfEachPage)
 
 TEST(ReportEngine, ADataSourceServingTwoLevelsStopsTheBuildBeforeAnyPage)
 {
-    DiaryBuild build;
-    build.SetEntries({1});
-    qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")))->SetDataSet(build.diary.dataSet);
-    EXPECT_FALSE(build.report.PrepareReport(true));
-    EXPECT_EQ(build.report.Errors(), QStringList({"Cannot use the same dataset for Page.DataSet and Band.DataSet"}));
-    EXPECT_EQ(build.store.Count(), 0);
+    const QString conflict = QStringLiteral("Cannot use the same dataset for Page.DataSet and Band.DataSet");
+    // The conflict is found also when the band tree is wrong.
+    for (const bool unconnectedFooter : {false, true}) {
+        SCOPED_TRACE(unconnectedFooter);
+        DiaryBuild build;
+        build.SetEntries({1});
+        auto& page = *qobject_cast<TfrxReportPage*>(build.report.FindObject(QStringLiteral("Page1")));
+        page.SetDataSet(build.diary.dataSet);
+        if (unconnectedFooter) {
+            auto* footer = new TfrxFooter(&page);
+            footer->SetName(QStringLiteral("Footer1"));
+        }
+        EXPECT_FALSE(build.report.PrepareReport(true));
+        EXPECT_EQ(build.report.Errors(),
+                  unconnectedFooter ? QStringList({conflict, "Unconnected header/footer Footer1"}) : QStringList{conflict});
+        EXPECT_EQ(build.store.Count(), 0);
+    }
 }
 
 TEST(ReportEngine, APageWithADataSourceIsBuiltOncePerRowAndAnEmptyOneOnlyWhenAsked)

@@ -23,6 +23,8 @@ public:
     virtual void GetData() {}
     // ... and restores the bounds after it.
     virtual void AfterPrint();
+    // An object that paints itself some other way than through Draw; page drawing passes it by.
+    virtual bool IsOwnerDraw() const { return false; }
 
     // Names of script procedures; the engine never runs them, they are only kept.
     QString OnBeforePrint() const { return onBeforePrint_; }

@@ -9,11 +9,19 @@
 #include "platform/canvas.h"
 #include "platform/rounding.h"
 
+#include <QPaintEngine>
+#include <QPainter>
+#include <optional>
+
 namespace {
+
+// Objects within this many device pixels of the visible area are drawn: a frame or text may
+// reach a little past an object's bounds.
+constexpr int kVisibleMargin = 20;
 
 bool DrawnOn(const TfrxView& view, TfrxDrawTarget target)
 {
-    return view.Visible() && (view.Visibility() & (target == dtPrinter ? vsPrint : vsPreview));
+    return view.Visible() && (view.Visibility() & (target == dtPrinter ? vsPrint : vsPreview)) && !view.IsOwnerDraw();
 }
 
 QRect PaperRect(const TfrxReportPage& page, double scaleX, double scaleY, double offsetX, double offsetY)
@@ -21,6 +29,55 @@ QRect PaperRect(const TfrxReportPage& page, double scaleX, double scaleY, double
     return QRect(QPoint(RoundHalfEven(offsetX), RoundHalfEven(offsetY)),
                  QPoint(RoundHalfEven(page.PaperWidth() * fr01cm * scaleX + offsetX) - 1,
                         RoundHalfEven(page.PaperHeight() * fr01cm * scaleY + offsetY) - 1));
+}
+
+// The part of the canvas that can still show anything, in its own coordinates; none for a
+// recording device (a picture or a PDF file), which keeps everything drawn.
+std::optional<QRectF> VisibleArea(QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!device || !engine || engine->type() == QPaintEngine::Picture || engine->type() == QPaintEngine::Pdf)
+        return std::nullopt;
+    QRegion region(0, 0, device->width(), device->height());
+    if (!engine->systemClip().isEmpty())
+        region &= engine->systemClip();
+    QRectF area = painter.deviceTransform().inverted().mapRect(QRectF(region.boundingRect()));
+    if (painter.hasClipping())
+        area &= painter.clipBoundingRect();
+    return area;
+}
+
+QRectF DeviceBounds(const TfrxView& view, double height, double scaleX, double scaleY, double offsetX, double offsetY)
+{
+    return QRectF(offsetX + view.AbsLeft() * scaleX, offsetY + view.AbsTop() * scaleY, view.Width() * scaleX,
+                  height * scaleY)
+        .normalized()
+        .adjusted(-kVisibleMargin, -kVisibleMargin, kVisibleMargin, kVisibleMargin);
+}
+
+// A text that is not clipped shows all its lines, however high its bounds are, so it counts as
+// visible when either its bounds or its text reach the visible area.
+bool TouchesArea(TfrxView& view, const QRectF& area, double scaleX, double scaleY, double offsetX, double offsetY)
+{
+    if (DeviceBounds(view, view.Height(), scaleX, scaleY, offsetX, offsetY).intersects(area))
+        return true;
+    auto* memo = qobject_cast<TfrxCustomMemoView*>(&view);
+    return memo && !memo->Clipped()
+        && DeviceBounds(view, memo->CalcHeight(), scaleX, scaleY, offsetX, offsetY).intersects(area);
+}
+
+// The paper's fill and frame, painted as a view over the whole paper paints its own.
+void DrawBackground(const TfrxReportPage& page, TCanvas& canvas, double scaleX, double scaleY, double offsetX,
+                    double offsetY)
+{
+    if (page.Color() == clNone && page.Frame()->Typ() == 0)
+        return;
+    TfrxView background;
+    background.SetBounds(0, 0, page.PaperWidth() * fr01cm, page.PaperHeight() * fr01cm);
+    background.Fill()->SetBackColor(page.Color());
+    background.Frame()->Assign(*page.Frame());
+    background.Draw(canvas, scaleX, scaleY, offsetX, offsetY);
 }
 
 }  // namespace
@@ -31,14 +88,10 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
     TfrxReportPage* page = GetPage(index);
     if (!page)
         return;
-    const QRect paper = PaperRect(*page, scaleX, scaleY, offsetX, offsetY);
     const bool onScreen = target == dtScreen;
     if (onScreen)
-        canvas.PushClip(paper);
-    if (page->Color() != clNone) {
-        canvas.Brush = TBrush{page->Color(), bsSolid};
-        canvas.FillRect(paper.adjusted(0, 0, 1, 1));
-    }
+        canvas.PushClip(PaperRect(*page, scaleX, scaleY, offsetX, offsetY));
+    DrawBackground(*page, canvas, scaleX, scaleY, offsetX, offsetY);
 
     // Odd pages swap their side margins when the page mirrors them.
     const bool mirrored = page->MirrorMargins() && index % 2 == 1;
@@ -46,10 +99,13 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
     offsetX += leftMargin * fr01cm * scaleX;
     offsetY += page->TopMargin() * fr01cm * scaleY;
 
+    const std::optional<QRectF> visible = VisibleArea(canvas.Painter());
     const int totalPages = Count();
     for (TfrxComponent* object : page->AllObjects()) {
         auto* view = qobject_cast<TfrxView*>(object);
         if (!view || !DrawnOn(*view, target))
+            continue;
+        if (visible && !TouchesArea(*view, *visible, scaleX, scaleY, offsetX, offsetY))
             continue;
         if (auto* memo = qobject_cast<TfrxCustomMemoView*>(view)) {
             memo->SetTotalPages(totalPages);

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
 
 namespace {
@@ -165,6 +166,153 @@ TEST(PagePainting, DecodedPagesHoldWhatReadingTheirTextsGives)
         expected->SetName(copy.Name());
         ReadObjectsByText(pages, *pages.FindSection("previewpages")->Items(index), *expected);
         EXPECT_EQ(Written(*pages.GetPage(index)), Written(*expected));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A view that notes where it was asked to draw instead of drawing.
+class NotingView : public TfrxView {
+public:
+    NotingView(TfrxComponent& page, const QString& name, QRectF bounds, QStringList& drawn, bool ownerDraw = false)
+        : TfrxView(nullptr), drawn_(drawn), ownerDraw_(ownerDraw)
+    {
+        setObjectName(name);
+        SetParent(&page);
+        SetBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
+    }
+    void Draw(TCanvas&, double, double, double offsetX, double) override
+    {
+        drawn_ << QStringLiteral("%1@%2").arg(objectName()).arg(offsetX, 0, 'f', 2);
+    }
+    bool IsOwnerDraw() const override { return ownerDraw_; }
+
+private:
+    QStringList& drawn_;
+    bool ownerDraw_;
+};
+
+constexpr double kMargin = 10 * fr01cm;  // the diary page's margins
+
+// Views around a 300 x 300 image of the page's corner (the printable area starts at the margins).
+TEST(PagePainting, OnlyViewsNearTheVisibleAreaAreDrawnAndOwnerDrawnOnesNever)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    TfrxReportPage& page = *pages.GetPage(0);
+    for (TfrxComponent* object : page.AllObjects())
+        object->SetVisible(false);
+    QStringList drawn;
+    const double edge = 300 - kMargin;
+    // The page owns its views.
+    new NotingView(page, "inside", {0, 0, 50, 20}, drawn);
+    new NotingView(page, "belowWithinMargin", {0, edge + 15, 50, 20}, drawn);
+    new NotingView(page, "belowBeyondMargin", {0, edge + 25, 50, 20}, drawn);
+    new NotingView(page, "rightWithinMargin", {edge + 19, 0, 50, 20}, drawn);
+    new NotingView(page, "leftBeyondMargin", {-kMargin - 71, 0, 50, 20}, drawn);
+    new NotingView(page, "ownerDrawn", {0, 0, 50, 20}, drawn, true);
+    const QString at = QStringLiteral("@%1").arg(kMargin, 0, 'f', 2);
+
+    QImage image(300, 300, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        pages.PaintPage(0, painter, 1.0);
+    }
+    EXPECT_EQ(drawn, QStringList({"inside" + at, "belowWithinMargin" + at, "rightWithinMargin" + at}));
+
+    // A picture keeps everything: nothing is left out for being outside some area.
+    drawn.clear();
+    QPicture picture;
+    {
+        QPainter painter(&picture);
+        pages.PaintPage(0, painter, 1.0);
+    }
+    EXPECT_EQ(drawn, QStringList({"inside" + at, "belowWithinMargin" + at, "belowBeyondMargin" + at,
+                                  "rightWithinMargin" + at, "leftBeyondMargin" + at}));
+}
+
+TEST(PagePainting, AnUnclippedTextIsDrawnWhenItsLinesReachTheVisibleArea)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    TfrxReportPage& page = *pages.GetPage(0);
+    for (TfrxComponent* object : page.AllObjects())
+        object->SetVisible(false);
+    // Bounds far above the image, lines running down into it.
+    auto* memo = new TfrxMemoView(nullptr);
+    memo->SetParent(&page);
+    memo->SetBounds(0, -kMargin - 200, 200, 10);
+    QString text;
+    for (int i = 0; i < 40; ++i)
+        text += QStringLiteral("Line %1 of a long text\r\n").arg(i);
+    memo->SetText(text);
+
+    for (const bool clipped : {false, true}) {
+        memo->SetClipped(clipped);
+        QImage image(300, 300, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            pages.PaintPage(0, painter, 1.0);
+        }
+        EXPECT_EQ(DarkPixels(image, image.rect()) > 0, !clipped) << clipped;
+    }
+}
+
+TEST(PagePainting, ThePaperShowsItsColourAndFrame)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    TfrxReportPage& page = *pages.GetPage(0);
+    const QImage plain = Paint(pages, 0, 1.0);
+    page.SetColor(0x00CCFFFF);  // light yellow
+    page.Frame()->SetTyp(ftLeft | ftRight | ftTop | ftBottom);
+    page.Frame()->SetColor(0x00FF0000);  // blue
+    page.Frame()->SetWidth(2);
+    const QImage image = Paint(pages, 0, 1.0);
+
+    const QColor yellow(0xFF, 0xFF, 0xCC);
+    const QColor blue(0, 0, 0xFF);
+    EXPECT_EQ(QColor(plain.pixel(400, 600)), QColor(Qt::white));
+    EXPECT_EQ(QColor(image.pixel(400, 600)), yellow) << "the paper's colour under the objects";
+    EXPECT_EQ(QColor(image.pixel(2, 600)), yellow);
+    for (const QPoint frame : {QPoint(0, 600), QPoint(793, 600), QPoint(400, 0), QPoint(400, 1122)})
+        EXPECT_EQ(QColor(image.pixel(frame)), blue) << frame.x() << "," << frame.y();
+    // The objects are drawn over the paper.
+    const QRect insideFrame(10, 10, 774, 1103);
+    // (Edges of letters blend with the yellow into a few more dark pixels.)
+    EXPECT_GT(DarkPixels(plain, insideFrame), 1000);
+    EXPECT_GE(DarkPixels(image, insideFrame), DarkPixels(plain, insideFrame));
+}
+
+TEST(PagePainting, MirroredMarginsSwapOnOddPages)
+{
+    PreparedDiary diary(ThreeEntries());
+    diary.PrintTwoPages();
+    TfrxPreviewPages& pages = diary.pages;
+    struct Case {
+        int index;
+        bool mirror;
+        double left;
+    };
+    const Case cases[] = {{0, true, 10}, {1, false, 10}, {1, true, 40}};
+    for (const Case& c : cases) {
+        TfrxReportPage& page = *pages.GetPage(c.index);
+        for (TfrxComponent* object : page.AllObjects())
+            object->SetVisible(false);
+        page.SetRightMargin(40);
+        page.SetMirrorMargins(c.mirror);
+        QStringList drawn;
+        new NotingView(page, "view", {0, 0, 50, 20}, drawn);
+        QImage image(794, 1123, QImage::Format_RGB32);
+        QPainter painter(&image);
+        pages.PaintPage(c.index, painter, 1.0);
+        EXPECT_EQ(drawn, QStringList(QStringLiteral("view@%1").arg(c.left * fr01cm, 0, 'f', 2))) << c.index << c.mirror;
     }
 }
 

@@ -151,19 +151,11 @@ TEST(SmallReports, TitleOnceHeaderAndFooterOnEveryPageSummaryAfterTheLastRow)
         QStringList{At("ReportTitle1", 0), At("PageHeader1", 50)} + Rows("MasterData1", 80, 100, 9) + QStringList{footer};
     const QStringList page1HeaderFirst =
         QStringList{At("PageHeader1", 0), At("ReportTitle1", 30)} + Rows("MasterData1", 80, 100, 9) + QStringList{footer};
+    const QStringList page2ThreeRowsAndSummary = QStringList{At("PageHeader1", 0)} + Rows("MasterData1", 30, 100, 3) +
+                                                 QStringList{At("ReportSummary1", 330), footer};
     const std::vector<Case> cases = {
-        {"twelve rows",
-         true,
-         12,
-         {page1TitleFirst,
-          QStringList{At("PageHeader1", 0)} + Rows("MasterData1", 30, 100, 3) +
-              QStringList{At("ReportSummary1", 330), footer}}},
-        {"header before title",
-         false,
-         12,
-         {page1HeaderFirst,
-          QStringList{At("PageHeader1", 0)} + Rows("MasterData1", 30, 100, 3) +
-              QStringList{At("ReportSummary1", 330), footer}}},
+        {"twelve rows", true, 12, {page1TitleFirst, page2ThreeRowsAndSummary}},
+        {"header before title", false, 12, {page1HeaderFirst, page2ThreeRowsAndSummary}},
         // Below the 18th row (ending at 930) only 96.92981 px are left: the summary starts a page.
         {"eighteen rows",
          true,

@@ -6,6 +6,8 @@
 
 #include "report/report_script.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +98,24 @@ TEST(SmallReports, ObjectsOnThePageGoOutWithTheFirstPageOfEachOutputWhereTheyWer
         EXPECT_EQ(report.notes.Height(), 20);
         EXPECT_EQ(report.signature.Top(), 130);
     }
+}
+
+TEST(SmallReports, ObjectsOnThePageReadBackFromAPreparedReportFile)
+{
+    LooseObjects built;
+    built.Build();
+    QBuffer file;
+    file.open(QIODevice::ReadWrite);
+    built.store.SaveToStream(file);
+    file.seek(0);
+    SmallReport opened;
+    opened.store.LoadFromStream(file);
+    ASSERT_EQ(opened.store.Count(), 1);
+    const QList<TfrxComponent*> objects = opened.Prepared(0).Objects();
+    ASSERT_EQ(objects.size(), 1);
+    ASSERT_TRUE(qobject_cast<TfrxNullBand*>(objects[0]));
+    EXPECT_EQ(LooseObjects::Carried(*objects[0]),
+              QStringList({"Caption 30 20", "Notes 100 48", "Signature 158 20", "Page 1", "one\r\ntwo\r\nthree", "signed"}));
 }
 
 // A page header of 30 px, rows of 100 px, a page footer of 20 px and an overlay of 50 px: 9 rows

@@ -262,13 +262,16 @@ TEST(SmallReports, APageHeaderOrItsChildTooTallForWhatIsLeftStaysOnTheStartingPa
         double titleHeight;
         double headerHeight;
         double childHeight;
+        bool headerOnFirstPage;
         QStringList placed;
     };
     const Case cases[] = {
         // 500 px fit a page but not the 446.92981 px below the title.
-        {"page header below the title", 600, 500, 0, {At("ReportTitle1", 0), At("PageHeader1", 600)}},
+        {"page header below the title", 600, 500, 0, true, {At("ReportTitle1", 0), At("PageHeader1", 600)}},
         // 1020 px fit a page body but not the 1016.92981 px below the header.
-        {"child of the page header", 0, 30, 1020, {At("PageHeader1", 0), At("Child1", 30)}},
+        {"child of the page header", 0, 30, 1020, true, {At("PageHeader1", 0), At("Child1", 30)}},
+        {"child in the header's place on the first page", 600, 30, 500, false,
+         {At("ReportTitle1", 0), At("Child1", 600)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -276,6 +279,8 @@ TEST(SmallReports, APageHeaderOrItsChildTooTallForWhatIsLeftStaysOnTheStartingPa
         if (c.titleHeight > 0)
             report.AddBand<TfrxReportTitle>(QStringLiteral("ReportTitle1"), 0, c.titleHeight);
         auto& header = report.AddBand<TfrxPageHeader>(QStringLiteral("PageHeader1"), 700, c.headerHeight);
+        header.SetPrintOnFirstPage(c.headerOnFirstPage);
+        header.SetPrintChildIfInvisible(true);
         if (c.childHeight > 0)
             header.SetChild(&report.AddBand<TfrxChild>(QStringLiteral("Child1"), 800, c.childHeight));
         report.Build();

@@ -236,11 +236,16 @@ void TfrxPreviewPages::ModifyPage(int index, const TfrxReportPage& page)
         return;
     if (!item->Loaded())
         document_.LoadItem(*item);
-    item->Clear();
-    item->SetText(QString());
-    item->SetName(page.ClassName());
-    TfrxXMLSerializer serializer;
-    serializer.WriteRootComponent(page, true, item);
-    item->SetUnloadable(false);
+    WriteFullForm(*item, page);
     ClearCache();
+}
+
+void TfrxPreviewPages::WriteFullForm(TfrxXMLItem& item, const TfrxReportPage& page)
+{
+    item.Clear();
+    item.SetText(QString());
+    item.SetName(page.ClassName());
+    TfrxXMLSerializer serializer;
+    serializer.WriteRootComponent(page, true, &item);
+    item.SetUnloadable(false);
 }

@@ -31,6 +31,16 @@ QRect PaperRect(const TfrxReportPage& page, double scaleX, double scaleY, double
                         RoundHalfEven(page.PaperHeight() * fr01cm * scaleY + offsetY) - 1));
 }
 
+// Where the printable area's corner lands on the device, the paper's corner being at the offsets.
+// Odd pages swap their side margins when the page mirrors them.
+QPointF PrintableCorner(const TfrxReportPage& page, int index, double scaleX, double scaleY, double offsetX,
+                        double offsetY)
+{
+    const bool mirrored = page.MirrorMargins() && index % 2 == 1;
+    const double leftMargin = mirrored ? page.RightMargin() : page.LeftMargin();
+    return {offsetX + leftMargin * fr01cm * scaleX, offsetY + page.TopMargin() * fr01cm * scaleY};
+}
+
 // The part of the canvas that can still show anything, in its own coordinates; none for a
 // recording device (a picture or a PDF file), which keeps everything drawn.
 std::optional<QRectF> VisibleArea(QPainter& painter)
@@ -93,11 +103,9 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
         canvas.PushClip(PaperRect(*page, scaleX, scaleY, offsetX, offsetY));
     DrawBackground(*page, canvas, scaleX, scaleY, offsetX, offsetY);
 
-    // Odd pages swap their side margins when the page mirrors them.
-    const bool mirrored = page->MirrorMargins() && index % 2 == 1;
-    const double leftMargin = mirrored ? page->RightMargin() : page->LeftMargin();
-    offsetX += leftMargin * fr01cm * scaleX;
-    offsetY += page->TopMargin() * fr01cm * scaleY;
+    const QPointF corner = PrintableCorner(*page, index, scaleX, scaleY, offsetX, offsetY);
+    offsetX = corner.x();
+    offsetY = corner.y();
 
     const std::optional<QRectF> visible = VisibleArea(canvas.Painter());
     const int totalPages = Count();
@@ -116,6 +124,26 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
     }
     if (onScreen)
         canvas.PopClip();
+}
+
+TfrxView* TfrxPreviewPages::ObjectOver(int index, QPointF point, double scaleX, double scaleY, double offsetX,
+                                       double offsetY)
+{
+    TfrxReportPage* page = GetPage(index);
+    if (!page)
+        return nullptr;
+    const QPointF corner = PrintableCorner(*page, index, scaleX, scaleY, offsetX, offsetY);
+    TfrxView* over = nullptr;
+    for (TfrxComponent* object : page->AllObjects()) {
+        auto* view = qobject_cast<TfrxView*>(object);
+        if (!view || !DrawnOn(*view, dtScreen))
+            continue;
+        const ViewDeviceRect rect = ComputeDeviceRect(QRectF(view->AbsLeft(), view->AbsTop(), view->Width(), view->Height()),
+                                                      *view->Frame(), scaleX, scaleY, corner.x(), corner.y());
+        if (point.x() >= rect.x0 && point.x() <= rect.x1 && point.y() >= rect.y0 && point.y() <= rect.y1)
+            over = view;
+    }
+    return over;
 }
 
 void TfrxPreviewPages::PaintPage(int index, QPainter& painter, double scale)

@@ -157,8 +157,12 @@ void TfrxPreviewPages::AddSourcePage(const TfrxReportPage& page)
     AssignAll(*copy, page);
     copy->SetName(page.Name());
 
-    const QList<TfrxComponent*> templates = page.AllObjects();
-    const QList<TfrxComponent*> copies = copy->AllObjects();
+    LinkCopies(page.AllObjects(), copy->AllObjects(), index);
+}
+
+void TfrxPreviewPages::LinkCopies(const QList<TfrxComponent*>& templates, const QList<TfrxComponent*>& copies,
+                                  int sourceIndex)
+{
     QHash<const QObject*, QObject*> copyOf;
     for (qsizetype i = 0; i < templates.size() && i < copies.size(); ++i)
         copyOf.insert(templates[i], copies[i]);
@@ -171,10 +175,33 @@ void TfrxPreviewPages::AddSourcePage(const TfrxReportPage& page)
         if (!(templ.FrComponentStyle() & csPreviewVisible))
             continue;
         const QString alias = dictionary_.CreateUniqueName(AliasBase(templ));
-        const QString sourceName = QStringLiteral("Page%1.%2").arg(index).arg(templ.Name());
+        const QString sourceName = QStringLiteral("Page%1.%2").arg(sourceIndex).arg(templ.Name());
         dictionary_.Add(alias, sourceName, &object, serializer.WriteComponentStr(object));
         aliases_.insert(&templ, alias);
     }
+}
+
+void TfrxPreviewPages::AddToSourcePage(const TfrxComponent& object)
+{
+    const TfrxXMLItem* pageItem = CurrentPageItem();
+    const int sourceIndex = pageItem ? SourceIndexFromName(pageItem->Name()) : -1;
+    if (sourceIndex < 0 || aliases_.contains(&object))
+        return;
+    TfrxComponent* parent = SourcePage(sourceIndex);
+    if (const TfrxComponent* templateParent = object.Parent()) {
+        const QString parentAlias = AliasOf(*templateParent);
+        if (TfrxComponent* parentCopy = parentAlias.isEmpty() ? nullptr : dictionary_.GetObject(parentAlias))
+            parent = parentCopy;
+    }
+    TfrxComponent* copy = CreateReportObject(*object.metaObject(), nullptr);
+    if (!copy)
+        return;
+    AssignAll(*copy, object);
+    copy->SetName(object.Name());
+    copy->SetParent(parent);
+    ClearCache();
+    LinkCopies(QList<TfrxComponent*>{const_cast<TfrxComponent*>(&object)} + object.AllObjects(),
+               QList<TfrxComponent*>{copy} + copy->AllObjects(), sourceIndex);
 }
 
 int TfrxPreviewPages::SourceIndexFromName(const QString& elementName) const

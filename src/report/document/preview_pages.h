@@ -8,6 +8,7 @@
 #include "report/report_page.h"
 
 #include <QHash>
+#include <QPointF>
 #include <QSize>
 #include <QStringList>
 #include <deque>
@@ -22,6 +23,7 @@ class TCanvas;
 class TfrxIOTransport;
 class TfrxComponent;
 class TfrxReport;
+class TfrxView;
 
 enum TfrxAddPageAction { apAdd, apWriteOver };
 // Which objects a drawing shows: those meant for previews, or those meant for printing.
@@ -120,6 +122,29 @@ public:
     QSize GetPageSize(int index);
     // Writes the page in place of the page element, in full form.
     void ModifyPage(int index, const TfrxReportPage& page);
+    // Writes an object of a page that GetPage gave back into its element again, so a change made
+    // to it stays; the page keeps its form and stays decoded.
+    void ModifyObject(const TfrxComponent& object);
+
+    // Puts an empty page before `index` (at the end for Count()): the same form and paper as the
+    // page now there (or the last page), no objects, and a copy of its logical number entry.
+    // Outline and anchor entries keep pointing at their pages.
+    void AddEmptyPage(int index);
+    // Takes the page out; the pages after it, and what points at them, move up.
+    void DeletePage(int index);
+    // Appends every page of the report's store, each in full form, so it needs none of that
+    // report's template copies.
+    void AddFrom(TfrxReport& report);
+    // The picture (its saved bytes) in the picture cache: its index there, the same one for the
+    // same picture.
+    int AddPicture(const QByteArray& picture);
+    // The bottom of the lowest object on the current page whose left edge is at `x` or to the
+    // right of it, so output can go on below; 0 on an empty page.
+    double GetLastY(double x);
+    // Adds an object made during the build to the template copy of the current page (under the
+    // copy of its parent, when the parent has one) and gives it and its objects aliases, so pages
+    // record it by its differences only.
+    void AddToSourcePage(const TfrxComponent& object);
 
     // Draws the page's views; offsets are device pixels of the paper's corner. The screen is
     // clipped to the paper.
@@ -127,6 +152,10 @@ public:
                   TfrxDrawTarget target = dtScreen);
     // The same on a screen painter with the paper at its origin.
     void PaintPage(int index, QPainter& painter, double scale);
+    // The view under a device point of the page drawn as DrawPage draws it on the screen: the one
+    // drawn last among those whose device rectangle holds the point; none over empty paper. The
+    // preview takes the view's cursor and hint from it.
+    TfrxView* ObjectOver(int index, QPointF point, double scaleX, double scaleY, double offsetX, double offsetY);
 
     // Prepared report files. Saving adds the sections only a file needs ("report",
     // "sourcepages", "dictionary", "picturecache", "postprocessing") and writes the whole tree.
@@ -176,6 +205,11 @@ private:
     void AddObjectTo(TfrxXMLItem& parent, const TfrxComponent& object);
     QString AliasText(const TfrxComponent& object, const TfrxComponent& copy) const;
     int SourceIndexFromName(const QString& elementName) const;
+    // Gives the copies of template objects their aliases in the dictionary.
+    void LinkCopies(const QList<TfrxComponent*>& templates, const QList<TfrxComponent*>& copies, int sourceIndex);
+    void WriteFullForm(TfrxXMLItem& item, const TfrxReportPage& page);
+    // After pages were put in or taken out from `from` on: what points at pages follows them.
+    void PageIndicesChanged(int from, int delta);
     // Decoded pages go; elements read back from the swap file for them go back to it.
     void ClearCache();
     void ReleaseCachedPage(CachedPage& cached);

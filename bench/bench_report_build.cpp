@@ -7,6 +7,7 @@
 #include "platform/font_desc.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -70,12 +71,26 @@ long PeakRssMiB()
     return usage.ru_maxrss / 1024;
 }
 
+// The resident set now, to tell what the rows take from what building adds.
+long CurrentRssMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong() / 1024;
+    return -1;
+}
+
 // One case in this process: Google Benchmark times the builds, then the peak RSS is printed.
 int RunCase(int argc, char** argv, const Case& c)
 {
     QGuiApplication app(argc, argv);
     RegisterPlatformFonts();
+    const long beforeRows = CurrentRssMiB();
     Printout printout(c);
+    const long withRows = CurrentRssMiB();
     const std::string name = "BM_Build/entries:" + std::to_string(c.entries) + (c.fileCache ? "/file_cache" : "/in_memory");
     benchmark::RegisterBenchmark(name.c_str(), [&printout](benchmark::State& state) {
         int pages = 0;
@@ -87,7 +102,8 @@ int RunCase(int argc, char** argv, const Case& c)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("%s peak RSS: %ld MiB\n", name.c_str(), PeakRssMiB());
+    std::printf("%s peak RSS: %ld MiB (before the rows %ld MiB, with them %ld MiB)\n", name.c_str(), PeakRssMiB(),
+                beforeRows, withRows);
     return 0;
 }
 

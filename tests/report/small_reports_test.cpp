@@ -134,6 +134,8 @@ TEST(SmallReports, TheOverlayIsPutOutAtTheTopOfEveryPageUnderOrOverTheContent)
         report.AddBand<TfrxPageFooter>(QStringLiteral("PageFooter1"), 300, 20);
         auto& overlay = report.AddBand<TfrxOverlay>(QStringLiteral("Overlay1"), 400, 50);
         overlay.SetPrintOnTop(onTop);
+        // Put out while a page starts or ends, it cannot ask for a page of its own.
+        overlay.SetStartNewPage(true);
         SmallReport::AddText(overlay, QStringLiteral("Draft"), 10, 20, QStringLiteral("DRAFT"));
         report.Build();
 

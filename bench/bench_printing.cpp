@@ -2,6 +2,7 @@
 // to the built-in PDF printer through the whole print loop, and the print loop against drawing
 // the same pages into a QPdfWriter directly. Pages per second, the ratio print loop / direct
 // drawing, and the peak resident set size are printed at the end.
+#include "diary_sentences.h"
 #include "report_engine_fixture.h"
 
 #include "report/printer.h"
@@ -24,14 +25,6 @@ namespace {
 constexpr int kEntries = 1000;
 constexpr int kPdfDpi = 600;  // the PDF printer's resolution
 
-const QString kSentences[] = {
-    QStringLiteral("Woke early, the garden was wet after the night's rain."),
-    QStringLiteral("Worked on the quarterly figures until lunch; the numbers finally add up."),
-    QStringLiteral("Long walk along the river with Anna, we talked about the summer plans."),
-    QStringLiteral("Read two chapters before bed."),
-    QStringLiteral("今日は一日中雨でした。図書館で本を三冊借りました。"),
-};
-
 // The diary template fed with entries of a heading and two to six lines, printing to a PDF file.
 struct Printout {
     DiaryBuild build;
@@ -43,7 +36,7 @@ struct Printout {
             build.headings << QStringLiteral("2021/%1/%2").arg(e / 28 % 12 + 1).arg(e % 28 + 1);
             QString text;
             for (int l = 0; l < 2 + e % 5; ++l)
-                text += kSentences[(e * 7 + l * 3) % std::size(kSentences)] + QStringLiteral("\r\n");
+                text += kDiarySentences[(e * 7 + l * 3) % std::size(kDiarySentences)] + QStringLiteral("\r\n");
             build.texts << text;
         }
         build.diary.dataSet->SetRangeEnd(reCount);

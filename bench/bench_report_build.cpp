@@ -2,6 +2,7 @@
 // with the file cache on: pages per second and the peak resident set size of each case.
 // Peak RSS is per process, so each case runs in a child process of its own; run
 // build/bin/bench_report_build (after `scripts/build.sh release bench_report_build`).
+#include "diary_sentences.h"
 #include "report_engine_fixture.h"
 
 #include "platform/font_desc.h"
@@ -21,14 +22,6 @@ namespace {
 
 const QString kCaseOption = QStringLiteral("--case=");
 
-const QString kSentences[] = {
-    QStringLiteral("Woke early, the garden was wet after the night's rain."),
-    QStringLiteral("Worked on the quarterly figures until lunch; the numbers finally add up."),
-    QStringLiteral("Long walk along the river with Anna, we talked about the summer plans."),
-    QStringLiteral("Read two chapters before bed."),
-    QStringLiteral("今日は一日中雨でした。図書館で本を三冊借りました。"),
-};
-
 struct Case {
     int entries;
     bool fileCache;
@@ -47,7 +40,7 @@ struct Printout {
             build.headings << QStringLiteral("%1/%2/%3 (Tue)").arg(2000 + e / 336).arg(e / 28 % 12 + 1).arg(e % 28 + 1);
             QString text;
             for (int l = 0; l < 2 + e % 5; ++l)
-                text += kSentences[(e * 7 + l * 3) % std::size(kSentences)] + QStringLiteral("\r\n");
+                text += kDiarySentences[(e * 7 + l * 3) % std::size(kDiarySentences)] + QStringLiteral("\r\n");
             build.texts << text;
         }
         build.diary.dataSet->SetRangeEnd(reCount);

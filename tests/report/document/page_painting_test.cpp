@@ -196,15 +196,22 @@ private:
 
 constexpr double kMargin = 10 * fr01cm;  // the diary page's margins
 
+// Page 0 of the printed diary with every printed object hidden, for views of a test's own.
+TfrxReportPage& BlankFirstPage(PreparedDiary& diary)
+{
+    diary.PrintTwoPages();
+    TfrxReportPage& page = *diary.pages.GetPage(0);
+    for (TfrxComponent* object : page.AllObjects())
+        object->SetVisible(false);
+    return page;
+}
+
 // Views around a 300 x 300 image of the page's corner (the printable area starts at the margins).
 TEST(PagePainting, OnlyViewsNearTheVisibleAreaAreDrawnAndOwnerDrawnOnesNever)
 {
     PreparedDiary diary(ThreeEntries());
-    diary.PrintTwoPages();
+    TfrxReportPage& page = BlankFirstPage(diary);
     TfrxPreviewPages& pages = diary.pages;
-    TfrxReportPage& page = *pages.GetPage(0);
-    for (TfrxComponent* object : page.AllObjects())
-        object->SetVisible(false);
     QStringList drawn;
     const double edge = 300 - kMargin;
     // The page owns its views.
@@ -237,11 +244,8 @@ TEST(PagePainting, OnlyViewsNearTheVisibleAreaAreDrawnAndOwnerDrawnOnesNever)
 TEST(PagePainting, AnUnclippedTextIsDrawnWhenItsLinesReachTheVisibleArea)
 {
     PreparedDiary diary(ThreeEntries());
-    diary.PrintTwoPages();
+    TfrxReportPage& page = BlankFirstPage(diary);
     TfrxPreviewPages& pages = diary.pages;
-    TfrxReportPage& page = *pages.GetPage(0);
-    for (TfrxComponent* object : page.AllObjects())
-        object->SetVisible(false);
     // Bounds far above the image, lines running down into it.
     auto* memo = new TfrxMemoView(nullptr);
     memo->SetParent(&page);

@@ -2,7 +2,6 @@
 
 #include "page.h"
 #include "prepared_pages_sink.h"
-#include "report_engine.h"
 #include "report_script.h"
 #include "report_texts.h"
 #include "variant.h"
@@ -14,7 +13,7 @@ TfrxReport::TfrxReport(QObject* owner)
       previewOptions_(new TfrxPreviewOptions(this)), printOptions_(new TfrxPrintOptions(this)),
       reportOptions_(new TfrxReportOptions(this)),
       scriptText_{QStringLiteral("begin"), QString(), QStringLiteral("end.")}, datasets_(this),
-      script_(std::make_unique<TfrxScript>()), engine_(std::make_unique<TfrxEngine>(*this))
+      script_(std::make_unique<TfrxScript>()), engine_(MakeIdleReportBuilder())
 {
     AddStyle(csHandlesNestedProperties);
 }

@@ -5,6 +5,7 @@
 #include "preview_options.h"
 #include "print_options.h"
 #include "report_datasets.h"
+#include "report_builder.h"
 #include "report_options.h"
 #include "report_variables.h"
 
@@ -15,7 +16,6 @@
 #include <memory>
 
 class QTimer;
-class TfrxEngine;
 class TfrxEngineValues;
 class TfrxPage;
 class TfrxPreparedPagesSink;
@@ -122,7 +122,9 @@ public:
     // Setting it asks a running build to stop; the pages built so far stay.
     bool Terminated() const { return terminated_; }
     void SetTerminated(bool value) { terminated_ = value; }
-    TfrxEngine& Engine() const { return *engine_; }
+    // The building engine; a stand-in that cannot build until the engine library installs one.
+    TfrxReportBuilder& Engine() const { return *engine_; }
+    void SetEngine(std::unique_ptr<TfrxReportBuilder> engine);
     // The prepared pages store; the library that holds it plugs it in.
     TfrxPreparedPagesSink* PreviewPages() const { return previewPages_.get(); }
     void SetPreviewPages(std::unique_ptr<TfrxPreparedPagesSink> pages);
@@ -200,7 +202,7 @@ private:
     const TfrxEngineValues* engineValues_ = nullptr;
     int calcDepth_ = 0;
     std::unique_ptr<TfrxPreparedPagesSink> previewPages_;
-    std::unique_ptr<TfrxEngine> engine_;
+    std::unique_ptr<TfrxReportBuilder> engine_;
     std::unique_ptr<QTimer> startTimer_;
     TfrxPreviewBinding* preview_ = nullptr;
     bool terminated_ = false;

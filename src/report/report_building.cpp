@@ -2,7 +2,6 @@
 
 #include "prepared_pages_sink.h"
 #include "preview_binding.h"
-#include "report_engine.h"
 #include "report_script.h"
 #include "template_snapshot.h"
 
@@ -23,6 +22,8 @@ QString DataSetMissingText(const QString& name) { return QStringLiteral("Cannot 
 }  // namespace
 
 void TfrxReport::SetPreviewPages(std::unique_ptr<TfrxPreparedPagesSink> pages) { previewPages_ = std::move(pages); }
+
+void TfrxReport::SetEngine(std::unique_ptr<TfrxReportBuilder> engine) { engine_ = std::move(engine); }
 
 bool TfrxReport::PrepareReport(bool clearLastReport)
 {

@@ -6,6 +6,7 @@
 #include "prepared_pages_sink.h"
 #include "report.h"
 #include "report_page.h"
+#include "report_texts.h"
 
 #include "platform/clock.h"
 #include "platform/errors.h"
@@ -54,11 +55,17 @@ TfrxEngine::TfrxEngine(TfrxReport& report) : report_(report) {}
 
 TfrxEngine::~TfrxEngine() = default;
 
+void InstallReportEngine(TfrxReport& report)
+{
+    if (!dynamic_cast<TfrxEngine*>(&report.Engine()))
+        report.SetEngine(std::make_unique<TfrxEngine>(report));
+}
+
 TfrxPreparedPagesSink& TfrxEngine::Pages() const
 {
     TfrxPreparedPagesSink* pages = report_.PreviewPages();
     if (!pages)
-        throw Exception(QStringLiteral("The report has no prepared pages store"));
+        throw Exception(kNoPreparedPagesText);
     return *pages;
 }
 

@@ -2,7 +2,7 @@
 
 #include "band_stretch.h"
 #include "band_split.h"
-#include "engine_values.h"
+#include "report_builder.h"
 #include "shift_trees.h"
 
 #include <QList>
@@ -20,7 +20,7 @@ class TfrxReportPage;
 // Builds the prepared pages of a report: for every report page the page header, the rows of the
 // data bands and the page footer, page by page. A band that does not fit the rest of a page moves
 // whole to the next page; a band taller than a whole page body is split over pages.
-class TfrxEngine : public TfrxEngineValues, public TfrxSplitHost {
+class TfrxEngine : public TfrxReportBuilder, public TfrxSplitHost {
 public:
     explicit TfrxEngine(TfrxReport& report);
     ~TfrxEngine() override;
@@ -30,8 +30,8 @@ public:
     // One build into the report's prepared pages. False when the band trees were wrong (the
     // errors are in the report's list). An error raised while building ends it and is passed on;
     // the pages built so far stay.
-    bool Run();
-    bool Running() const { return running_; }
+    bool Run() override;
+    bool Running() const override { return running_; }
     // Asks the build to stop after the band being put out.
     void StopReport();
 
@@ -54,7 +54,7 @@ public:
     double CurX() const { return curX_; }
     double CurY() const { return curY_; }
     void SetCurY(double value) { curY_ = value; }
-    bool FinalPass() const { return finalPass_; }
+    bool FinalPass() const override { return finalPass_; }
 
     // What expressions ask while the engine runs.
     TDateTime StartDate() const override { return startDate_; }
@@ -137,3 +137,6 @@ private:
     bool callFromEndPage_ = false;
     bool callFromPHeader_ = false;
 };
+
+// Gives the report this engine unless it has one already (a report starts with a stand-in).
+void InstallReportEngine(TfrxReport& report);

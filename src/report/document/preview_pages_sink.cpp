@@ -1,6 +1,7 @@
 #include "preview_pages_sink.h"
 
 #include "report/report.h"
+#include "report/report_engine.h"
 
 TfrxPreviewPagesSink::TfrxPreviewPagesSink(TfrxReport& report) : pages_(&report)
 {
@@ -37,6 +38,7 @@ void TfrxPreviewPagesSink::ClearFirstPassPages()
 
 TfrxPreviewPages& InstallPreviewPages(TfrxReport& report)
 {
+    InstallReportEngine(report);
     auto sink = std::make_unique<TfrxPreviewPagesSink>(report);
     TfrxPreviewPages& store = sink->Store();
     report.SetPreviewPages(std::move(sink));

@@ -35,7 +35,8 @@ private:
     int passStart_ = 0;
 };
 
-// Gives the report its prepared pages store (replacing any it had) and returns the store.
+// Gives the report its prepared pages store (replacing any it had) and, unless it has one, its
+// building engine; returns the store.
 TfrxPreviewPages& InstallPreviewPages(TfrxReport& report);
 // The store installed in the report, or none.
 TfrxPreviewPages* ReportPreviewPages(const TfrxReport& report);

@@ -6,13 +6,13 @@
 #include "report/document/xml_document.h"
 #include "report/document/xml_serializer.h"
 
-#include "report/band_kinds.h"
-#include "report/data_band.h"
-#include "report/diary_report.h"
-#include "report/line_view.h"
-#include "report/memo_view.h"
-#include "report/report.h"
-#include "report/report_classes.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/report.h"
+#include "report/views/diary_report.h"
+#include "report/views/line_view.h"
+#include "report/views/memo_view.h"
+#include "report/views/report_classes.h"
 
 #include <QBuffer>
 #include <benchmark/benchmark.h>

@@ -4,10 +4,10 @@
 // Build with `scripts/build.sh release bench_drawing` and run build/bin/bench_drawing.
 #include "report_engine_fixture.h"
 
-#include "report/custom_memo_view.h"
-#include "report/line_view.h"
-#include "report/report_page.h"
-#include "report/report_units.h"
+#include "report/base/report_units.h"
+#include "report/model/report_page.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/line_view.h"
 
 #include "platform/canvas.h"
 #include "platform/font_desc.h"

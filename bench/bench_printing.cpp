@@ -5,7 +5,7 @@
 #include "diary_sentences.h"
 #include "report_engine_fixture.h"
 
-#include "report/printer.h"
+#include "report/printers/printer.h"
 
 #include "platform/canvas.h"
 #include "platform/font_desc.h"

@@ -1,7 +1,7 @@
 #include "diary_printout.h"
 
 #include "japanese_texts.h"
-#include "report/user_dataset.h"
+#include "report/model/user_dataset.h"
 #include "store/diary_sql.h"
 
 QString PrintoutDayFormat()

@@ -6,13 +6,13 @@
 #include "platform/font_desc.h"
 #include "platform/paths.h"
 #include "platform/printers.h"
-#include "report/diary_report.h"
+#include "report/views/diary_report.h"
 #include "report/document/document_texts.h"
 #include "report/document/preview_pages_sink.h"
-#include "report/engine_options.h"
-#include "report/print_options.h"
-#include "report/report.h"
-#include "report/user_dataset.h"
+#include "report/model/engine_options.h"
+#include "report/model/print_options.h"
+#include "report/model/report.h"
+#include "report/model/user_dataset.h"
 #include "store/diary_sql.h"
 
 #include <QApplication>

@@ -13,8 +13,8 @@
 #include "platform/paths.h"
 #include "platform/visual_styles.h"
 #include "preview/preview_window.h"
-#include "report/report.h"
-#include "report/report_engine.h"
+#include "report/model/report.h"
+#include "report/engine/report_engine.h"
 #include "settings/ex_ini_file.h"
 #include "store/diary_sql.h"
 

@@ -4,10 +4,10 @@
 #include "date_time_picker.h"
 #include "diary_printout.h"
 #include "preview/preview_window.h"
-#include "report/diary_report.h"
+#include "report/views/diary_report.h"
 #include "report/document/preview_pages_sink.h"
-#include "report/report.h"
-#include "report/user_dataset.h"
+#include "report/model/report.h"
+#include "report/model/user_dataset.h"
 
 void TForm1::CreateReport()
 {

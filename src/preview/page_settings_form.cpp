@@ -4,8 +4,8 @@
 #include "number_reader.h"
 #include "print_pictures.h"
 
-#include "report/printer.h"
-#include "report/report_page.h"
+#include "report/model/report_page.h"
+#include "report/printers/printer.h"
 
 #include "platform/error_box.h"
 #include "platform/locale_info.h"

@@ -4,8 +4,8 @@
 #include "zoom_rules.h"
 
 #include "report/document/preview_pages.h"
-#include "report/preview_options.h"
-#include "report/report.h"
+#include "report/model/preview_options.h"
+#include "report/model/report.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

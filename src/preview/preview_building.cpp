@@ -4,7 +4,7 @@
 #include "preview_workspace.h"
 
 #include "report/document/preview_pages.h"
-#include "report/report.h"
+#include "report/model/report.h"
 
 #include <QCoreApplication>
 

@@ -5,8 +5,8 @@
 #include "status_bar.h"
 
 #include "report/document/preview_pages_sink.h"
-#include "report/report.h"
-#include "report/report_engine.h"
+#include "report/engine/report_engine.h"
+#include "report/model/report.h"
 
 #include "platform/rounding.h"
 

@@ -4,7 +4,7 @@
 #include "preview.h"
 #include "resources.h"
 
-#include "report/report.h"
+#include "report/model/report.h"
 
 #include "platform/error_box.h"
 #include "platform/rounding.h"

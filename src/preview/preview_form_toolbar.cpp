@@ -3,7 +3,7 @@
 #include "preview.h"
 #include "resources.h"
 
-#include "report/report.h"
+#include "report/model/report.h"
 
 #include "platform/error_box.h"
 

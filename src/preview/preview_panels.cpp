@@ -5,8 +5,8 @@
 
 #include "report/document/preview_pages.h"
 #include "report/document/xml_item.h"
-#include "report/preview_options.h"
-#include "report/report.h"
+#include "report/model/preview_options.h"
+#include "report/model/report.h"
 
 #include <QAction>
 #include <QSplitter>

@@ -6,8 +6,8 @@
 #include "print_windows.h"
 
 #include "report/document/preview_pages.h"
-#include "report/report.h"
-#include "report/report_page.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
 
 namespace {
 

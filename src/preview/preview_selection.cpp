@@ -4,10 +4,10 @@
 #include "preview_workspace.h"
 #include "selection_geometry.h"
 
-#include "report/custom_memo_view.h"
 #include "report/document/preview_pages.h"
-#include "report/report_page.h"
-#include "report/view.h"
+#include "report/model/report_page.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/view.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

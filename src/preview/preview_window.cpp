@@ -4,7 +4,7 @@
 #include "preview_form.h"
 
 #include "report/document/preview_pages_sink.h"
-#include "report/report.h"
+#include "report/model/report.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/preview_binding.h"
+#include "report/model/preview_binding.h"
 
 #include <functional>
 

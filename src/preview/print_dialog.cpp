@@ -4,8 +4,8 @@
 #include "print_pictures.h"
 #include "resources.h"
 
-#include "report/printer.h"
-#include "report/report.h"
+#include "report/model/report.h"
+#include "report/printers/printer.h"
 
 #include "platform/dialogs.h"
 

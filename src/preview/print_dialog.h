@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_types.h"
+#include "report/base/report_types.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 #include "print_dialog.h"
 #include "progress_window.h"
 
-#include "report/report.h"
+#include "report/model/report.h"
 
 #include <QPushButton>
 

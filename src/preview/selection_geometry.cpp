@@ -1,8 +1,8 @@
 #include "selection_geometry.h"
 
-#include "report/report_page.h"
-#include "report/report_units.h"
-#include "report/view.h"
+#include "report/base/report_units.h"
+#include "report/model/report_page.h"
+#include "report/views/view.h"
 
 #include <algorithm>
 

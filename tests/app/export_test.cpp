@@ -4,10 +4,10 @@
 #include "diary_rows.h"
 #include "test_env.h"
 
-#include "report/custom_memo_view.h"
-#include "report/diary_report.h"
 #include "report/document/preview_pages_sink.h"
-#include "report/report_page.h"
+#include "report/model/report_page.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/diary_report.h"
 
 #include <QDir>
 #include <QFile>

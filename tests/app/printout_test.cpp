@@ -5,7 +5,7 @@
 #include "platform/scripted_dialogs.h"
 #include "preview/preview.h"
 #include "preview/preview_form.h"
-#include "report/user_dataset.h"
+#include "report/model/user_dataset.h"
 #include "store/diary_sql.h"
 #include "test_env.h"
 

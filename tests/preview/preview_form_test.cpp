@@ -5,9 +5,9 @@
 #include "preview/preview_form.h"
 #include "preview/preview_window.h"
 
-#include "report/band_kinds.h"
-#include "report/report_engine.h"
-#include "report/report_page.h"
+#include "report/engine/report_engine.h"
+#include "report/model/band_kinds.h"
+#include "report/model/report_page.h"
 
 #include "platform/scripted_dialogs.h"
 

@@ -7,8 +7,8 @@
 #include "preview/print_windows.h"
 #include "preview/progress_window.h"
 
-#include "report/printer.h"
-#include "report/report_page.h"
+#include "report/model/report_page.h"
+#include "report/printers/printer.h"
 
 #include "platform/recording_printers.h"
 #include "platform/scripted_dialogs.h"

@@ -2,7 +2,7 @@
 
 #include "preview/preview.h"
 
-#include "report/report.h"
+#include "report/model/report.h"
 
 // The report's build progress told to a viewer, the way the modal preview's binding tells it.
 inline void TellViewerOfProgress(TfrxReport& report, TfrxPreview& viewer)

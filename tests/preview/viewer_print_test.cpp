@@ -8,9 +8,9 @@
 #include "preview/preview_form.h"
 #include "preview/print_dialog.h"
 
-#include "report/print_texts.h"
-#include "report/report.h"
-#include "report/report_page.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/printers/print_texts.h"
 
 #include "platform/printers.h"
 #include "platform/recording_printers.h"

@@ -2,8 +2,8 @@
 
 #include "preview/selection_geometry.h"
 
-#include "report/custom_memo_view.h"
-#include "report/report_page.h"
+#include "report/model/report_page.h"
+#include "report/views/custom_memo_view.h"
 
 #include <QClipboard>
 #include <QTest>

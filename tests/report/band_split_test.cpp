@@ -1,8 +1,8 @@
 #include "diary_band_fixture.h"
 
-#include "report/band_split.h"
-#include "report/band_stretch.h"
-#include "report/shift_trees.h"
+#include "report/engine/band_split.h"
+#include "report/engine/band_stretch.h"
+#include "report/engine/shift_trees.h"
 
 #include <gtest/gtest.h>
 

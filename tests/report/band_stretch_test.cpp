@@ -1,7 +1,7 @@
 #include "diary_band_fixture.h"
 
-#include "report/band_stretch.h"
-#include "report/shift_trees.h"
+#include "report/engine/band_stretch.h"
+#include "report/engine/shift_trees.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include "memo_fixture.h"
 
-#include "report/band_kinds.h"
-#include "report/diary_report.h"
-#include "report/line_view.h"
-#include "report/user_dataset.h"
+#include "report/model/band_kinds.h"
+#include "report/model/user_dataset.h"
+#include "report/views/diary_report.h"
+#include "report/views/line_view.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "report/frame_geometry.h"
-#include "report/view.h"
-#include "report/view_geometry.h"
+#include "report/views/frame_geometry.h"
+#include "report/views/view.h"
+#include "report/views/view_geometry.h"
 
 #include "platform/canvas.h"
 

@@ -1,8 +1,8 @@
 #include "memo_fixture.h"
 #include "qt_print.h"
 
-#include "report/draw_text.h"
-#include "report/line_view.h"
+#include "report/text/draw_text.h"
+#include "report/views/line_view.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "report/data_band.h"
-#include "report/draw_text.h"
-#include "report/engine_values.h"
-#include "report/memo_view.h"
-#include "report/report.h"
-#include "report/report_page.h"
+#include "report/expressions/engine_values.h"
+#include "report/model/data_band.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/text/draw_text.h"
+#include "report/views/memo_view.h"
 
 #include "platform/canvas.h"
 #include "platform/rounding.h"

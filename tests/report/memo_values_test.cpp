@@ -1,12 +1,12 @@
 #include "memo_fixture.h"
 #include "qt_print.h"
 
-#include "report/diary_report.h"
-#include "report/memo_expressions.h"
-#include "report/report_errors.h"
-#include "report/report_variables.h"
-#include "report/user_dataset.h"
-#include "report/variant.h"
+#include "report/base/report_errors.h"
+#include "report/expressions/memo_expressions.h"
+#include "report/expressions/report_variables.h"
+#include "report/expressions/variant.h"
+#include "report/model/user_dataset.h"
+#include "report/views/diary_report.h"
 
 #include "platform/locale_info.h"
 

@@ -1,12 +1,12 @@
 #include "qt_print.h"
 #include "report_engine_fixture.h"
 
-#include "report/band_kinds.h"
-#include "report/engine_values.h"
-#include "report/preview_binding.h"
-#include "report/report_engine.h"
-#include "report/report_page.h"
-#include "report/report_units.h"
+#include "report/base/report_units.h"
+#include "report/engine/report_engine.h"
+#include "report/expressions/engine_values.h"
+#include "report/model/band_kinds.h"
+#include "report/model/preview_binding.h"
+#include "report/model/report_page.h"
 
 #include "platform/errors.h"
 #include "platform/scripted_dialogs.h"

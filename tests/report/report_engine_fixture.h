@@ -3,10 +3,10 @@
 #include "report/document/preview_pages.h"
 #include "report/document/preview_pages_sink.h"
 
-#include "report/custom_memo_view.h"
-#include "report/diary_report.h"
-#include "report/report.h"
-#include "report/user_dataset.h"
+#include "report/model/report.h"
+#include "report/model/user_dataset.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/diary_report.h"
 
 #include "platform/rounding.h"
 

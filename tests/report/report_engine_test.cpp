@@ -3,12 +3,12 @@
 
 #include "report/document/xml_serializer.h"
 
-#include "report/band.h"
-#include "report/band_kinds.h"
-#include "report/custom_memo_view.h"
-#include "report/data_band.h"
-#include "report/report_engine.h"
-#include "report/report_units.h"
+#include "report/base/report_units.h"
+#include "report/engine/report_engine.h"
+#include "report/model/band.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/views/custom_memo_view.h"
 
 #include "platform/scripted_dialogs.h"
 

@@ -1,9 +1,9 @@
-#include "report/band_kinds.h"
-#include "report/data_band.h"
-#include "report/memo_view.h"
-#include "report/paper_sizes.h"
-#include "report/report_page.h"
-#include "report/report_units.h"
+#include "report/base/report_units.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/report_page.h"
+#include "report/printers/paper_sizes.h"
+#include "report/views/memo_view.h"
 
 #include "qt_print.h"
 

@@ -3,12 +3,12 @@
 #include "report/document/preview_pages.h"
 #include "report/document/preview_pages_sink.h"
 
-#include "report/band_kinds.h"
-#include "report/data_band.h"
-#include "report/memo_view.h"
-#include "report/report.h"
-#include "report/report_page.h"
-#include "report/user_dataset.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/model/user_dataset.h"
+#include "report/views/memo_view.h"
 
 #include <QStringList>
 #include <functional>

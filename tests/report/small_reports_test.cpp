@@ -4,7 +4,7 @@
 // height of 1046.92981 px and the band heights.
 #include "small_report_fixture.h"
 
-#include "report/report_script.h"
+#include "report/expressions/report_script.h"
 
 #include <QBuffer>
 

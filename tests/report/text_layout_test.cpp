@@ -1,10 +1,10 @@
 #include "memo_fixture.h"
 #include "qt_print.h"
 
-#include "report/draw_text.h"
-#include "report/halving_rule.h"
-#include "report/text_placement.h"
-#include "report/text_wrap.h"
+#include "report/text/draw_text.h"
+#include "report/text/halving_rule.h"
+#include "report/text/text_placement.h"
+#include "report/text/text_wrap.h"
 
 #include <QFontMetricsF>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "qt_print.h"
 
-#include "report/expression_evaluator.h"
-#include "report/memo_format.h"
-#include "report/number_format.h"
-#include "report/variant.h"
+#include "report/expressions/expression_evaluator.h"
+#include "report/expressions/memo_format.h"
+#include "report/expressions/number_format.h"
+#include "report/expressions/variant.h"
 
 #include "platform/locale_info.h"
 

@@ -5,10 +5,10 @@
 #include "xml_escape.h"
 #include "xml_serializer.h"
 
-#include "report/custom_memo_view.h"
-#include "report/property_reflection.h"
-#include "report/report.h"
-#include "report/wide_strings.h"
+#include "report/base/property_reflection.h"
+#include "report/base/wide_strings.h"
+#include "report/model/report.h"
+#include "report/views/custom_memo_view.h"
 
 #include <QMetaEnum>
 #include <optional>

@@ -4,12 +4,12 @@
 #include "memo_text.h"
 #include "xml_serializer.h"
 
-#include "report/band.h"
-#include "report/band_kinds.h"
-#include "report/custom_memo_view.h"
-#include "report/report.h"
-#include "report/report_classes.h"
-#include "report/view.h"
+#include "report/model/band.h"
+#include "report/model/band_kinds.h"
+#include "report/model/report.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/report_classes.h"
+#include "report/views/view.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "component_names.h"
 
-#include "report/component.h"
-#include "report/report.h"
+#include "report/model/component.h"
+#include "report/model/report.h"
 
 #include <QApplication>
 #include <QWidget>

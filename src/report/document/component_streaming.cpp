@@ -2,8 +2,8 @@
 
 #include "xml_serializer.h"
 
-#include "report/component.h"
-#include "report/report.h"
+#include "report/model/component.h"
+#include "report/model/report.h"
 
 #include <QBuffer>
 

@@ -5,8 +5,8 @@
 #include "xml_escape.h"
 #include "xml_serializer.h"
 
-#include "report/report.h"
-#include "report/report_page.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "component_names.h"
 
-#include "report/property_reflection.h"
+#include "report/base/property_reflection.h"
 
 #include <QMetaEnum>
 #include <cmath>

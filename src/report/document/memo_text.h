@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/custom_memo_view.h"
+#include "report/views/custom_memo_view.h"
 
 // A text object's lines joined by CR LF, without a final line break: the form in which its text
 // is written as an attribute.

@@ -2,8 +2,8 @@
 #include "xml_item.h"
 #include "xml_serializer.h"
 
-#include "report/custom_memo_view.h"
-#include "report/report.h"
+#include "report/model/report.h"
+#include "report/views/custom_memo_view.h"
 
 // Collections that objects with csHandlesNestedProperties keep as child elements: the report's
 // list of data sources. A text object's display formats and highlights would go here too, but

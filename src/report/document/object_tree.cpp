@@ -5,9 +5,9 @@
 
 #include "component_names.h"
 
-#include "report/component.h"
-#include "report/report.h"
-#include "report/report_classes.h"
+#include "report/model/component.h"
+#include "report/model/report.h"
+#include "report/views/report_classes.h"
 
 namespace {
 

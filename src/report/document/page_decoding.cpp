@@ -6,10 +6,10 @@
 #include "component_streaming.h"
 #include "value_text.h"
 
-#include "report/report.h"
-#include "report/report_classes.h"
-#include "report/report_page.h"
-#include "report/report_units.h"
+#include "report/base/report_units.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/views/report_classes.h"
 
 #include "platform/rounding.h"
 

@@ -6,8 +6,8 @@
 #include "preview_pages_sink.h"
 #include "xml_serializer.h"
 
-#include "report/band_kinds.h"
-#include "report/report_page.h"
+#include "report/model/band_kinds.h"
+#include "report/model/report_page.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // Drawing a prepared page.
 #include "preview_pages.h"
 
-#include "report/custom_memo_view.h"
-#include "report/report_page.h"
-#include "report/report_units.h"
-#include "report/view.h"
+#include "report/base/report_units.h"
+#include "report/model/report_page.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/view.h"
 
 #include "platform/canvas.h"
 #include "platform/rounding.h"

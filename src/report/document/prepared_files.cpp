@@ -5,8 +5,8 @@
 #include "document_texts.h"
 #include "io_transport.h"
 
-#include "report/report_classes.h"
-#include "report/report_page.h"
+#include "report/model/report_page.h"
+#include "report/views/report_classes.h"
 
 #include <QFile>
 #include <QFileInfo>

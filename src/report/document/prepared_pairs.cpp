@@ -3,9 +3,9 @@
 #include "document_texts.h"
 #include "xml_serializer.h"
 
-#include "report/component.h"
-#include "report/property_reflection.h"
-#include "report/report_classes.h"
+#include "report/base/property_reflection.h"
+#include "report/model/component.h"
+#include "report/views/report_classes.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include "component_streaming.h"
 #include "xml_serializer.h"
 
-#include "report/band.h"
-#include "report/custom_memo_view.h"
-#include "report/report.h"
-#include "report/report_classes.h"
-#include "report/report_engine.h"
-#include "report/report_page.h"
+#include "report/engine/report_engine.h"
+#include "report/model/band.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/views/custom_memo_view.h"
+#include "report/views/report_classes.h"
 
 #include "platform/locale_info.h"
 

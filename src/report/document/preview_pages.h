@@ -5,7 +5,7 @@
 #include "xml_document.h"
 #include "xml_serializer.h"
 
-#include "report/report_page.h"
+#include "report/model/report_page.h"
 
 #include <QHash>
 #include <QPointF>

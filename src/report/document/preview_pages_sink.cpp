@@ -1,7 +1,7 @@
 #include "preview_pages_sink.h"
 
-#include "report/report.h"
-#include "report/report_engine.h"
+#include "report/engine/report_engine.h"
+#include "report/model/report.h"
 
 TfrxPreviewPagesSink::TfrxPreviewPagesSink(TfrxReport& report) : pages_(&report)
 {

@@ -2,7 +2,7 @@
 
 #include "preview_pages.h"
 
-#include "report/prepared_pages_sink.h"
+#include "report/model/prepared_pages_sink.h"
 
 // The report's prepared pages: a store owned by the report, which the engine fills through the
 // sink and the preview, printing and files read directly.

@@ -4,9 +4,9 @@
 #include "print_layout.h"
 #include "print_loop.h"
 
-#include "report/print_texts.h"
-#include "report/printer.h"
-#include "report/report.h"
+#include "report/model/report.h"
+#include "report/printers/print_texts.h"
+#include "report/printers/printer.h"
 
 #include "platform/dialogs.h"
 

@@ -3,11 +3,11 @@
 #include "preview_pages.h"
 #include "print_hooks.h"
 
-#include "report/print_options.h"
-#include "report/print_texts.h"
-#include "report/printer.h"
-#include "report/report.h"
-#include "report/report_page.h"
+#include "report/model/print_options.h"
+#include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/printers/print_texts.h"
+#include "report/printers/printer.h"
 
 #include "platform/canvas.h"
 #include "platform/errors.h"

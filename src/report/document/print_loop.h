@@ -2,7 +2,7 @@
 
 #include "print_layout.h"
 
-#include "report/report_types.h"
+#include "report/base/report_types.h"
 
 #include "platform/printers.h"
 

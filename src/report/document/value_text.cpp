@@ -1,6 +1,6 @@
 #include "value_text.h"
 
-#include "report/float_text.h"
+#include "report/base/float_text.h"
 
 #include <QLocale>
 #include <charconv>

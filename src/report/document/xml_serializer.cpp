@@ -3,10 +3,10 @@
 #include "component_names.h"
 #include "document_texts.h"
 
-#include "report/component.h"
-#include "report/property_reflection.h"
-#include "report/report.h"
-#include "report/report_classes.h"
+#include "report/base/property_reflection.h"
+#include "report/model/component.h"
+#include "report/model/report.h"
+#include "report/views/report_classes.h"
 
 #include <algorithm>
 

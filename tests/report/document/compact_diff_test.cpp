@@ -4,10 +4,10 @@
 #include "report/document/component_streaming.h"
 #include "report/document/xml_serializer.h"
 
-#include "report/band_kinds.h"
-#include "report/data_band.h"
-#include "report/line_view.h"
-#include "report/memo_view.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/views/line_view.h"
+#include "report/views/memo_view.h"
 
 #include "../qt_print.h"
 

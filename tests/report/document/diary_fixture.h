@@ -1,8 +1,8 @@
 #pragma once
 
-#include "report/component.h"
-#include "report/diary_report.h"
-#include "report/report.h"
+#include "report/model/component.h"
+#include "report/model/report.h"
+#include "report/views/diary_report.h"
 
 #include <QObject>
 

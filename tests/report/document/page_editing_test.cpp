@@ -5,9 +5,9 @@
 
 #include "../report_engine_fixture.h"
 
+#include "report/base/report_units.h"
 #include "report/document/outline.h"
-#include "report/memo_view.h"
-#include "report/report_units.h"
+#include "report/views/memo_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 #include "prepared_diary.h"
 #include "report/document/component_streaming.h"
 #include "report/document/xml_serializer.h"
-#include "report/report_classes.h"
+#include "report/views/report_classes.h"
 
 #include <QBuffer>
 
-#include "report/line_view.h"
-#include "report/memo_view.h"
-#include "report/report_units.h"
+#include "report/base/report_units.h"
+#include "report/views/line_view.h"
+#include "report/views/memo_view.h"
 
 #include "platform/rounding.h"
 

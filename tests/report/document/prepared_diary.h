@@ -4,13 +4,13 @@
 
 #include "report/document/preview_pages.h"
 
-#include "report/band_kinds.h"
-#include "report/custom_memo_view.h"
-#include "report/data_band.h"
-#include "report/engine_values.h"
-#include "report/report_component.h"
-#include "report/report_page.h"
-#include "report/user_dataset.h"
+#include "report/expressions/engine_values.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/report_component.h"
+#include "report/model/report_page.h"
+#include "report/model/user_dataset.h"
+#include "report/views/custom_memo_view.h"
 
 #include <QBuffer>
 #include <QStringList>

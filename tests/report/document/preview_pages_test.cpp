@@ -4,12 +4,12 @@
 
 #include "../report_engine_fixture.h"
 
-#include "report/report_engine.h"
+#include "report/engine/report_engine.h"
 
 #include "platform/errors.h"
 
-#include "report/line_view.h"
-#include "report/memo_view.h"
+#include "report/views/line_view.h"
+#include "report/views/memo_view.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "report/document/print_hooks.h"
 #include "report/document/print_layout.h"
-#include "report/print_texts.h"
-#include "report/printer.h"
-#include "report/report_page.h"
+#include "report/model/report_page.h"
+#include "report/printers/print_texts.h"
+#include "report/printers/printer.h"
 
 #include "platform/errors.h"
 #include "platform/recording_printers.h"

@@ -6,14 +6,14 @@
 #include "report/document/value_text.h"
 #include "report/document/xml_serializer.h"
 
-#include "report/band_kinds.h"
-#include "report/data_band.h"
-#include "report/line_view.h"
-#include "report/memo_view.h"
-#include "report/property_reflection.h"
-#include "report/report_classes.h"
-#include "report/report_page.h"
-#include "report/user_dataset.h"
+#include "report/base/property_reflection.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/report_page.h"
+#include "report/model/user_dataset.h"
+#include "report/views/line_view.h"
+#include "report/views/memo_view.h"
+#include "report/views/report_classes.h"
 
 #include "platform/errors.h"
 

@@ -3,11 +3,11 @@
 #include "report/document/xml_item.h"
 #include "report/document/xml_serializer.h"
 
-#include "report/band_kinds.h"
-#include "report/data_band.h"
-#include "report/line_view.h"
-#include "report/memo_view.h"
-#include "report/report_page.h"
+#include "report/model/band_kinds.h"
+#include "report/model/data_band.h"
+#include "report/model/report_page.h"
+#include "report/views/line_view.h"
+#include "report/views/memo_view.h"
 
 #include <cstdint>
 #include <memory>

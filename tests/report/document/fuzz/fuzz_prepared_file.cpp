@@ -4,8 +4,8 @@
 #include "report/document/document_texts.h"
 #include "report/document/preview_pages.h"
 
-#include "report/diary_report.h"
-#include "report/report.h"
+#include "report/model/report.h"
+#include "report/views/diary_report.h"
 
 #include "platform/font_desc.h"
 

@@ -5,7 +5,7 @@
 #include "report/document/xml_document.h"
 #include "report/document/xml_serializer.h"
 
-#include "report/report_page.h"
+#include "report/model/report_page.h"
 
 #include <QBuffer>
 #include <cstdint>

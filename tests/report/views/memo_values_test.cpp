@@ -1,5 +1,5 @@
-#include "memo_fixture.h"
-#include "qt_print.h"
+#include "../memo_fixture.h"
+#include "../qt_print.h"
 
 #include "report/base/report_errors.h"
 #include "report/expressions/memo_expressions.h"

@@ -12,7 +12,7 @@
 
 #include "platform/clock.h"
 
-#include "qt_print.h"
+#include "../qt_print.h"
 
 #include <gtest/gtest.h>
 

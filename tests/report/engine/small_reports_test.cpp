@@ -2,7 +2,7 @@
 // on the page, the overlay, title and summary around the rows, master and detail rows with a
 // filter, and the report's print events. Every top is worked out from the page's printable
 // height of 1046.92981 px and the band heights.
-#include "small_report_fixture.h"
+#include "../small_report_fixture.h"
 
 #include "report/expressions/report_script.h"
 

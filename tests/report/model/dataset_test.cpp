@@ -8,7 +8,7 @@
 #include "report/model/user_dataset.h"
 #include "report/views/memo_view.h"
 
-#include "qt_print.h"
+#include "../qt_print.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "report/printers/paper_sizes.h"
 #include "report/views/memo_view.h"
 
-#include "qt_print.h"
+#include "../qt_print.h"
 
 #include <gtest/gtest.h>
 

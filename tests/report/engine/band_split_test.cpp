@@ -1,4 +1,4 @@
-#include "diary_band_fixture.h"
+#include "../diary_band_fixture.h"
 
 #include "report/engine/band_split.h"
 #include "report/engine/band_stretch.h"

@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
-#include "qt_print.h"
+#include "../qt_print.h"
 
 #include <gtest/gtest.h>
 

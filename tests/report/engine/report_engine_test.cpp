@@ -1,5 +1,5 @@
-#include "qt_print.h"
-#include "report_engine_fixture.h"
+#include "../qt_print.h"
+#include "../report_engine_fixture.h"
 
 #include "report/document/xml_serializer.h"
 

@@ -1,4 +1,4 @@
-#include "qt_print.h"
+#include "../qt_print.h"
 
 #include "report/expressions/expression_evaluator.h"
 #include "report/expressions/memo_format.h"

@@ -1,5 +1,5 @@
-#include "memo_fixture.h"
-#include "qt_print.h"
+#include "../memo_fixture.h"
+#include "../qt_print.h"
 
 #include "report/text/draw_text.h"
 #include "report/text/halving_rule.h"

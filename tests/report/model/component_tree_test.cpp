@@ -9,7 +9,7 @@
 #include "report/views/memo_view.h"
 
 #include <QPointer>
-#include "qt_print.h"
+#include "../qt_print.h"
 
 #include <gtest/gtest.h>
 

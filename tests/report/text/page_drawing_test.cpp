@@ -1,5 +1,5 @@
-#include "../platform/character_canvas.h"
-#include "report_engine_fixture.h"
+#include "../../platform/character_canvas.h"
+#include "../report_engine_fixture.h"
 
 #include <QImage>
 #include <QPainter>

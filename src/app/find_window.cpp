@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -125,6 +126,18 @@ void FindWindow::Find()
     if (model_->rowCount() > 0)
         ResultList->setCurrentIndex(model_->index(0));
     ShowStatus();
+}
+
+void FindWindow::Refresh()
+{
+    if (!isVisible() || FindEdit->text().isEmpty())
+        return;
+    const QModelIndex current = ResultList->currentIndex();
+    const std::optional<TDateTime> day = current.isValid() ? std::optional(Hits()[current.row()].day) : std::nullopt;
+    Find();
+    const auto kept = std::find_if(Hits().begin(), Hits().end(), [&](const DiaryHit& hit) { return hit.day == day; });
+    if (kept != Hits().end())
+        ResultList->setCurrentIndex(model_->index(int(kept - Hits().begin())));
 }
 
 void FindWindow::ShowStatus()

@@ -39,6 +39,9 @@ public:
     const QVector<DiaryHit>& Hits() const;
     // Shows the day of the current row, finding first when typing has not paused yet.
     void ShowCurrentDay();
+    // Finds again after the diary changed, when the window is open with a text, keeping the
+    // current day current when it is still found.
+    void Refresh();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -102,6 +102,7 @@ public:
     void ComboBox1Change();
     void ShowFindWindow();             // Ctrl+F
     void ShowFoundDay(TDateTime day);  // a day picked in Find in Diary
+    void DiaryChanged();               // after Insert, Post and Delete
 
     // Steps the handlers share.
     void OpenDiaryDatabase();

@@ -44,6 +44,7 @@ void TForm1::BtnInsertRecordClick()
         DChk->append(RzCalendar1->Date());
         RzCalendar1->update();
         RzCalendar1->repaint();
+        DiaryChanged();
     } catch (const std::exception& error) {
         QString message = ErrorMessage(error);
         if (message.contains(QLatin1String("UNIQUE")))
@@ -59,6 +60,7 @@ void TForm1::BtnPostClick()
     FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
     DiarySql::SetDiaryParam(*FDQuery1, text);
     FDQuery1->ExecSQL();
+    DiaryChanged();
 }
 
 void TForm1::BtnDeleteRecordClick()
@@ -69,6 +71,7 @@ void TForm1::BtnDeleteRecordClick()
     DChk->removeOne(RzCalendar1->Date());
     RzCalendar1->update();
     RzCalendar1->repaint();
+    DiaryChanged();
 }
 
 void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)

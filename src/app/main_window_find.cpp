@@ -21,6 +21,13 @@ void TForm1::ShowFindWindow()
     FindDiaryWindow->Open();
 }
 
+// An open Find in Diary list shows what the diary holds now, not what it held at the last key.
+void TForm1::DiaryChanged()
+{
+    if (FindDiaryWindow)
+        FindDiaryWindow->Refresh();
+}
+
 // Just as a click on the day: the calendar moves there, reading the month's filled days when the
 // month changes, and the day's page is loaded.
 void TForm1::ShowFoundDay(TDateTime day)

@@ -322,6 +322,36 @@ TEST_F(FindInDiary, TheListFollowsInsertPostAndDelete)
     EXPECT_EQ(Days(Type(QStringLiteral("festival"))), (QList<TDateTime>{EncodeDate(2022, 1, 1), kMarch3}));
 }
 
+TEST_F(FindInDiary, AnOpenListIsBroughtUpToDateWhenTheDiaryChangesKeepingItsCurrentDay)
+{
+    FindWindow& find = Type(QStringLiteral("harbour"));
+    ASSERT_EQ(Days(find), (QList<TDateTime>{kJune30, kJune2, kMay14}));
+    QTest::keyClick(find.FindEdit, Qt::Key_Down);
+    QTest::keyClick(find.FindEdit, Qt::Key_Down);  // on May 14
+
+    form->RzCalendar1->SetDate(kJune2);
+    form->BtnDeleteRecordClick();
+    EXPECT_EQ(Days(find), (QList<TDateTime>{kJune30, kMay14}));
+    EXPECT_EQ(find.StatusLabel->text(), QStringLiteral("2 days found"));
+    EXPECT_EQ(find.Hits()[find.ResultList->currentIndex().row()].day, kMay14);
+
+    form->RzCalendar1->SetDate(kMarch3);
+    form->Memo1->setPlainText(QStringLiteral("Harbour lights"));
+    form->BtnPostClick();
+    form->RzCalendar1->SetDate(EncodeDate(2022, 1, 1));
+    form->Memo1->setPlainText(QStringLiteral("Back at the harbour"));
+    form->BtnInsertRecordClick();
+    EXPECT_EQ(Days(find), (QList<TDateTime>{EncodeDate(2022, 1, 1), kJune30, kMay14, kMarch3}));
+    EXPECT_EQ(find.Hits()[find.ResultList->currentIndex().row()].day, kMay14);
+
+    // A closed window is left alone until it opens again.
+    find.close();
+    form->RzCalendar1->SetDate(kMay14);
+    form->BtnDeleteRecordClick();
+    EXPECT_EQ(Days(find).size(), 4);
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
+}
+
 TEST_F(FindInDiary, EveryStoredFormOfATextIsFoundAndUnreadableDatesAreLeftOut)
 {
     form->FDConnection1.ExecSQL(QStringLiteral(

@@ -2,7 +2,7 @@
 // next to a reference that draws the same text lines straight through QPainter, one call per line,
 // and the dotted rules as one dashed line each. The ratios Kalvo / reference are printed at the end.
 // Build with `scripts/build.sh release bench_drawing` and run build/bin/bench_drawing.
-#include "report_engine_fixture.h"
+#include "diary_entries.h"
 
 #include "report/base/report_units.h"
 #include "report/model/report_page.h"
@@ -48,16 +48,7 @@ struct Printout {
 
     Printout()
     {
-        for (int e = 0; e < kEntries; ++e) {
-            build.headings << QStringLiteral("2021/%1/%2").arg(e / 28 % 12 + 1).arg(e % 28 + 1);
-            QString text;
-            const int lines = 2 + e % 5;
-            for (int l = 0; l < lines; ++l)
-                text += kSentences[(e * 7 + l * 3) % std::size(kSentences)] + QStringLiteral("\r\n");
-            build.texts << text;
-        }
-        build.diary.dataSet->SetRangeEnd(reCount);
-        build.diary.dataSet->SetRangeEndCount(kEntries);
+        AddDiaryEntries(build, kEntries, 2, 5, kSentences);
         if (!build.report.PrepareReport(true))
             qFatal("the diary report did not build");
         pages = build.store.Count();

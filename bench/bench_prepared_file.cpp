@@ -2,7 +2,8 @@
 // load time, both together, the file's size against the bytes of the entries' own text, and the
 // peak resident memory while each runs.
 // Build with `scripts/build.sh release bench_prepared_file` and run build/bin/bench_prepared_file.
-#include "report_engine_fixture.h"
+#include "diary_entries.h"
+#include "process_memory.h"
 
 #include "platform/font_desc.h"
 
@@ -11,8 +12,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
 
 namespace {
 
@@ -37,17 +36,7 @@ struct Printout {
 
     Printout()
     {
-        for (int e = 0; e < kEntries; ++e) {
-            build.headings << QStringLiteral("%1/%2/%3 (Tue)").arg(2000 + e / 336).arg(e / 28 % 12 + 1).arg(e % 28 + 1);
-            QString text;
-            const int lines = 6 + e % 7;
-            for (int l = 0; l < lines; ++l)
-                text += kSentences[(e * 7 + l * 3) % std::size(kSentences)] + QStringLiteral("\r\n");
-            build.texts << text;
-            textBytes += build.headings.back().toUtf8().size() + text.toUtf8().size();
-        }
-        build.diary.dataSet->SetRangeEnd(reCount);
-        build.diary.dataSet->SetRangeEndCount(kEntries);
+        textBytes = AddDiaryEntries(build, kEntries, 6, 7, kSentences);
         if (!build.report.PrepareReport(true) || build.store.Count() < kPages)
             qFatal("the diary report did not build its %d pages", kPages);
         build.store.SaveToFile(path);
@@ -58,21 +47,6 @@ Printout& SharedPrintout()
 {
     static Printout printout;
     return printout;
-}
-
-// The peak resident size is measured from here on.
-void ResetPeakRss()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double PeakRssMb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024;
-    return 0;
 }
 
 void Load(DiaryBuild& into, const QString& path)
@@ -97,7 +71,7 @@ void BM_Save(benchmark::State& state)
     ResetPeakRss();
     for (auto _ : state)
         printout.build.store.SaveToFile(printout.path);
-    SetFigures(state, printout, PeakRssMb());
+    SetFigures(state, printout, PeakRssMiB());
 }
 BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->MinTime(2);
 
@@ -108,7 +82,7 @@ void BM_Load(benchmark::State& state)
     ResetPeakRss();
     for (auto _ : state)
         Load(opened, printout.path);
-    SetFigures(state, printout, PeakRssMb());
+    SetFigures(state, printout, PeakRssMiB());
 }
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->MinTime(2);
 
@@ -122,7 +96,7 @@ void BM_SaveAndLoad(benchmark::State& state)
         printout.build.store.SaveToFile(printout.path);
         Load(opened, printout.path);
     }
-    SetFigures(state, printout, PeakRssMb());
+    SetFigures(state, printout, PeakRssMiB());
 }
 BENCHMARK(BM_SaveAndLoad)->Unit(benchmark::kMillisecond)->MinTime(2);
 

@@ -2,8 +2,8 @@
 // to the built-in PDF printer through the whole print loop, and the print loop against drawing
 // the same pages into a QPdfWriter directly. Pages per second, the ratio print loop / direct
 // drawing, and the peak resident set size are printed at the end.
-#include "diary_sentences.h"
-#include "report_engine_fixture.h"
+#include "diary_entries.h"
+#include "process_memory.h"
 
 #include "report/printers/printer.h"
 
@@ -16,7 +16,6 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <map>
 
@@ -32,15 +31,7 @@ struct Printout {
 
     Printout()
     {
-        for (int e = 0; e < kEntries; ++e) {
-            build.headings << QStringLiteral("2021/%1/%2").arg(e / 28 % 12 + 1).arg(e % 28 + 1);
-            QString text;
-            for (int l = 0; l < 2 + e % 5; ++l)
-                text += kDiarySentences[(e * 7 + l * 3) % std::size(kDiarySentences)] + QStringLiteral("\r\n");
-            build.texts << text;
-        }
-        build.diary.dataSet->SetRangeEnd(reCount);
-        build.diary.dataSet->SetRangeEndCount(kEntries);
+        AddDiaryEntries(build, kEntries, 2, 5);
         TfrxPrintOptions& options = *build.report.PrintOptions();
         options.SetPrinter(kPdfPrinterName);
         options.SetShowDialog(false);
@@ -136,9 +127,7 @@ public:
         if (seconds_.count("BM_PrintLoop") && seconds_.count("BM_DirectPdf"))
             GetOutputStream() << "print loop / direct PDF drawing: " << seconds_["BM_PrintLoop"] / seconds_["BM_DirectPdf"]
                               << "x\n";
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        GetOutputStream() << "peak RSS: " << usage.ru_maxrss / 1024 << " MiB\n";
+        GetOutputStream() << "peak RSS: " << PeakRssMiB() << " MiB\n";
     }
 
 private:

@@ -2,18 +2,16 @@
 // with the file cache on: pages per second and the peak resident set size of each case.
 // Peak RSS is per process, so each case runs in a child process of its own; run
 // build/bin/bench_report_build (after `scripts/build.sh release bench_report_build`).
-#include "diary_sentences.h"
-#include "report_engine_fixture.h"
+#include "diary_entries.h"
+#include "process_memory.h"
 
 #include "platform/font_desc.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
 #include <cstdio>
 #include <string>
@@ -36,15 +34,7 @@ struct Printout {
 
     explicit Printout(const Case& c)
     {
-        for (int e = 0; e < c.entries; ++e) {
-            build.headings << QStringLiteral("%1/%2/%3 (Tue)").arg(2000 + e / 336).arg(e / 28 % 12 + 1).arg(e % 28 + 1);
-            QString text;
-            for (int l = 0; l < 2 + e % 5; ++l)
-                text += kDiarySentences[(e * 7 + l * 3) % std::size(kDiarySentences)] + QStringLiteral("\r\n");
-            build.texts << text;
-        }
-        build.diary.dataSet->SetRangeEnd(reCount);
-        build.diary.dataSet->SetRangeEndCount(c.entries);
+        AddDiaryEntries(build, c.entries, 2, 5);
         build.report.EngineOptions()->SetUseFileCache(c.fileCache);
         build.report.EngineOptions()->SetTempDir(tempDir.path());
     }
@@ -57,33 +47,15 @@ struct Printout {
     }
 };
 
-long PeakRssMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-// The resident set now, to tell what the rows take from what building adds.
-long CurrentRssMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong() / 1024;
-    return -1;
-}
-
 // One case in this process: Google Benchmark times the builds, then the peak RSS is printed.
 int RunCase(int argc, char** argv, const Case& c)
 {
     QGuiApplication app(argc, argv);
     RegisterPlatformFonts();
-    const long beforeRows = CurrentRssMiB();
+    // The resident set before and with the rows, to tell what the rows take from what building adds.
+    const double beforeRows = CurrentRssMiB();
     Printout printout(c);
-    const long withRows = CurrentRssMiB();
+    const double withRows = CurrentRssMiB();
     const std::string name = "BM_Build/entries:" + std::to_string(c.entries) + (c.fileCache ? "/file_cache" : "/in_memory");
     benchmark::RegisterBenchmark(name.c_str(), [&printout](benchmark::State& state) {
         int pages = 0;
@@ -95,7 +67,7 @@ int RunCase(int argc, char** argv, const Case& c)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::printf("%s peak RSS: %ld MiB (before the rows %ld MiB, with them %ld MiB)\n", name.c_str(), PeakRssMiB(),
+    std::printf("%s peak RSS: %.0f MiB (before the rows %.0f MiB, with them %.0f MiB)\n", name.c_str(), PeakRssMiB(),
                 beforeRows, withRows);
     return 0;
 }

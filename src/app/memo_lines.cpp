@@ -1,41 +1,22 @@
 #include "memo_lines.h"
 
-#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
-#include <QTextLayout>
 
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
-void AppendBlockLines(const QPlainTextDocumentLayout& layout, const QTextBlock& block, QStringList& lines)
-{
-    layout.ensureBlockLayout(block);
-    const QTextLayout* text = block.layout();
-    if (!text || text->lineCount() == 0) {
-        lines << block.text();
-        return;
-    }
-    for (int i = 0; i < text->lineCount(); ++i) {
-        const QTextLine line = text->lineAt(i);
-        lines << block.text().mid(line.textStart(), line.textLength());
-    }
-}
-
 }  // namespace
 
 QStringList MemoLines(const QPlainTextEdit& memo)
 {
-    const QTextDocument* document = memo.document();
-    const auto* layout = qobject_cast<const QPlainTextDocumentLayout*>(document->documentLayout());
+    // Soft wraps depend on the window's width and the font, so they are no part of the text: only
+    // the breaks the user made count. Shift+Enter breaks a line inside a block with a line
+    // separator; on the screen that is a line break like any other, so it is stored as one.
     QStringList lines;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        if (layout)
-            AppendBlockLines(*layout, block, lines);
-        else
-            lines << block.text();
-    }
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
+        lines << block.text().split(QChar::LineSeparator);
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();
     return lines;

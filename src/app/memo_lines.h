@@ -5,8 +5,9 @@
 
 class QPlainTextEdit;
 
-// The memo as the day-page commands see it: its display lines, so a paragraph the memo wraps over
-// three lines counts as three, without a final empty line.
+// The memo as the day-page commands see it: its lines as the user broke them (paragraphs, however
+// the memo wraps them on the screen), without a final empty line. A paragraph is taken whole,
+// whatever its length.
 QStringList MemoLines(const QPlainTextEdit& memo);
 
 // The diary text of the memo: every line followed by CR LF.

@@ -7,7 +7,10 @@
 #include "store/diary_sql.h"
 #include "test_env.h"
 
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -49,6 +52,27 @@ protected:
     void Store(TDateTime day, const QString& text) { StoreDiaryRow(form->FDConnection1, day, text); }
 };
 
+// Words numbered from `first`: `count` of them, or as many as make `length` characters.
+QString Line(int length, int first, int count = 1000)
+{
+    QString line;
+    for (int i = first; i < first + count && (length < 0 || line.size() < length); ++i)
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("word%1").arg(i);
+    return length < 0 ? line : line.left(length);
+}
+
+// The lines the memo shows on the screen, wrapped paragraphs counting once per screen line.
+int ScreenLineCount(const QPlainTextEdit& memo)
+{
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(memo.document()->documentLayout());
+    int count = 0;
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next()) {
+        layout->ensureBlockLayout(block);
+        count += block.layout()->lineCount();
+    }
+    return count;
+}
+
 }  // namespace
 
 TEST_F(DayPage, DayWithoutARowLeavesOneLineBreak)
@@ -69,21 +93,66 @@ TEST_F(DayPage, LoadedTextGainsALineAndPostKeepsIt)
     EXPECT_EQ(StoredTexts(kJune30), QStringList{QStringLiteral("abc\r\n\r\n")});
 }
 
-TEST_F(DayPage, WrappedParagraphIsStoredWithBreaksAtTheWrapPoints)
+// A paragraph that runs over several screen lines is still one line of the diary: the stored text
+// must not depend on how wide the window was when the day was posted.
+TEST_F(DayPage, PostStoresTheSameTextAtEveryWindowWidth)
 {
-    QString paragraph;
-    for (int i = 0; i < 40; ++i)
-        paragraph += QStringLiteral("word%1 ").arg(i);
-    paragraph += QString(5000, QLatin1Char('x'));  // one line longer than any read buffer
-    form->Memo1->setPlainText(paragraph);
-    const QStringList lines = MemoLines(*form->Memo1);
-    ASSERT_GT(lines.size(), 3);
-    form->RzCalendar1->SetDate(kJune30);
-    form->BtnInsertRecordClick();
-    const QStringList stored = StoredTexts(kJune30);
-    ASSERT_EQ(stored.size(), 1);
-    EXPECT_EQ(stored[0].count(QStringLiteral("\r\n")), lines.size());
-    EXPECT_EQ(QString(stored[0]).remove(QStringLiteral("\r\n")), paragraph);
+    const QString stored = Line(98, 0) + QStringLiteral("\r\n") + Line(98, 1) + QStringLiteral("\r\n") + Line(98, 2) + QStringLiteral("\r\n");
+    const int widths[] = {450, 800, 1400};
+    QList<int> memoWidths, screenLines;
+    for (const int width : widths) {
+        SCOPED_TRACE(width);
+        const TDateTime day = kJune30 - width;  // a day of its own for each width
+        form->resize(width, 300);
+        QCoreApplication::processEvents();
+        memoWidths << form->Memo1->viewport()->width();
+        Store(day, stored);
+        ClickDay(day);
+        screenLines << ScreenLineCount(*form->Memo1);
+        form->BtnPostClick();
+        // The loaded memo's empty last line is one more line, as for any loaded text.
+        EXPECT_EQ(StoredTexts(day), QStringList{stored + QStringLiteral("\r\n")});
+        ClickDay(day);
+        EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{Line(98, 0), Line(98, 1), Line(98, 2), QString(), QString()}));
+    }
+    // The widths really changed the wrapping, and the narrowest window did wrap the lines.
+    EXPECT_LT(memoWidths[0], memoWidths[1]);
+    EXPECT_LT(memoWidths[1], memoWidths[2]);
+    EXPECT_GT(screenLines[0], screenLines[2]);
+    EXPECT_GT(screenLines[0], 4);
+}
+
+// What the user typed, in a narrow window: a paragraph of 120 words, a pasted run of characters
+// longer than any line buffer, Enter and Shift+Enter. Insert Record and Post store the same text.
+TEST_F(DayPage, TypedParagraphsAreStoredAsTyped)
+{
+    using Command = void (TForm1::*)();
+    const std::pair<const char*, Command> commands[] = {
+        {"Insert Record", &TForm1::BtnInsertRecordClick},
+        {"Post", &TForm1::BtnPostClick},
+    };
+    form->resize(450, 300);
+    QCoreApplication::processEvents();
+    const QString paragraph = Line(-1, 0, 120);
+    const QString pasted(5000, QLatin1Char('x'));
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        const TDateTime day = command == &TForm1::BtnPostClick ? kJune30 : kJune30 - 1;
+        if (command == &TForm1::BtnPostClick)
+            Store(day, QStringLiteral("written before\r\n"));
+        ClickDay(day);
+        form->Memo1->clear();
+        QTest::keyClicks(form->Memo1, paragraph);
+        form->Memo1->insertPlainText(pasted);
+        QTest::keyClick(form->Memo1, Qt::Key_Return);
+        QTest::keyClicks(form->Memo1, QStringLiteral("next line"));
+        QTest::keyClick(form->Memo1, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(form->Memo1, QStringLiteral("last"));
+        ASSERT_GT(ScreenLineCount(*form->Memo1), 10);  // the paragraph wraps on the screen
+        (form.get()->*command)();
+        EXPECT_EQ(StoredTexts(day), QStringList{paragraph + pasted + QStringLiteral("\r\nnext line\r\nlast\r\n")});
+    }
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
 TEST_F(DayPage, WhatTheUserWroteComesBackByteForByte)

@@ -1,7 +1,10 @@
 #include "export_command.h"
 
 #include "diary_printout.h"
+#include "partial_file.h"
+#include "window_options.h"
 #include "platform/dialogs.h"
+#include "platform/error_box.h"
 #include "platform/errors.h"
 #include "platform/font_desc.h"
 #include "platform/paths.h"
@@ -17,12 +20,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -107,37 +108,33 @@ QList<TReportData> ReadDiary(const ExportRequest& request)
     }
 }
 
-// Replaces `target` with the complete file at once, so that a failure leaves the old file alone.
-void ReplaceFile(QTemporaryFile& complete, const QString& target)
-{
-    complete.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                            QFileDevice::ReadOther);
-    std::error_code error;
-    std::filesystem::rename(std::filesystem::path(complete.fileName().toStdU16String()),
-                            std::filesystem::path(target.toStdU16String()), error);
-    if (error)
-        throw CannotCreateFile(target, QString::fromLocal8Bit(error.message()));
-    complete.setAutoRemove(false);
-}
-
 // Prints the pages to the built-in PDF printer, into a file beside the target first.
 void WritePdf(TfrxPreviewPages& pages, const QString& fileName, const QuietDialogs& dialogs)
 {
-    const QFileInfo target(fileName);
-    QTemporaryFile partial(target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!partial.open())
-        throw CannotCreateFile(fileName, partial.errorString());
-    partial.close();
+    PartialFile partial(fileName);
     TfrxPrintOptions& options = *pages.Report()->PrintOptions();
     options.SetPrinter(kPdfPrinterName);
     options.SetShowDialog(false);
-    options.SetPrnOutFileName(partial.fileName());
+    options.SetPrnOutFileName(partial.FileName());
     if (!pages.Print())
         throw Exception(dialogs.FirstMessage().isEmpty() ? QStringLiteral("printing to PDF did not start")
                                                          : dialogs.FirstMessage());
-    if (QFileInfo(partial.fileName()).size() == 0)
+    if (QFileInfo(partial.FileName()).size() == 0)
         throw CannotCreateFile(fileName);
-    ReplaceFile(partial, fileName);
+    partial.Commit();
+}
+
+void WritePreparedReport(TfrxPreviewPages& pages, const QString& fileName)
+{
+    PartialFile partial(fileName);
+    QFile file(partial.FileName());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw CannotCreateFile(fileName, file.errorString());
+    pages.SaveToStream(file);
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        throw CannotCreateFile(fileName, file.errorString());
+    file.close();
+    partial.Commit();
 }
 
 void BuildAndWrite(const ExportRequest& request, const QuietDialogs& dialogs)
@@ -156,7 +153,7 @@ void BuildAndWrite(const ExportRequest& request, const QuietDialogs& dialogs)
     if (!diary.report->PrepareReport())
         throw Exception(QStringLiteral("the report was not built"));
     if (request.format == ExportFormat::PreparedReport)
-        pages.SaveToFile(request.fileName);  // written beside the file and renamed when complete
+        WritePreparedReport(pages, request.fileName);
     else
         WritePdf(pages, request.fileName, dialogs);
 }
@@ -194,8 +191,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         command.action = CommandLine::Action::Help;
         return command;
     }
-    if (!arguments.contains(kExportOption))
+    if (!arguments.contains(kExportOption)) {
+        // Checked before anything starts: a mistyped option is said at once, even without a display.
+        if (const std::optional<QString> unknown = FirstUnknownOption(arguments))
+            return Invalid(QStringLiteral("unknown option %1 (see Kalvo --help)").arg(*unknown));
         return command;
+    }
     if (arguments.size() != 4 || arguments[0] != kExportOption)
         return Invalid(QStringLiteral("expected: Kalvo --export FROM TO FILE (see Kalvo --help)"));
     const std::optional<TDateTime> first = ParseDay(arguments[1]);
@@ -217,12 +218,16 @@ QString UsageText()
 {
     return QStringLiteral(
         "Usage: Kalvo [--export FROM TO FILE | --help]\n"
-        "Without arguments Kalvo opens its window.\n"
+        "Without arguments Kalvo opens its window; Qt's own options for it (-platform, -style,\n"
+        "-display, -geometry, -reverse and the like) are passed on. Any other option is refused\n"
+        "with exit code 2.\n"
         "  --export FROM TO FILE  writes the diary's printout of the days FROM to TO (yyyy-MM-dd,\n"
         "                         both included) from the Kalvo.db beside Kalvo into FILE:\n"
         "                         a PDF document for .pdf, a prepared report for .fp3.\n"
         "                         Needs no display. Exit code 0 when written, 1 when nothing\n"
-        "                         could be written, 2 for wrong arguments.\n"
+        "                         could be written, 2 for wrong arguments. SIGTERM, SIGINT or\n"
+        "                         SIGHUP end it at once with 128 plus the signal's number,\n"
+        "                         leaving FILE as it was.\n"
         "  --help                 shows this text.");
 }
 
@@ -231,8 +236,8 @@ QString ExportDiary(const ExportRequest& request)
     QuietDialogs dialogs;
     try {
         BuildAndWrite(request, dialogs);
-    } catch (const Exception& error) {
-        return OneLine(error.Message());
+    } catch (const std::exception& error) {
+        return OneLine(ErrorMessage(error));
     }
     return QString();
 }
@@ -254,6 +259,9 @@ std::optional<int> RunCommandLine(int argc, char** argv)
     }
     // No window is shown, so no display is needed: the offscreen platform whatever the session has.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Before the application starts its threads: they must leave these signals to the one that
+    // removes the partial file.
+    EndOnSignalsRemovingPartialFiles();
     qInstallMessageHandler(KeepQtQuiet);
     QApplication app(argc, argv);
     RegisterPlatformFonts();

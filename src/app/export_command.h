@@ -26,7 +26,8 @@ struct CommandLine {
 };
 
 // Reads the arguments that follow the program's name. Arguments that name neither --export nor
-// --help leave the window to start as usual.
+// --help leave the window to start as usual, unless one of them is an option that neither this
+// program nor Qt knows.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 QString UsageText();

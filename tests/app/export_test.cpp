@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 using Action = CommandLine::Action;
@@ -30,6 +32,16 @@ TEST(ExportArguments, AreReadStrictlyAndOnlyWhenTheyAskForACommand)
     const Case cases[] = {
         {{}, Action::ShowWindow, ""},
         {{"-style", "fusion"}, Action::ShowWindow, ""},  // Qt's own options are for the window
+        {{"-platform", "offscreen", "-style=fusion", "-reverse"}, Action::ShowWindow, ""},
+        {{"--platform", "offscreen", "-qwindowgeometry", "600x300+0+0"}, Action::ShowWindow, ""},
+        {{"-display", ":1", "-geometry", "600x300", "-title", "Kalvo"}, Action::ShowWindow, ""},
+        {{"-style", "--frobnicate"}, Action::ShowWindow, ""},  // the style's name, however odd
+        {{"notes.txt"}, Action::ShowWindow, ""},               // no option at all
+        {{"--frobnicate"}, Action::Invalid, "unknown option --frobnicate (see Kalvo --help)"},
+        {{"--exprot", "2021-06-01", "2021-06-30", "out.pdf"}, Action::Invalid, "unknown option --exprot (see Kalvo --help)"},
+        {{"-platform", "offscreen", "-x"}, Action::Invalid, "unknown option -x ("},
+        {{"-reverse", "-"}, Action::Invalid, "unknown option - ("},
+        {{"--frobnicate", "--help"}, Action::Help, ""},
         {{"--help"}, Action::Help, ""},
         {{"--export", "2021-06-01", "--help"}, Action::Help, ""},
         {{"--export", "2021-06-01", "2021-06-30", "out.pdf"}, Action::Export, ""},
@@ -97,17 +109,38 @@ public:
     QString Diary() const { return File(QStringLiteral("Kalvo.db")); }
     QStringList Listing() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
 
-    // Runs it with neither a display nor a platform chosen, in the given language.
-    Outcome Run(const QStringList& arguments, const QString& lang = QStringLiteral("en_US.UTF-8")) const
+    // Days of long texts from the 1st of January 2001 on, all in one transaction.
+    void SeedLongDays(int count) const
+    {
+        SqliteConnection connection;
+        DiarySql::ConfigureConnection(connection);
+        connection.Database = Diary();
+        connection.Open();
+        QString text;
+        for (int line = 0; line < 12; ++line)
+            text += QStringLiteral("Line %1 of a long day, written to make the printout take its time.\r\n").arg(line);
+        connection.ExecSQL(QStringLiteral("BEGIN"));
+        for (int i = 0; i < count; ++i)
+            StoreDiaryRow(connection, EncodeDate(2001, 1, 1) + i, text);
+        connection.ExecSQL(QStringLiteral("COMMIT"));
+    }
+
+    // Starts it with neither a display nor a platform chosen, in the given language.
+    void Start(QProcess& process, const QStringList& arguments, const QString& lang = QStringLiteral("en_US.UTF-8")) const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES"})
             env.remove(QString::fromLatin1(name));
         env.insert(QStringLiteral("LANG"), lang);
-        QProcess process;
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir_.path());
         process.start(File(QStringLiteral("Kalvo")), arguments);
+    }
+
+    Outcome Run(const QStringList& arguments, const QString& lang = QStringLiteral("en_US.UTF-8")) const
+    {
+        QProcess process;
+        Start(process, arguments, lang);
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
             return {};
         return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -240,10 +273,11 @@ TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
             WriteFile(folder.File(QString::fromLatin1(older)), "an older export");
         for (const char* existing : {"folder.pdf", "folder.fp3"})
             ASSERT_TRUE(QDir(folder.File(QString())).mkdir(QString::fromLatin1(existing)));
-        if (c.diary == Diary::NotADatabase)
+        if (c.diary == Diary::NotADatabase) {
             WriteFile(folder.Diary(), QByteArray(4096, 'x'));
-        else if (c.diary == Diary::Missing)
+        } else if (c.diary == Diary::Missing) {
             ASSERT_TRUE(QFile::remove(folder.Diary()));
+        }
         // Read before locking: closing any file on the diary drops this process's locks on it.
         const QByteArray diaryBefore = Contents(folder.Diary());
         // Another Kalvo holds the diary's exclusive lock for as long as it runs.
@@ -269,6 +303,57 @@ TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
         for (const char* older : {"June.pdf", "June.fp3", "June.txt"})
             EXPECT_EQ(Contents(folder.File(QString::fromLatin1(older))), QByteArray("an older export")) << c.name << " " << older;
         EXPECT_TRUE(QDir(folder.File(QStringLiteral("folder.pdf"))).isEmpty()) << c.name;
+    }
+}
+
+// A signal while the export writes ends it at once: the partial file beside the target goes, and
+// the target stays as it was, an older export byte for byte or no file at all.
+TEST(ExportCommand, ASignalEndsTheExportWithoutAPartialFileAndWithTheTargetAsItWas)
+{
+    struct Case {
+        const char* name;
+        int signal;
+        const char* target;
+        bool olderExport;
+    };
+    const Case cases[] = {
+        {"SIGTERM, new pdf", SIGTERM, "All.pdf", false},
+        {"SIGTERM, older pdf", SIGTERM, "All.pdf", true},
+        {"SIGINT, older pdf", SIGINT, "All.pdf", true},
+        {"SIGHUP, new fp3", SIGHUP, "All.fp3", false},
+        {"SIGTERM, older fp3", SIGTERM, "All.fp3", true},
+    };
+    ExportFolder folder;
+    folder.SeedLongDays(1500);
+    for (const Case& c : cases) {
+        const QString target = folder.File(QString::fromLatin1(c.target));
+        QFile::remove(target);
+        if (c.olderExport)
+            WriteFile(target, "an older export");
+        const QStringList before = folder.Listing();
+
+        QProcess process;
+        folder.Start(process, {QStringLiteral("--export"), QStringLiteral("2001-01-01"), QStringLiteral("2010-12-31"), target});
+        // Waits for the partial file: the signal must come while the export writes.
+        QStringList added;
+        while (added.isEmpty() && !process.waitForFinished(1)) {
+            added = folder.Listing();
+            for (const QString& name : before)
+                added.removeOne(name);
+        }
+        ASSERT_EQ(added.size(), 1) << c.name << ": the export ended before it was seen writing, "
+                                   << process.readAllStandardError().toStdString();
+        EXPECT_TRUE(added[0].startsWith(QLatin1Char('.') + QString::fromLatin1(c.target))) << c.name << ": " << added[0].toStdString();
+        ::kill(pid_t(process.processId()), c.signal);
+
+        ASSERT_TRUE(process.waitForFinished(60000)) << c.name;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.name;
+        EXPECT_EQ(process.exitCode(), 128 + c.signal) << c.name;
+        EXPECT_EQ(folder.Listing(), before) << c.name << ": no partial file left";
+        if (c.olderExport)
+            EXPECT_EQ(Contents(target), QByteArray("an older export")) << c.name;
+        else
+            EXPECT_FALSE(QFile::exists(target)) << c.name;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "draw_text.h"
 
+#include "line_break_wrap.h"
 #include "text_wrap.h"
 
 #include "platform/rounding.h"
@@ -64,7 +65,9 @@ void TfrxDrawText::AppendParagraph(const QString& paragraph, int index, bool con
     for (int advance : ModelAdvances(paragraph))
         extents.push_back(extent += advance);
     const std::vector<WrappedLine> wrapped =
-        WrapParagraph(paragraph, extents, firstWidth, fullWidth, options_.wordWrap);
+        options_.wordWrap && options_.lineBreaks == LineBreaks::AnyScript
+            ? WrapParagraphAtLineBreaks(paragraph, extents, firstWidth, fullWidth)
+            : WrapParagraph(paragraph, extents, firstWidth, fullWidth, options_.wordWrap);
 
     const qsizetype offset = plainText_.size();
     for (size_t i = 0; i < wrapped.size(); ++i) {

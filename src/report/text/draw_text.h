@@ -23,6 +23,10 @@ struct LaidOutLine {
     int tag = 0;
 };
 
+// Where wrapped lines may break: at spaces only, as report texts always have, or wherever a line
+// may break in any script (for text that must not run past the edge of its room).
+enum class LineBreaks { AtSpaces, AnyScript };
+
 struct DrawTextOptions {
     bool wordWrap = true;
     bool htmlTags = false;  // kept; tags are drawn as text
@@ -31,6 +35,7 @@ struct DrawTextOptions {
     bool clipped = true;
     bool wordBreak = false;  // kept; words are broken as without it
     bool rtl = false;
+    LineBreaks lineBreaks = LineBreaks::AtSpaces;
 };
 
 // The measurer and drawer of report texts. Texts are measured with the object's font at 600 dots

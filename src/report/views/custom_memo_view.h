@@ -191,6 +191,12 @@ public:
     MemoBox Box() const;
     // Where the text goes at a scale, in device pixels.
     TextRect TextRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
+    // How wide an AutoWidth text may make its object before its lines wrap, gaps and frame
+    // included; none when the text is not bounded so (no AutoWidth, rotated, or no room known).
+    std::optional<double> AutoWidthRoom() const;
+    // The unscaled rectangle the text is laid out in: the object's own text rectangle, or for a
+    // text bounded by its room one as wide as the text may be inside that room.
+    TextRect LayoutRect() const;
 
     Q_INVOKABLE bool IsExprDelimitersStored() const { return expressionDelimiters_ != kDefaultDelimiters; }
     Q_INVOKABLE bool IsGapXStored() const { return gapX_ != kDefaultGapX; }

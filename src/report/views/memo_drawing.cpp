@@ -32,7 +32,7 @@ void TfrxCustomMemoView::Draw(TCanvas& canvas, double scaleX, double scaleY, dou
     PaintFrame(canvas);
     TfrxDrawText& drawText = frxDrawText();
     DrawTextLock lock(drawText);
-    LoadDrawText(drawText, LinesForDrawing(), TextRectAt(1, 1, 0, 0), TextRectAt(scaleX, scaleY, offsetX, offsetY),
-                 scaleX, scaleY);
+    LoadDrawText(drawText, LinesForDrawing(), LayoutRect(), TextRectAt(scaleX, scaleY, offsetX, offsetY), scaleX,
+                 scaleY);
     drawText.DrawText(canvas, HAlign(), UnderlinesTextMode(), VAlign());
 }

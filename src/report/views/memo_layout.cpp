@@ -6,7 +6,8 @@
 
 namespace {
 
-// Texts measured for AutoWidth are laid out in a box no line reaches the end of.
+// Texts measured for AutoWidth without a room to keep to are laid out in a box no line reaches
+// the end of.
 constexpr TextRect kMeasureBox{0, 0, 10000, 10000};
 
 bool IsSideways(int rotation) { return rotation == 90 || rotation == 270; }
@@ -35,7 +36,11 @@ void TfrxCustomMemoView::LoadDrawText(TfrxDrawText& drawText, const QStringList&
                                       const TextRect& scaled, double scaleX, double scaleY) const
 {
     drawText.SetFont(Font()->Desc());
-    drawText.SetOptions({WordWrap(), AllowHTMLTags(), Rotation(), Wysiwyg(), Clipped(), WordBreak(), RTLReading()});
+    // A text bounded by its room breaks its lines wherever any script allows, so that long words
+    // and Japanese text without spaces stay inside too.
+    const LineBreaks breaks = AutoWidthRoom() ? LineBreaks::AnyScript : LineBreaks::AtSpaces;
+    drawText.SetOptions(
+        {WordWrap(), AllowHTMLTags(), Rotation(), Wysiwyg(), Clipped(), WordBreak(), RTLReading(), breaks});
     drawText.SetGaps(LineSpacing(), CharSpacing(), ParagraphGap());
     drawText.SetDimensions(unscaled, scaled, printScale_, scaleY, scaleX);
     drawText.SetText(lines, FirstParaBreak());
@@ -54,7 +59,8 @@ double TfrxCustomMemoView::CalcHeight()
 {
     // Turned a quarter, the text's height on the page is its width.
     const bool sideways = IsSideways(Rotation());
-    const TextRect rect = AutoWidth() || sideways ? kMeasureBox : TextRectAt(1, 1, 0, 0);
+    const bool unbounded = (AutoWidth() && !AutoWidthRoom()) || sideways;
+    const TextRect rect = unbounded ? kMeasureBox : LayoutRect();
     return RoundHalfEven(MeasureText(rect, !sideways) + VerticalExtra(Box()));
 }
 
@@ -69,7 +75,7 @@ void TfrxCustomMemoView::ApplyAutoWidth()
 {
     if (!AutoWidth())
         return;
-    const double width = MeasureText(kMeasureBox, false) + HorizontalExtra(Box());
+    const double width = MeasureText(AutoWidthRoom() ? LayoutRect() : kMeasureBox, false) + HorizontalExtra(Box());
     const double right = Left() + Width();
     const double centre = Left() + Width() / 2;
     SetWidth(width);

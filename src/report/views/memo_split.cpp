@@ -6,7 +6,7 @@ TfrxCustomMemoView::TextCut TfrxCustomMemoView::CutAtBottom()
 {
     TfrxDrawText& drawText = frxDrawText();
     DrawTextLock lock(drawText);
-    const TextRect rect = TextRectAt(1, 1, 0, 0);
+    const TextRect rect = LayoutRect();
     LoadDrawText(drawText, memo_.Lines(), rect, rect, 1, 1);
     TextCut cut;
     cut.unusedSpace = drawText.UnusedSpace();

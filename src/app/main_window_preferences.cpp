@@ -6,6 +6,7 @@
 #include "platform/error_box.h"
 #include "platform/visual_styles.h"
 #include "settings/ex_ini_file.h"
+#include "settings/ini_update_batch.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -63,10 +64,14 @@ void TForm1::SavePreferences()
         move(x(), 0);
     if (x() < 0)
         move(0, y());
+    // One write for all of them: a program killed while closing leaves the previous complete
+    // file or the new one, never a new position with an old size.
+    TIniUpdateBatch batch(*ExIni);
     ExIni->WriteForm(QStringLiteral("Form"), QStringLiteral("Position"), this);
     ExIni->WriteFont(QStringLiteral("Memo"), QStringLiteral("Font"), memoFont_);
     ExIni->WriteFont(QStringLiteral("Calender"), QStringLiteral("Filled"), *FilledFont);
     ExIni->WriteString(kStyleSection, kStyleName, VisualStyles::Instance().ActiveStyleName());
+    batch.Commit();
 }
 
 void TForm1::MemoFontBtnClick()

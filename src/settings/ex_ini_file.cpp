@@ -2,6 +2,8 @@
 
 #include "value_text.h"
 
+#include <utility>
+
 namespace {
 
 QChar FenceChar(TFence fence) { return fence == fcDoubleQuote ? QLatin1Char('"') : QLatin1Char('\''); }
@@ -49,13 +51,26 @@ void TExIniFile::SetFileName(const QString& value)
     Locate();
 }
 
-// Binds a fresh, case-insensitive store to the file; unsaved changes of the old one are dropped.
-void TExIniFile::Locate() { FIniFile = std::make_unique<TMemIniFile>(IniFilePath(FFileName, FBaseDir)); }
+// Binds a fresh, case-insensitive store to the file; unsaved changes of the old one are dropped,
+// those held back by a batch too.
+void TExIniFile::Locate()
+{
+    FIniFile = std::make_unique<TMemIniFile>(IniFilePath(FFileName, FBaseDir));
+    FBatchChanged = false;
+}
 
 void TExIniFile::Changed()
 {
-    if (FAutoUpdate)
+    if (FBatchDepth > 0)
+        FBatchChanged = true;
+    else if (FAutoUpdate)
         UpdateFile();
+}
+
+void TExIniFile::EndBatch()
+{
+    if (--FBatchDepth == 0 && std::exchange(FBatchChanged, false))
+        Changed();
 }
 
 QString TExIniFile::ReadRaw(const QString& section, const QString& ident) const

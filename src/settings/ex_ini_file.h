@@ -20,7 +20,9 @@ enum TFence { fcNone, fcDoubleQuote, fcSingleQuote };
 
 // The program's settings file: where it lives, typed reads and writes of single values, and
 // composite values (fonts, window placement, position, size, string lists) stored as groups of
-// keys sharing a prefix. With AutoUpdate on, every write is followed by writing the whole file.
+// keys sharing a prefix. With AutoUpdate on, every write is followed by writing the whole file,
+// except inside a TIniUpdateBatch, which writes it once at its end; each composite value is
+// written as one batch, so the file never holds part of a font, a placement or a list.
 class TExIniFile {
 public:
     TExIniFile();
@@ -119,9 +121,14 @@ public:
     void ReadList(const QString& section, const QString& item, QStringList& list) const;
 
 private:
+    friend class TIniUpdateBatch;
+
     void Locate();
     // The one place a change reaches the file.
     void Changed();
+    void BeginBatch() { ++FBatchDepth; }
+    // The outermost batch writes the file when anything changed in it (and AutoUpdate is on).
+    void EndBatch();
     // Strings written and read for composite values: never wrapped, stored values still unwrapped.
     void WriteUnfenced(const QString& section, const QString& ident, const QString& value);
     QString ReadUnfenced(const QString& section, const QString& ident, const QString& defaultValue) const;
@@ -133,4 +140,6 @@ private:
     QString FFileName;
     TFence FFence = fcNone;
     bool FAutoUpdate = true;
+    int FBatchDepth = 0;
+    bool FBatchChanged = false;
 };

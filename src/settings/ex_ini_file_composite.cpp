@@ -1,5 +1,7 @@
 #include "ex_ini_file.h"
 
+#include "ini_update_batch.h"
+
 #include "platform/screen_info.h"
 #include "platform/window_placement.h"
 
@@ -51,8 +53,10 @@ void WriteFrameKeys(TExIniFile& ini, const QString& section, const QString& item
                     const FrameKeys& keys)
 {
     const QRect frame = WindowFrame(window);
+    TIniUpdateBatch batch(ini);
     for (const FrameKey& key : keys)
         ini.WriteInteger(section, Key(item, key.suffix), key.get(frame));
+    batch.Commit();
 }
 
 // One member after the other, each defaulting to the window's value at that moment.
@@ -67,10 +71,12 @@ void ReadFrameKeys(const TExIniFile& ini, const QString& section, const QString&
 
 void TExIniFile::WriteFont(const QString& section, const QString& item, const TFontDesc& value)
 {
+    TIniUpdateBatch batch(*this);
     WriteUnfenced(section, Key(item, "Name"), value.name);
     WriteInteger(section, Key(item, "Size"), value.Size());
     WriteInteger(section, Key(item, "Style"), value.style & kStoredStyleBits);
     WriteColor(section, Key(item, "Color"), value.color);
+    batch.Commit();
 }
 
 void TExIniFile::ReadFont(const QString& section, const QString& item, TFontDesc& font) const
@@ -87,8 +93,10 @@ void TExIniFile::ReadFont(const QString& section, const QString& item, TFontDesc
 void TExIniFile::WriteForm(const QString& section, const QString& item, QWidget* form)
 {
     TWindowPlacement placement = GetWindowPlacement(form);
+    TIniUpdateBatch batch(*this);
     for (const PlacementKey& key : kPlacementKeys)
         WriteInteger(section, Key(item, key.suffix), key.member(placement));
+    batch.Commit();
 }
 
 void TExIniFile::ReadForm(const QString& section, const QString& item, QWidget* form) const
@@ -123,9 +131,11 @@ void TExIniFile::ReadFormSize(const QString& section, const QString& item, QWidg
 
 void TExIniFile::WriteList(const QString& section, const QString& item, const QStringList& value)
 {
+    TIniUpdateBatch batch(*this);
     WriteInteger(section, Key(item, "Count"), static_cast<int>(value.size()));
     for (qsizetype i = 0; i < value.size(); ++i)
         WriteUnfenced(section, Key(item, QString::number(i)), value[i]);
+    batch.Commit();
 }
 
 void TExIniFile::ReadList(const QString& section, const QString& item, QStringList& list) const

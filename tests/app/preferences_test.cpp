@@ -6,6 +6,7 @@
 #include "platform/timer.h"
 #include "platform/visual_styles.h"
 #include "settings/ex_ini_file.h"
+#include "file_arrivals.h"
 #include "test_env.h"
 
 #include <QCheckBox>
@@ -46,6 +47,24 @@ TEST_F(Preferences, FirstCloseWritesAllFourKeys)
     const QString text = IniText();
     for (const char* expected : {"[Form]", "Position", "[Memo]", "Font", "[Calender]", "Filled", "[Style]\r\nName=Windows"})
         EXPECT_TRUE(text.contains(QLatin1String(expected))) << expected << "\n" << text.toStdString();
+}
+
+// The placement, both fonts and the style replace the file together, so a crash while closing
+// leaves either the previous complete file or the new one, never some of each.
+TEST_F(Preferences, ClosingReplacesTheFileOnceWithEveryPreference)
+{
+    for (const char* run : {"first run, no file yet", "a later run"}) {
+        SCOPED_TRACE(run);
+        TForm1 form;
+        form.show();
+        FileArrivals arrivals(IniPath());
+        ASSERT_TRUE(arrivals.Watching());
+        Quit(form);
+        const FileArrivals::Counts counts = arrivals.Take();
+        EXPECT_EQ(counts.arrived, 1);
+        EXPECT_EQ(counts.writtenInPlace, 0);
+    }
+    EXPECT_TRUE(IniText().endsWith(QStringLiteral("[Style]\r\nName=Windows\r\n\r\n"))) << IniText().toStdString();
 }
 
 TEST_F(Preferences, FontsStyleAndPlacementComeBackNextRun)

@@ -1,10 +1,15 @@
 #include "ini_test_support.h"
 
+#include "settings/ini_update_batch.h"
 #include "settings/settings_errors.h"
 
+#include "file_arrivals.h"
 #include "file_size_limit.h"
 
 #include <QDir>
+#include <QWidget>
+
+#include <functional>
 
 using IniUpdate = IniFileTest;
 
@@ -33,8 +38,11 @@ TEST_F(IniUpdate, WithoutAutoUpdateOnlyUpdateFileWrites)
         ini->UpdateFile();
         EXPECT_EQ(Bytes(), "[S]\r\nA=1\r\n\r\n");
         ini->WriteString("S", "B", "2");
+        TIniUpdateBatch batch(*ini);
+        ini->WriteString("S", "C", "3");
+        batch.Commit();
     }
-    // Destroying the component drops what was not written.
+    // Destroying the component drops what was not written; a batch does not write either.
     EXPECT_EQ(Bytes(), "[S]\r\nA=1\r\n\r\n");
 }
 
@@ -87,4 +95,82 @@ TEST_F(IniUpdate, AWriteCutShortLeavesThePreviousCompleteFile)
     EXPECT_EQ(Bytes(), previous);
     EXPECT_EQ(QDir(Path("")).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Kalvo.ini"});
     EXPECT_EQ(ini->ReadString("Big", "V", "").size(), 8192);
+}
+
+// A font, a placement or a list stands in the file whole or not at all.
+TEST_F(IniUpdate, EachCompositeValueReachesTheFileInOneWrite)
+{
+    QWidget window;
+    window.winId();
+    const std::pair<const char*, std::function<void(TExIniFile&)>> writes[] = {
+        {"font", [](TExIniFile& ini) { ini.WriteFont("Memo", "Font", TFontDesc()); }},
+        {"placement", [&](TExIniFile& ini) { ini.WriteForm("Form", "Position", &window); }},
+        {"position", [&](TExIniFile& ini) { ini.WriteFormPos("Form", "Pos", &window); }},
+        {"size", [&](TExIniFile& ini) { ini.WriteFormSize("Form", "Size", &window); }},
+        {"list", [](TExIniFile& ini) { ini.WriteList("Recent", "File", {"a", "b", "c"}); }},
+    };
+    auto ini = Open();
+    for (const auto& [what, write] : writes) {
+        SCOPED_TRACE(what);
+        FileArrivals arrivals(Path());
+        ASSERT_TRUE(arrivals.Watching());
+        write(*ini);
+        const FileArrivals::Counts counts = arrivals.Take();
+        EXPECT_EQ(counts.arrived, 1);
+        EXPECT_EQ(counts.writtenInPlace, 0);
+    }
+    EXPECT_TRUE(Bytes().endsWith("[Recent]\r\nFile.Count=3\r\nFile.0=a\r\nFile.1=b\r\nFile.2=c\r\n\r\n")) << Bytes().data();
+}
+
+TEST_F(IniUpdate, ABatchWritesItsChangesTogetherWhenItEnds)
+{
+    auto ini = Open();
+    FileArrivals arrivals(Path());
+    ASSERT_TRUE(arrivals.Watching());
+    {
+        TIniUpdateBatch batch(*ini);
+        ini->WriteString("S", "A", "1");
+        {
+            TIniUpdateBatch inner(*ini);
+            ini->WriteList("S", "L", {"x", "y"});
+            inner.Commit();
+        }
+        EXPECT_EQ(Bytes(), "<missing>") << "the outermost batch writes";
+        batch.Commit();
+    }
+    EXPECT_EQ(Bytes(), "[S]\r\nA=1\r\nL.Count=2\r\nL.0=x\r\nL.1=y\r\n\r\n");
+    EXPECT_EQ(arrivals.Take().arrived, 1);
+    {
+        TIniUpdateBatch unchanged(*ini);
+        unchanged.Commit();
+    }
+    EXPECT_EQ(arrivals.Take().arrived, 0) << "a batch without changes writes nothing";
+    ini->WriteString("S", "A", "2");
+    EXPECT_EQ(Bytes(), "[S]\r\nA=2\r\nL.Count=2\r\nL.0=x\r\nL.1=y\r\n\r\n") << "after it, each change is written at once";
+}
+
+TEST_F(IniUpdate, AnErrorLeavingABatchStillWritesWhatWasStoredBeforeIt)
+{
+    auto ini = Open();
+    try {
+        TIniUpdateBatch batch(*ini);
+        ini->WriteString("S", "A", "1");
+        ini->ReadHex("S", "A", 0);  // nothing follows the two characters taken for "0x"
+        ini->WriteString("S", "B", "2");
+        batch.Commit();
+        ADD_FAILURE() << "no error raised";
+    } catch (const EConvertError&) {
+    }
+    EXPECT_EQ(Bytes(), "[S]\r\nA=1\r\n\r\n");
+}
+
+TEST_F(IniUpdate, ABatchThatCannotWriteRaisesAtItsEndAndTheStoreKeepsTheValues)
+{
+    TExIniFile ini;
+    ini.SetFileName(Path("no-such-dir/Kalvo.ini"));
+    TIniUpdateBatch batch(ini);
+    ini.WriteString("S", "K", "new");
+    EXPECT_THROW(batch.Commit(), EFCreateError);
+    EXPECT_EQ(ini.ReadString("S", "K", "-"), "new");
+    EXPECT_THROW(ini.WriteString("S", "K", "again"), EFCreateError) << "once ended, changes are written at once";
 }

@@ -18,7 +18,7 @@ void SqliteConnection::Open()
     if (BeforeConnect)
         BeforeConnect();
     const QByteArray path = Database.toUtf8();
-    const int flags = SQLITE_OPEN_READWRITE | (CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
+    const int flags = ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | (CreateIfMissing ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(path.isEmpty() ? ":memory:" : path.constData(), &db_, flags, nullptr);
     try {
         if (rc != SQLITE_OK)
@@ -67,10 +67,11 @@ void SqliteConnection::ExecSQL(const QString& sql)
 {
     const QByteArray utf8 = sql.toUtf8();
     char* message = nullptr;
-    if (sqlite3_exec(Handle(), utf8.constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+    const int rc = sqlite3_exec(Handle(), utf8.constData(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(message ? message : sqlite3_errmsg(db_));
         sqlite3_free(message);
-        throw SqliteError(SqliteErrorText(text));
+        throw SqliteError(SqliteErrorText(text), sqlite3_extended_errcode(db_));
     }
 }
 
@@ -98,7 +99,7 @@ qint64 SqliteConnection::TotalChanges() const { return sqlite3_total_changes64(H
 void SqliteConnection::Fail() const
 {
     const QString text = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
-    throw SqliteError(SqliteErrorText(text));
+    throw SqliteError(SqliteErrorText(text), db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM);
 }
 
 namespace {

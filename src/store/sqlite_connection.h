@@ -10,7 +10,12 @@ struct sqlite3;
 // An error reported by SQLite or by this data-access layer.
 class SqliteError : public Exception {
 public:
-    using Exception::Exception;
+    explicit SqliteError(QString message, int resultCode = 0) : Exception(std::move(message)), resultCode_(resultCode) {}
+    // SQLite's extended result code; 0 for errors of this layer itself.
+    int ResultCode() const { return resultCode_; }
+
+private:
+    int resultCode_;
 };
 
 // The tag that begins every message of this layer.
@@ -43,6 +48,8 @@ public:
     bool LockOnOpen = false;
     // Off: a missing file is an error rather than a new empty database.
     bool CreateIfMissing = true;
+    // On: the file is only read, and a file left half-written is not put right on opening.
+    bool ReadOnly = false;
 
     void Open();
     void Close();

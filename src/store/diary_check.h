@@ -1,0 +1,30 @@
+#pragma once
+
+#include "sqlite_connection.h"
+
+#include <QStringList>
+
+// Consistent copies of a database and checks of the diary, what its backups are made and judged by.
+
+// Copies the database open on `source` into the file `target` through SQLite's online backup. The
+// copy is read through `source` itself: the diary's connection keeps its file locked for as long as
+// it is open, so no second connection could read it, and a copy of the file's bytes could catch a
+// change half-written. The copy is then checked with quick_check. `target` must be new or empty.
+// Raises SqliteError when the copy or its check fails; `target` may then hold a part of a copy, so
+// write it under a temporary name and give it its own name only after this returns.
+void CopyDatabase(SqliteConnection& source, const QString& target);
+
+// What is wrong with the diary open on `connection`: the findings of SQLite's integrity_check (or
+// of the quicker quick_check) and whatever the diary's table lacks. Empty when the diary is sound.
+enum class CheckDepth { Quick, Full };
+QStringList DiaryProblems(SqliteConnection& connection, CheckDepth depth = CheckDepth::Full);
+
+// Opens `path` only for reading, without creating it or its table, and gives what DiaryProblems
+// finds; a file SQLite cannot read as a database at all is a problem too, in SQLite's own words.
+QStringList DiaryFileProblems(const QString& path, CheckDepth depth = CheckDepth::Full);
+
+// Whether SQLite says the file is damaged ("database disk image is malformed") or no database at
+// all ("file is not a database").
+bool IsDamagedDatabase(const SqliteError& error);
+// Whether another connection holds the file's lock.
+bool IsLockedDatabase(const SqliteError& error);

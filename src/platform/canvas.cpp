@@ -3,6 +3,7 @@
 #include "glyph_runs.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 
 #include <algorithm>
 
@@ -229,7 +230,11 @@ void TCanvas::TextOutAdvances(QPointF topLeft, const QString& text, const std::v
 {
     const TextFont& font = TextFontOf(Font);
     const TextMetrics& m = font.metrics;
-    const PlacedGlyphs line = PlaceGlyphs(font.font, text, advances, {topLeft.x(), topLeft.y() + m.ascent});
+    // A PDF keeps the text for copying, searching and reading aloud, so its words must read as words.
+    const QPaintEngine* engine = painter_->paintEngine();
+    const GlyphPlacement placement =
+        engine && engine->type() == QPaintEngine::Pdf ? GlyphPlacement::Readable : GlyphPlacement::Exact;
+    const PlacedGlyphs line = PlaceGlyphs(font.font, text, advances, {topLeft.x(), topLeft.y() + m.ascent}, placement);
     const QPen pen = painter_->pen();
     painter_->setPen(ToQColor(Font.color));
     for (const QGlyphRun& run : line.runs)

@@ -5,7 +5,9 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace {
@@ -16,12 +18,20 @@ struct CharGlyph {
     QPointF offset;  // from the character's place on the baseline
 };
 
+// A character as its font sets it alone: its glyphs and how far it advances the pen.
+struct ShapedChar {
+    std::vector<CharGlyph> glyphs;
+    double advance = 0;
+};
+
 // The glyphs of each character of one font, shaped on first use.
 class FontGlyphs {
 public:
-    explicit FontGlyphs(const QFont& font) : font_(font) {}
+    explicit FontGlyphs(const QFont& font) : font_(font), em_(QRawFont::fromFont(font).pixelSize()) {}
 
-    const std::vector<CharGlyph>& Of(QStringView character, char32_t key)
+    double Em() const { return em_; }
+
+    const ShapedChar& Of(QStringView character, char32_t key)
     {
         if (key < kTableSize && table_[key])
             return *table_[key];
@@ -36,7 +46,7 @@ public:
 
 private:
     // Lays the character out alone, left to right, as drawing it alone would.
-    std::vector<CharGlyph> Shape(QStringView character)
+    ShapedChar Shape(QStringView character)
     {
         QTextLayout layout(character.toString(), font_);
         QTextOption option;
@@ -46,16 +56,17 @@ private:
         layout.beginLayout();
         const QTextLine line = layout.createLine();
         layout.endLayout();
-        std::vector<CharGlyph> glyphs;
+        ShapedChar shaped;
+        shaped.advance = line.horizontalAdvance();
         const QPointF baseline(0, line.ascent());
         for (const QGlyphRun& run : layout.glyphRuns()) {
             const int font = FontIndex(run.rawFont());
             const QList<quint32> indexes = run.glyphIndexes();
             const QList<QPointF> positions = run.positions();
             for (qsizetype i = 0; i < indexes.size(); ++i)
-                glyphs.push_back({font, indexes[i], positions[i] - baseline});
+                shaped.glyphs.push_back({font, indexes[i], positions[i] - baseline});
         }
-        return glyphs;
+        return shaped;
     }
 
     int FontIndex(const QRawFont& raw)
@@ -70,9 +81,10 @@ private:
     static constexpr char32_t kTableSize = 0x800;  // Latin, Greek, Cyrillic and more, found directly
 
     QFont font_;
+    double em_;
     std::vector<QRawFont> rawFonts_;
-    std::unordered_map<char32_t, std::vector<CharGlyph>> glyphs_;  // keeps its elements in place
-    std::vector<const std::vector<CharGlyph>*> table_ = std::vector<const std::vector<CharGlyph>*>(kTableSize);
+    std::unordered_map<char32_t, ShapedChar> glyphs_;  // keeps its elements in place
+    std::vector<const ShapedChar*> table_ = std::vector<const ShapedChar*>(kTableSize);
 };
 
 // Shaped fonts, dropped all at once when there are many, and before the application takes its
@@ -166,19 +178,33 @@ char32_t CharacterKey(QStringView character)
 
 }  // namespace
 
+// How far, in ems, a character may sit from where its font would set it after the previous one
+// before PDF readers take the gap for a space or the overlap for a new word. Whole device pixels
+// stay well inside it at printer resolutions, so such pages keep every place as laid out.
+constexpr double kReadableSlack = 0.025;
+
 PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<double>& advances,
-                         QPointF baselineStart)
+                         QPointF baselineStart, GlyphPlacement placement)
 {
     FontGlyphs& glyphs = FontGlyphsCache::For(font);
     RunBuilder runs(glyphs, font, text.size());
+    const double slack = kReadableSlack * glyphs.Em();
     double x = baselineStart.x();
+    // Where the previous character ends as its font sets it; none after a space, which ends a
+    // word whatever its place.
+    std::optional<double> fontEnd;
     for (qsizetype i = 0; i < text.size(); ++i) {
         // Keep surrogate pairs together.
         const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
         const QStringView character = text.mid(i, pair ? 2 : 1);
-        const QPointF place(x, baselineStart.y());
-        for (const CharGlyph& glyph : glyphs.Of(character, CharacterKey(character)))
-            runs.Add(glyph, place + glyph.offset);
+        const ShapedChar& shaped = glyphs.Of(character, CharacterKey(character));
+        const bool space = character[0].isSpace();
+        double place = x;
+        if (placement == GlyphPlacement::Readable && fontEnd && !space)
+            place = std::clamp(x, *fontEnd - slack, *fontEnd + slack);
+        for (const CharGlyph& glyph : shaped.glyphs)
+            runs.Add(glyph, QPointF(place, baselineStart.y()) + glyph.offset);
+        fontEnd = space ? std::nullopt : std::optional<double>(place + shaped.advance);
         x += i < qsizetype(advances.size()) ? advances[size_t(i)] : 0;
         i += pair ? 1 : 0;
     }

@@ -16,8 +16,20 @@ struct PlacedGlyphs {
     double endX = 0;  // where the advance of the last character ends
 };
 
+// How the glyphs follow the advances given.
+enum class GlyphPlacement {
+    // Every character exactly where its advances put it: screen, printer and picture pages.
+    Exact,
+    // For output that carries the text for readers, such as PDF: readers find words by comparing
+    // each glyph's place with where the font's own advance of the previous glyph ends, so a
+    // character laid out further from that than they tolerate (whole pixels of a coarse device)
+    // is moved toward it just enough, and a space puts the next word back on its place. Places
+    // within the tolerance, as at printer resolutions, stay exact.
+    Readable,
+};
+
 // `advances` holds one advance per UTF-16 unit (the second unit of a surrogate pair is skipped,
 // as its character is placed by the first); missing advances count 0. Underline and strike-out
 // of the font are carried by the runs.
 PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<double>& advances,
-                         QPointF baselineStart);
+                         QPointF baselineStart, GlyphPlacement placement = GlyphPlacement::Exact);

@@ -44,15 +44,8 @@ template <typename Sections>
 auto FindIn(Sections& sections, const QString& name, Qt::CaseSensitivity cs) -> decltype(&sections.front())
 {
     const auto found = std::find_if(sections.begin(), sections.end(),
-                                    [&](const IniSection& s) { return s.name.compare(name, cs) == 0; });
+                                    [&](const IniSection& s) { return s.Name().compare(name, cs) == 0; });
     return found == sections.end() ? nullptr : &*found;
-}
-
-// Equal keys for the names that a lookup takes for one: a case-insensitive comparison compares
-// the case-folded characters.
-QString LookupKey(const QString& name, Qt::CaseSensitivity cs)
-{
-    return cs == Qt::CaseSensitive ? name : name.toCaseFolded();
 }
 
 }  // namespace
@@ -91,15 +84,15 @@ IniSections ParseIniText(const QString& text, Qt::CaseSensitivity cs)
             return;
         if (IsSectionHeader(line)) {
             const QString name = TrimControls(line.sliced(1, line.size() - 2)).toString();
-            const QString key = LookupKey(name, cs);
+            const QString key = IniLookupKey(name, cs);
             auto index = indexByKey.constFind(key);
             if (index == indexByKey.constEnd()) {
                 index = indexByKey.insert(key, sections.size());
-                sections.push_back(IniSection{name, {}});
+                sections.emplace_back(name);
             }
             current = &sections[*index];
         } else if (current) {
-            current->entries.push_back(EntryFromLine(line));
+            current->Append(EntryFromLine(line));
         }
     });
     return sections;
@@ -110,16 +103,16 @@ QString FormatIniText(const IniSections& sections)
     // Measured first, so that a large file is built without growing its text over and over.
     qsizetype length = 0;
     for (const IniSection& section : sections) {
-        length += section.name.size() + 6;
-        for (const IniEntry& entry : section.entries)
+        length += section.Name().size() + 6;
+        for (const IniEntry& entry : section.Entries())
             length += entry.key.size() + (entry.value ? entry.value->size() + 1 : 0) + 2;
     }
     const QLatin1String crlf("\r\n");
     QString text;
     text.reserve(length);
     for (const IniSection& section : sections) {
-        text.append(QLatin1Char('[')).append(section.name).append(QLatin1Char(']')).append(crlf);
-        for (const IniEntry& entry : section.entries)
+        text.append(QLatin1Char('[')).append(section.Name()).append(QLatin1Char(']')).append(crlf);
+        for (const IniEntry& entry : section.Entries())
             text.append(entry.Line()).append(crlf);
         text.append(crlf);
     }

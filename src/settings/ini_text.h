@@ -1,23 +1,10 @@
 #pragma once
 
+#include "ini_section.h"
+
 #include <QString>
 
-#include <optional>
 #include <vector>
-
-// One line of a section. A line without "=" keeps its text as the key and has no value; reads
-// never find it, but it is written back as it was.
-struct IniEntry {
-    QString key;
-    std::optional<QString> value;
-
-    QString Line() const { return value ? key + QLatin1Char('=') + *value : key; }
-};
-
-struct IniSection {
-    QString name;
-    std::vector<IniEntry> entries;
-};
 
 using IniSections = std::vector<IniSection>;
 

@@ -4,19 +4,6 @@
 
 #include "platform/paths.h"
 
-#include <algorithm>
-
-namespace {
-
-// The first entry with a value under that key.
-template <typename Entries>
-auto FindKey(Entries& entries, const QString& ident, Qt::CaseSensitivity cs)
-{
-    return std::find_if(entries.begin(), entries.end(),
-                        [&](const IniEntry& e) { return e.value && e.key.compare(ident, cs) == 0; });
-}
-
-}  // namespace
 
 TMemIniFile::TMemIniFile(const QString& fileName) : fileName_(fileName)
 {
@@ -35,10 +22,7 @@ void TMemIniFile::SetCaseSensitive(bool value)
 const IniEntry* TMemIniFile::FindEntry(const QString& section, const QString& ident) const
 {
     const IniSection* found = FindSection(sections_, section, caseSensitivity_);
-    if (!found)
-        return nullptr;
-    const auto entry = FindKey(found->entries, ident, caseSensitivity_);
-    return entry == found->entries.end() ? nullptr : &*entry;
+    return found ? found->Find(ident, caseSensitivity_) : nullptr;
 }
 
 std::optional<QString> TMemIniFile::Value(const QString& section, const QString& ident) const
@@ -56,12 +40,8 @@ void TMemIniFile::WriteString(const QString& section, const QString& ident, cons
 {
     IniSection* target = FindSection(sections_, section, caseSensitivity_);
     if (!target)
-        target = &sections_.emplace_back(IniSection{section, {}});
-    const auto entry = FindKey(target->entries, ident, caseSensitivity_);
-    if (entry == target->entries.end())
-        target->entries.push_back({ident, value});
-    else
-        *entry = {ident, value};
+        target = &sections_.emplace_back(section);
+    target->Put(ident, value, caseSensitivity_);
 }
 
 bool TMemIniFile::SectionExists(const QString& section) const
@@ -78,7 +58,7 @@ QStringList TMemIniFile::ReadSection(const QString& section) const
 {
     QStringList keys;
     if (const IniSection* found = FindSection(sections_, section, caseSensitivity_)) {
-        for (const IniEntry& entry : found->entries) {
+        for (const IniEntry& entry : found->Entries()) {
             if (entry.value)
                 keys << entry.key;
         }
@@ -90,7 +70,7 @@ QStringList TMemIniFile::ReadSections() const
 {
     QStringList names;
     for (const IniSection& section : sections_)
-        names << section.name;
+        names << section.Name();
     return names;
 }
 
@@ -98,7 +78,7 @@ QStringList TMemIniFile::ReadSectionValues(const QString& section) const
 {
     QStringList lines;
     if (const IniSection* found = FindSection(sections_, section, caseSensitivity_)) {
-        for (const IniEntry& entry : found->entries)
+        for (const IniEntry& entry : found->Entries())
             lines << entry.Line();
     }
     return lines;
@@ -106,16 +86,13 @@ QStringList TMemIniFile::ReadSectionValues(const QString& section) const
 
 void TMemIniFile::EraseSection(const QString& section)
 {
-    std::erase_if(sections_, [&](const IniSection& s) { return s.name.compare(section, caseSensitivity_) == 0; });
+    std::erase_if(sections_, [&](const IniSection& s) { return s.Name().compare(section, caseSensitivity_) == 0; });
 }
 
 void TMemIniFile::DeleteKey(const QString& section, const QString& ident)
 {
-    if (IniSection* found = FindSection(sections_, section, caseSensitivity_)) {
-        const auto entry = FindKey(found->entries, ident, caseSensitivity_);
-        if (entry != found->entries.end())
-            found->entries.erase(entry);
-    }
+    if (IniSection* found = FindSection(sections_, section, caseSensitivity_))
+        found->Erase(ident, caseSensitivity_);
 }
 
 void TMemIniFile::UpdateFile() const { ReplaceFileBytes(fileName_, EncodeIniText(Text(), encoding_)); }

@@ -88,30 +88,71 @@ TEST_F(IniFormat, LookupsIgnoreCaseUntilCaseSensitiveIsSwitchedOn)
     EXPECT_EQ(Bytes(), "[Style]\r\nNAME=Luna\r\n\r\n[style]\r\nName=Jet\r\n\r\n");
 }
 
+// Two names and whether a lookup that ignores case takes them for one.
+struct NamePair {
+    QString first;
+    QString second;
+    bool same;
+};
+
+const NamePair kNamePairs[] = {
+    {"Main", "MAIN", true},
+    {"Ärger", "äRGER", true},
+    {"ΣΊΣΥΦΟΣ", "σίσυφος", true},  // the final sigma folds like the others
+    {"𐐀𐐁", "𐐨𐐩", true},            // letters beyond the basic plane
+    {"straße", "STRASSE", false},   // one letter never matches two
+    {"İ", "i", false},
+    {"Main", "Mains", false},
+};
+
 TEST_F(IniFormat, AHeaderSeenAgainContinuesTheSectionThatLookupsTakeForIt)
 {
-    struct Case {
-        QString first;
-        QString second;
-        bool sameSection;
-    };
-    const Case cases[] = {
-        {"Main", "MAIN", true},
-        {"Ärger", "äRGER", true},
-        {"ΣΊΣΥΦΟΣ", "σίσυφος", true},  // the final sigma folds like the others
-        {"𐐀𐐁", "𐐨𐐩", true},            // letters beyond the basic plane
-        {"straße", "STRASSE", false},   // one letter never matches two
-        {"İ", "i", false},
-        {"Main", "Mains", false},
-    };
-    for (const Case& c : cases) {
+    for (const NamePair& c : kNamePairs) {
         SCOPED_TRACE(c.second.toStdString());
         WriteBytes(QStringLiteral("[%1]\r\nFirst=1\r\n[%2]\r\nSecond=2\r\n").arg(c.first, c.second).toUtf8());
         auto ini = Open();
         QStringList sections;
         ini->ReadSections(sections);
-        EXPECT_EQ(sections.size(), c.sameSection ? 1 : 2);
-        EXPECT_EQ(ini->ReadString(c.first, "Second", "-"), c.sameSection ? "2" : "-");
-        EXPECT_EQ(ini->ReadString(c.second, "First", "-"), c.sameSection ? "1" : "-");
+        EXPECT_EQ(sections.size(), c.same ? 1 : 2);
+        EXPECT_EQ(ini->ReadString(c.first, "Second", "-"), c.same ? "2" : "-");
+        EXPECT_EQ(ini->ReadString(c.second, "First", "-"), c.same ? "1" : "-");
     }
+}
+
+TEST_F(IniFormat, AKeyIsFoundUnderTheNamesThatLookupsTakeForIt)
+{
+    for (const NamePair& c : kNamePairs) {
+        SCOPED_TRACE(c.second.toStdString());
+        WriteBytes(QStringLiteral("[S]\r\n%1=1\r\n").arg(c.first).toUtf8());
+        auto ini = Open();
+        EXPECT_EQ(ini->ReadString("S", c.second, "-"), c.same ? "1" : "-");
+        ini->WriteString("S", c.second, "2");
+        QStringList values;
+        ini->ReadSectionValues("S", values);
+        const QStringList expected = c.same ? QStringList{c.second + "=2"} : QStringList{c.first + "=1", c.second + "=2"};
+        EXPECT_EQ(values, expected);
+    }
+}
+
+// Of entries that share a key, reads, writes and deletions take the first one with a value, as
+// the lookup's letter case at that moment compares keys.
+TEST_F(IniFormat, EntriesSharingAKeyAreTakenFirstToLast)
+{
+    WriteBytes("[S]\r\nK=1\r\nk\r\nk=2\r\nK=3\r\n");
+    auto ini = Open();
+    EXPECT_EQ(ini->ReadString("S", "k", "-"), "1");
+    ini->SetCaseSensitive(true);
+    EXPECT_EQ(ini->ReadString("S", "k", "-"), "2");
+    EXPECT_EQ(ini->ReadString("S", "K", "-"), "1");
+    ini->SetCaseSensitive(false);
+    ini->DeleteKey("S", "k");
+    EXPECT_EQ(ini->ReadString("S", "K", "-"), "2");
+    ini->WriteString("S", "K", "x");
+    ini->WriteString("S", "New", "n");
+    EXPECT_EQ(ini->ReadString("S", "NEW", "-"), "n");
+    QStringList values;
+    ini->ReadSectionValues("S", values);
+    EXPECT_EQ(values, QStringList({"k", "K=x", "K=3", "New=n"}));
+    ini->DeleteKey("S", "K");
+    EXPECT_EQ(ini->ReadString("S", "k", "-"), "3");
 }

@@ -39,6 +39,7 @@ const QString kSentences[] = {
     QStringLiteral("Read two chapters before bed."),
     QStringLiteral("Called the plumber about the kitchen tap (again)."),
     QStringLiteral("今日は一日中雨でした。図書館で本を三冊借りました。"),
+    kLongDiaryParagraph,
 };
 
 // The diary built by the engine from entries of a heading and two to six lines.

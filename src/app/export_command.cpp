@@ -1,5 +1,6 @@
 #include "export_command.h"
 
+#include "backup_commands.h"
 #include "diary_printout.h"
 #include "partial_file.h"
 #include "window_options.h"
@@ -191,6 +192,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         command.action = CommandLine::Action::Help;
         return command;
     }
+    if (const std::optional<BackupCommandParse> backup = ParseBackupCommand(arguments)) {
+        if (!backup->command)
+            return Invalid(backup->error);
+        command.action = CommandLine::Action::Backup;
+        command.backup = *backup->command;
+        return command;
+    }
     if (!arguments.contains(kExportOption)) {
         // Checked before anything starts: a mistyped option is said at once, even without a display.
         if (const std::optional<QString> unknown = FirstUnknownOption(arguments))
@@ -217,7 +225,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: Kalvo [--export FROM TO FILE | --help]\n"
+        "Usage: Kalvo [--export FROM TO FILE | --check | --backup FILE | --restore FILE | --help]\n"
         "Without arguments Kalvo opens its window; Qt's own options for it (-platform, -style,\n"
         "-display, -geometry, -reverse and the like) are passed on. Any other option is refused\n"
         "with exit code 2.\n"
@@ -228,6 +236,7 @@ QString UsageText()
         "                         could be written, 2 for wrong arguments. SIGTERM, SIGINT or\n"
         "                         SIGHUP end it at once with 128 plus the signal's number,\n"
         "                         leaving FILE as it was.\n"
+        ) + BackupUsageText() + QStringLiteral(
         "  --help                 shows this text.");
 }
 
@@ -254,6 +263,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
     case CommandLine::Action::Invalid:
         PrintLine(stderr, QStringLiteral("Kalvo: ") + command.error);
         return kUsageExitCode;
+    case CommandLine::Action::Backup:
+        return RunBackupCommand(command.backup, argc, argv);
     case CommandLine::Action::Export:
         break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup_commands.h"
 #include "platform/date_time.h"
 
 #include <QString>
@@ -19,9 +20,10 @@ struct ExportRequest {
 };
 
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Export, Invalid };
+    enum class Action { ShowWindow, Help, Export, Backup, Invalid };
     Action action = Action::ShowWindow;
     ExportRequest request;  // for Export
+    BackupCommand backup;   // for Backup
     QString error;          // for Invalid: one line
 };
 

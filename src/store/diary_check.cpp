@@ -94,7 +94,7 @@ QStringList DiaryFileProblems(const QString& path, CheckDepth depth)
     } catch (const SqliteError& error) {
         if (!IsDamagedDatabase(error))
             throw;
-        return {QString::fromUtf8(sqlite3_errstr(Primary(error.ResultCode())))};
+        return {PlainMessage(error)};
     }
 }
 
@@ -102,5 +102,7 @@ bool IsDamagedDatabase(const SqliteError& error)
 {
     return Primary(error.ResultCode()) == SQLITE_CORRUPT || Primary(error.ResultCode()) == SQLITE_NOTADB;
 }
+
+QString PlainMessage(const SqliteError& error) { return QString::fromUtf8(sqlite3_errstr(Primary(error.ResultCode()))); }
 
 bool IsLockedDatabase(const SqliteError& error) { return Primary(error.ResultCode()) == SQLITE_BUSY; }

@@ -26,5 +26,7 @@ QStringList DiaryFileProblems(const QString& path, CheckDepth depth = CheckDepth
 // Whether SQLite says the file is damaged ("database disk image is malformed") or no database at
 // all ("file is not a database").
 bool IsDamagedDatabase(const SqliteError& error);
+// SQLite's own words for the kind of error ("file is not a database"), without this layer's tags.
+QString PlainMessage(const SqliteError& error);
 // Whether another connection holds the file's lock.
 bool IsLockedDatabase(const SqliteError& error);

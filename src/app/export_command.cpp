@@ -1,6 +1,8 @@
 #include "export_command.h"
 
 #include "backup_commands.h"
+#include "diary_formats.h"
+#include "diary_import.h"
 #include "diary_printout.h"
 #include "partial_file.h"
 #include "window_options.h"
@@ -30,6 +32,8 @@ namespace {
 
 const QString kExportOption = QStringLiteral("--export");
 const QString kHelpOption = QStringLiteral("--help");
+const QString kImportOption = QStringLiteral("--import");
+const QString kReplaceOption = QStringLiteral("--replace");
 constexpr int kFailedExitCode = 1;
 constexpr int kUsageExitCode = 2;
 
@@ -41,17 +45,6 @@ CommandLine Invalid(const QString& error)
     return command;
 }
 
-std::optional<TDateTime> ParseDay(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    TDateTime day = 0;
-    if (!match.hasMatch() || !TryEncodeDate(match.captured(1).toInt(), match.captured(2).toInt(),
-                                            match.captured(3).toInt(), day))
-        return std::nullopt;
-    return day;
-}
-
 std::optional<ExportFormat> FormatOf(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -59,6 +52,10 @@ std::optional<ExportFormat> FormatOf(const QString& fileName)
         return ExportFormat::Pdf;
     if (suffix == QLatin1String("fp3"))
         return ExportFormat::PreparedReport;
+    if (suffix == QLatin1String("txt"))
+        return ExportFormat::Text;
+    if (suffix == QLatin1String("json"))
+        return ExportFormat::Json;
     return std::nullopt;
 }
 
@@ -91,7 +88,7 @@ private:
 
 // Opened as the window opens it, lock included, so that a diary a Kalvo has open is reported as
 // locked; but a missing diary is not created, and no table either.
-QList<TReportData> ReadDiary(const ExportRequest& request)
+QList<TReportData> ReadDiary(const ExportRequest& request, const QString& dayFormat)
 {
     const QString path = ExecutableDir() + QStringLiteral("Kalvo.db");
     if (!QFileInfo(path).isFile())
@@ -103,7 +100,7 @@ QList<TReportData> ReadDiary(const ExportRequest& request)
     connection.CreateIfMissing = false;
     try {
         connection.Open();
-        return ReadPrintoutEntries(connection, request.first, request.last, PrintoutDayFormat());
+        return ReadPrintoutEntries(connection, request.first, request.last, dayFormat);
     } catch (const Exception& error) {
         throw Exception(QStringLiteral("cannot read the diary ") + Native(path) + QStringLiteral(": ") + error.Message());
     }
@@ -140,7 +137,12 @@ void WritePreparedReport(TfrxPreviewPages& pages, const QString& fileName)
 
 void BuildAndWrite(const ExportRequest& request, const QuietDialogs& dialogs)
 {
-    const QList<TReportData> entries = ReadDiary(request);
+    if (request.format == ExportFormat::Text || request.format == ExportFormat::Json) {
+        const QList<TReportData> entries = ReadDiary(request, QStringLiteral("yyyy-MM-dd"));
+        WriteWholeFile(request.fileName, request.format == ExportFormat::Text ? DiaryAsText(entries) : DiaryAsJson(entries));
+        return;
+    }
+    const QList<TReportData> entries = ReadDiary(request, PrintoutDayFormat());
     QObject owner;
     owner.setObjectName(QStringLiteral("Form1"));  // the main window's name, as saved reports carry it
     const DiaryReport diary = CreateDiaryReport(&owner);
@@ -175,12 +177,37 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
         PrintLine(stderr, message);
 }
 
+// --import FILE, with --replace before or after FILE.
+CommandLine ParseImport(QStringList arguments)
+{
+    const qsizetype replaces = arguments.removeAll(kReplaceOption);
+    if (replaces > 1 || arguments.size() != 2 || arguments[0] != kImportOption || arguments[1].startsWith(u'-'))
+        return Invalid(QStringLiteral("expected: Kalvo --import FILE.json [--replace] (see Kalvo --help)"));
+    CommandLine command;
+    command.action = CommandLine::Action::Import;
+    command.import = {arguments[1], replaces == 1};
+    return command;
+}
+
 QStringList ArgumentsOf(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// Needs no display and no widgets: only the executable's folder.
+int RunImport(const ImportRequest& request, int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const ImportResult result = ImportDiary(request);
+    for (const QString& line : result.lines)
+        PrintLine(stdout, line);
+    if (result.error.isEmpty())
+        return 0;
+    PrintLine(stderr, QStringLiteral("Kalvo: ") + OneLine(result.error));
+    return kFailedExitCode;
 }
 
 }  // namespace
@@ -192,6 +219,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         command.action = CommandLine::Action::Help;
         return command;
     }
+    if (arguments.contains(kImportOption))
+        return ParseImport(arguments);
     if (const std::optional<BackupCommandParse> backup = ParseBackupCommand(arguments)) {
         if (!backup->command)
             return Invalid(backup->error);
@@ -207,8 +236,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     }
     if (arguments.size() != 4 || arguments[0] != kExportOption)
         return Invalid(QStringLiteral("expected: Kalvo --export FROM TO FILE (see Kalvo --help)"));
-    const std::optional<TDateTime> first = ParseDay(arguments[1]);
-    const std::optional<TDateTime> last = ParseDay(arguments[2]);
+    const std::optional<TDateTime> first = ParseDayKey(arguments[1]);
+    const std::optional<TDateTime> last = ParseDayKey(arguments[2]);
     for (const auto& [day, text] : {std::pair{first, arguments[1]}, std::pair{last, arguments[2]}})
         if (!day)
             return Invalid(QStringLiteral("\"%1\" is not a date written as yyyy-MM-dd").arg(text));
@@ -216,7 +245,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return Invalid(QStringLiteral("the range ends before it starts: %1 is after %2").arg(arguments[1], arguments[2]));
     const std::optional<ExportFormat> format = FormatOf(arguments[3]);
     if (!format)
-        return Invalid(QStringLiteral("\"%1\" does not end in .pdf or .fp3").arg(arguments[3]));
+        return Invalid(QStringLiteral("\"%1\" does not end in .pdf, .fp3, .txt or .json").arg(arguments[3]));
     command.action = CommandLine::Action::Export;
     command.request = {*first, *last, arguments[3], *format};
     return command;
@@ -225,17 +254,31 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: Kalvo [--export FROM TO FILE | --check | --backup FILE | --restore FILE | --help]\n"
+        "Usage: Kalvo [--export FROM TO FILE | --check | --backup FILE | --restore FILE | --import FILE.json [--replace] | --help]\n"
         "Without arguments Kalvo opens its window; Qt's own options for it (-platform, -style,\n"
         "-display, -geometry, -reverse and the like) are passed on. Any other option is refused\n"
         "with exit code 2.\n"
         "  --export FROM TO FILE  writes the diary's printout of the days FROM to TO (yyyy-MM-dd,\n"
         "                         both included) from the Kalvo.db beside Kalvo into FILE:\n"
-        "                         a PDF document for .pdf, a prepared report for .fp3.\n"
+        "                         a PDF document for .pdf, a prepared report for .fp3,\n"
+        "                         plain UTF-8 text for .txt (each day: its yyyy-MM-dd line,\n"
+        "                         the text as stored with its own CR LF line ends, a CR LF\n"
+        "                         when the text does not end with one, then a blank line),\n"
+        "                         a JSON array of {\"date\": \"yyyy-MM-dd\", \"text\": ...} for\n"
+        "                         .json, one entry per row, the text exactly as stored.\n"
         "                         Needs no display. Exit code 0 when written, 1 when nothing\n"
         "                         could be written, 2 for wrong arguments. SIGTERM, SIGINT or\n"
         "                         SIGHUP end it at once with 128 plus the signal's number,\n"
         "                         leaving FILE as it was.\n"
+        "  --import FILE.json     puts the days of a .json export into the Kalvo.db beside\n"
+        "                         Kalvo, creating it (with the window's own table) when it is\n"
+        "                         missing. A day the diary lacks is added; a day it holds with\n"
+        "                         the same text is passed by; a day it holds with another text\n"
+        "                         is told on standard output and kept, or with --replace all\n"
+        "                         its rows get the file's text. A last line gives the counts.\n"
+        "                         All or nothing: a fault in the file (named by line and\n"
+        "                         column, or by entry), a day given twice, or a diary another\n"
+        "                         Kalvo has open changes nothing. Exit codes as for --export.\n"
         ) + BackupUsageText() + QStringLiteral(
         "  --help                 shows this text.");
 }
@@ -263,6 +306,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
     case CommandLine::Action::Invalid:
         PrintLine(stderr, QStringLiteral("Kalvo: ") + command.error);
         return kUsageExitCode;
+    case CommandLine::Action::Import:
+        return RunImport(command.import, argc, argv);
     case CommandLine::Action::Backup:
         return RunBackupCommand(command.backup, argc, argv);
     case CommandLine::Action::Export:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diary_import.h"
 #include "backup_commands.h"
 #include "platform/date_time.h"
 
@@ -10,7 +11,7 @@
 // `Kalvo --export FROM TO FILE` and `Kalvo --help`: the diary printout of a range of days written
 // to a file, with no window.
 
-enum class ExportFormat { Pdf, PreparedReport };
+enum class ExportFormat { Pdf, PreparedReport, Text, Json };
 
 struct ExportRequest {
     TDateTime first = 0;
@@ -20,10 +21,11 @@ struct ExportRequest {
 };
 
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Export, Backup, Invalid };
+    enum class Action { ShowWindow, Help, Export, Backup, Import, Invalid };
     Action action = Action::ShowWindow;
     ExportRequest request;  // for Export
     BackupCommand backup;   // for Backup
+    ImportRequest import;   // for Import
     QString error;          // for Invalid: one line
 };
 

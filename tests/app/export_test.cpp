@@ -1,7 +1,7 @@
 // Kalvo --export: the arguments read as a table, and the real executable run with no display at all
 // on a diary seeded beside it.
 #include "app/export_command.h"
-#include "diary_rows.h"
+#include "kalvo_folder.h"
 #include "test_env.h"
 
 #include "report/document/preview_pages_sink.h"
@@ -9,11 +9,7 @@
 #include "report/views/custom_memo_view.h"
 #include "report/views/diary_report.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -56,9 +52,9 @@ TEST(ExportArguments, AreReadStrictlyAndOnlyWhenTheyAskForACommand)
         {{"--export", "06/01/2021", "2021-06-30", "out.pdf"}, Action::Invalid, "\"06/01/2021\" is not a date"},
         {{"--export", "2021-06-01x", "2021-06-30", "out.pdf"}, Action::Invalid, "\"2021-06-01x\" is not a date"},
         {{"--export", "2021-06-02", "2021-06-01", "out.pdf"}, Action::Invalid, "2021-06-02 is after 2021-06-01"},
-        {{"--export", "2021-06-01", "2021-06-30", "out.txt"}, Action::Invalid, "\"out.txt\" does not end in .pdf or .fp3"},
-        {{"--export", "2021-06-01", "2021-06-30", "pdf"}, Action::Invalid, "does not end in .pdf or .fp3"},
-        {{"--export", "2021-06-01", "2021-06-30", "out.pdf.tmp"}, Action::Invalid, "does not end in .pdf or .fp3"},
+        {{"--export", "2021-06-01", "2021-06-30", "out.doc"}, Action::Invalid, "\"out.doc\" does not end in .pdf, .fp3, .txt or .json"},
+        {{"--export", "2021-06-01", "2021-06-30", "pdf"}, Action::Invalid, "does not end in .pdf, .fp3, .txt or .json"},
+        {{"--export", "2021-06-01", "2021-06-30", "out.pdf.tmp"}, Action::Invalid, "does not end in .pdf, .fp3, .txt or .json"},
     };
     for (const Case& c : cases) {
         const QString shown = c.arguments.join(u' ');
@@ -85,84 +81,17 @@ const std::pair<TDateTime, const char*> kSeededDays[] = {
     {EncodeDate(2021, 7, 1), "After the range."},
 };
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// The executable copied into a folder of its own with a diary seeded beside it.
-class ExportFolder {
+// The executable beside a diary of the days seeded.
+class ExportFolder : public KalvoFolder {
 public:
     ExportFolder()
     {
-        EXPECT_TRUE(QFile::copy(QStringLiteral(KALVO_EXECUTABLE), File(QStringLiteral("Kalvo"))));
-        SqliteConnection connection;
-        DiarySql::ConfigureConnection(connection);
-        connection.Database = Diary();
-        connection.Open();
+        QList<std::pair<TDateTime, QString>> days;
         for (const auto& [day, text] : kSeededDays)
-            StoreDiaryRow(connection, day, QString::fromUtf8(text));
+            days.append({day, QString::fromUtf8(text)});
+        Store(days);
     }
-
-    QString File(const QString& name) const { return dir_.filePath(name); }
-    QString Diary() const { return File(QStringLiteral("Kalvo.db")); }
-    QStringList Listing() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
-
-    // Days of long texts from the 1st of January 2001 on, all in one transaction.
-    void SeedLongDays(int count) const
-    {
-        SqliteConnection connection;
-        DiarySql::ConfigureConnection(connection);
-        connection.Database = Diary();
-        connection.Open();
-        QString text;
-        for (int line = 0; line < 12; ++line)
-            text += QStringLiteral("Line %1 of a long day, written to make the printout take its time.\r\n").arg(line);
-        connection.ExecSQL(QStringLiteral("BEGIN"));
-        for (int i = 0; i < count; ++i)
-            StoreDiaryRow(connection, EncodeDate(2001, 1, 1) + i, text);
-        connection.ExecSQL(QStringLiteral("COMMIT"));
-    }
-
-    // Starts it with neither a display nor a platform chosen, in the given language.
-    void Start(QProcess& process, const QStringList& arguments, const QString& lang = QStringLiteral("en_US.UTF-8")) const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES"})
-            env.remove(QString::fromLatin1(name));
-        env.insert(QStringLiteral("LANG"), lang);
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(dir_.path());
-        process.start(File(QStringLiteral("Kalvo")), arguments);
-    }
-
-    Outcome Run(const QStringList& arguments, const QString& lang = QStringLiteral("en_US.UTF-8")) const
-    {
-        QProcess process;
-        Start(process, arguments, lang);
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-
-private:
-    QTemporaryDir dir_;
 };
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QStringList kJune = {QStringLiteral("2021-06-01"), QStringLiteral("2021-06-30")};
 
@@ -257,9 +186,13 @@ TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
     const Case cases[] = {
         {"bad date", Diary::Seeded, {"2021-02-30", "2021-06-30", "June.pdf"}, 2, "\"2021-02-30\" is not a date"},
         {"range backwards", Diary::Seeded, {"2021-06-30", "2021-06-01", "June.pdf"}, 2, "is after"},
-        {"unknown extension", Diary::Seeded, {"2021-06-01", "2021-06-30", "June.txt"}, 2, "does not end in .pdf or .fp3"},
+        {"unknown extension", Diary::Seeded, {"2021-06-01", "2021-06-30", "June.doc"}, 2, "does not end in .pdf, .fp3, .txt or .json"},
         {"locked pdf", Diary::Locked, {"2021-06-01", "2021-06-30", "June.pdf"}, 1, "database is locked"},
         {"locked fp3", Diary::Locked, {"2021-06-01", "2021-06-30", "June.fp3"}, 1, "database is locked"},
+        {"locked json", Diary::Locked, {"2021-06-01", "2021-06-30", "June.json"}, 1, "database is locked"},
+        {"missing diary, txt", Diary::Missing, {"2021-06-01", "2021-06-30", "June.txt"}, 1, "no diary at"},
+        {"json in no folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "gone/June.json"}, 1, "Cannot create file"},
+        {"txt over a folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "folder.txt"}, 1, "Cannot create file"},
         {"not a database", Diary::NotADatabase, {"2021-06-01", "2021-06-30", "June.pdf"}, 1, "cannot read the diary"},
         {"missing diary", Diary::Missing, {"2021-06-01", "2021-06-30", "June.fp3"}, 1, "no diary at"},
         {"pdf in no folder", Diary::Seeded, {"2021-06-01", "2021-06-30", "gone/June.pdf"}, 1, "Cannot create file"},
@@ -269,9 +202,9 @@ TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
     };
     for (const Case& c : cases) {
         ExportFolder folder;
-        for (const char* older : {"June.pdf", "June.fp3", "June.txt"})
+        for (const char* older : {"June.pdf", "June.fp3", "June.doc", "June.txt", "June.json"})
             WriteFile(folder.File(QString::fromLatin1(older)), "an older export");
-        for (const char* existing : {"folder.pdf", "folder.fp3"})
+        for (const char* existing : {"folder.pdf", "folder.fp3", "folder.txt"})
             ASSERT_TRUE(QDir(folder.File(QString())).mkdir(QString::fromLatin1(existing)));
         if (c.diary == Diary::NotADatabase) {
             WriteFile(folder.Diary(), QByteArray(4096, 'x'));
@@ -300,7 +233,7 @@ TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
         EXPECT_EQ(run.out, QString()) << c.name;
         EXPECT_EQ(folder.Listing(), before) << c.name << ": no file added or removed, the diary not created";
         EXPECT_EQ(Contents(folder.Diary()), diaryBefore) << c.name;
-        for (const char* older : {"June.pdf", "June.fp3", "June.txt"})
+        for (const char* older : {"June.pdf", "June.fp3", "June.doc", "June.txt", "June.json"})
             EXPECT_EQ(Contents(folder.File(QString::fromLatin1(older))), QByteArray("an older export")) << c.name << " " << older;
         EXPECT_TRUE(QDir(folder.File(QStringLiteral("folder.pdf"))).isEmpty()) << c.name;
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QMessageBox>
 
 namespace {
@@ -112,6 +113,14 @@ std::unique_ptr<QFileDialog> NewSaveFileDialog(const FileDialogRequest& r, QWidg
     auto dialog = std::make_unique<QFileDialog>(parent, r.title, r.initialDir, QtFilter(r.filter));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(r.defaultExt);
+    // A name typed without extension takes the extension of the filter chosen, so that a PDF
+    // chosen among printer files is written as one.
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(),
+                     [d = dialog.get(), fallback = r.defaultExt](const QString& filter) {
+                         static const QRegularExpression single(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+                         const QRegularExpressionMatch match = single.match(filter);
+                         d->setDefaultSuffix(match.hasMatch() ? match.captured(1) : fallback);
+                     });
     if (!r.fileName.isEmpty())
         dialog->selectFile(r.initialDir + r.fileName);
     return dialog;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -86,3 +87,49 @@ TEST(SaveFileDialog, FilterPairsBecomeQtNameFilters)
 }
 
 }  // namespace
+
+namespace {
+
+// Accepts a print-to-file dialog after the user picked the filter `filter` and typed `typed`.
+QString ChosenUnderFilter(const QString& folder, int filter, const QString& typed)
+{
+    FileDialogRequest request;
+    request.filter = QStringLiteral("Printer file (*.prn)|*.prn|PDF document (*.pdf)|*.pdf");
+    request.defaultExt = QStringLiteral("prn");
+    request.initialDir = folder + u'/';
+    request.fileName = typed;
+    const std::unique_ptr<QFileDialog> dialog = NewSaveFileDialog(request, nullptr);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!types)
+        return QStringLiteral("no filter list");
+    types->setCurrentIndex(filter);
+    // What a click in the list sends.
+    emit types->activated(filter);
+    emit types->textActivated(types->itemText(filter));
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->selectFile(folder + u'/' + typed);
+    static_cast<QDialog*>(dialog.get())->accept();
+    return dialog->selectedFiles().value(0).mid(folder.size() + 1);
+}
+
+}  // namespace
+
+TEST(SaveFileDialog, ANameWithoutExtensionTakesTheExtensionOfTheChosenFilter)
+{
+    QTemporaryDir dir;
+    struct Case {
+        int filter;
+        const char* typed;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {0, "june", "june.prn"},
+        {1, "june", "june.pdf"},
+        {1, "june.prn", "june.prn"},
+        {0, "june.pdf", "june.pdf"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChosenUnderFilter(dir.path(), c.filter, QString::fromLatin1(c.typed)), QString::fromLatin1(c.chosen))
+            << c.filter << " " << c.typed;
+}

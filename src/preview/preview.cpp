@@ -152,9 +152,14 @@ void TfrxPreview::SetZoomMode(TfrxZoomMode value)
 
 void TfrxPreview::UpdatePages()
 {
-    const int count = PageCount();
-    if (locked_ || count == 0)
+    if (locked_)
         return;
+    const int count = PageCount();
+    // A store that has become empty (a file without pages was opened) leaves no page on show.
+    if (count == 0) {
+        EmptyPageLists();
+        return;
+    }
     allowF3_ = false;
     recordedPage_ = -1;
     const QSize pageSize = pages_->GetPageSize(std::max(0, pageNo_ - 1));
@@ -179,6 +184,12 @@ void TfrxPreview::FillPageList(TfrxPreviewWorkspace& area, int count)
     for (int i = 0; i < count; ++i)
         area.AppendPage(pages_->GetPageSize(i));
     area.CalcPages();
+}
+
+void TfrxPreview::EmptyPageLists()
+{
+    FillPageList(*workspace_, 0);
+    FillPageList(*thumbnail_, 0);
 }
 
 void TfrxPreview::SetPageNo(int value)
@@ -244,10 +255,7 @@ void TfrxPreview::Clear()
 void TfrxPreview::ClearDisplay()
 {
     FSelectionList.clear();
-    workspace_->ClearPageList();
-    thumbnail_->ClearPageList();
-    workspace_->CalcPages();
-    thumbnail_->CalcPages();
+    EmptyPageLists();
     SetPageNo(1);
 }
 

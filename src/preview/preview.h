@@ -145,6 +145,7 @@ private:
     // Recomputes the zoom, refills and lays out both page lists.
     void UpdatePages();
     void FillPageList(TfrxPreviewWorkspace& area, int count);
+    void EmptyPageLists();
     void ChangePage(int value, bool scrollPageArea, bool scrollThumbnails);
     void FirePageChanged();
     void PageAreaScrolled();

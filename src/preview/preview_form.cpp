@@ -135,12 +135,14 @@ void TfrxPreviewForm::PageChanged(int pageNo)
     if (Building() && report_ && !report_->Engine().FinalPass()) {
         statusBar_->SetText(0, frxResources().Get(QStringLiteral("clFirstPass")) + u' ' + QString::number(count));
     } else {
-        statusBar_->SetText(0, FormatNumbers(frxResources().Get(QStringLiteral("clPageOf")), {pageNo, count}));
+        // Without pages there is no page to number: "Page 0 of 0" would name one.
+        const QString pageOf = frxResources().Get(QStringLiteral("clPageOf"));
+        statusBar_->SetText(0, count == 0 ? QString() : FormatNumbers(pageOf, {pageNo, count}));
         ofNL_->setText(FormatNumbers(frxResources().Get(QStringLiteral("clOf")), {count}));
         ofNL_->adjustSize();
         pageBox_->setFixedWidth(ofNL_->geometry().right() + 1 + 4);
     }
-    pageE_->setText(QString::number(pageNo));
+    pageE_->setText(count == 0 ? QString() : QString::number(pageNo));
 }
 
 void TfrxPreviewForm::SetProgressMessage(const QString& text, bool hint)

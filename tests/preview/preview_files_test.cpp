@@ -3,6 +3,7 @@
 
 #include "preview/preview.h"
 #include "preview/preview_form.h"
+#include "preview/preview_workspace.h"
 
 #include "report/document/document_texts.h"
 
@@ -11,6 +12,8 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -93,6 +96,44 @@ TEST(PreviewFiles, ASavedReportOpensInAnotherWindowAtPageOne)
     dialogs.Queue(std::optional<QString>(path));
     opened.Open();
     EXPECT_EQ(opened.form.windowTitle(), "Preview");
+}
+
+// A report without pages shows the workspace's background and nothing else: no page, no page
+// number, and only the commands that need no page.
+TEST(PreviewFiles, AFileWithoutPagesShowsNoPage)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("header.fp3"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>");
+    file.close();
+    ScriptedDialogs dialogs;
+    for (const int entries : {30, 0}) {
+        SCOPED_TRACE(entries == 0 ? "into an empty preview" : "over pages on show");
+        Window window(entries);
+        if (entries > 0)
+            window.Viewer().SetPageNo(2);
+        dialogs.Queue(std::optional<QString>(path));
+        window.Open();
+        EXPECT_TRUE(dialogs.Messages().isEmpty());
+        EXPECT_EQ(window.Viewer().PageCount(), 0);
+        EXPECT_EQ(window.Viewer().PageNo(), 0);
+        EXPECT_EQ(window.form.StatusText(0), "");
+        EXPECT_EQ(window.form.PageE()->text(), "");
+        EXPECT_EQ(window.form.OfNL()->text(), "of 0");
+        for (const char* command : {"PrintB", "SaveB", "FindB", "PageSettingsB"})
+            EXPECT_FALSE(window.form.Control(QLatin1String(command))->isEnabled()) << command;
+        EXPECT_TRUE(window.form.Control(QStringLiteral("OpenB"))->isEnabled());
+
+        TfrxPreviewWorkspace& area = *window.Viewer().Workspace();
+        EXPECT_TRUE(area.PageList().empty());
+        EXPECT_EQ(area.verticalScrollBar()->maximum(), 0);
+        const QImage image = area.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage grey(image.size(), QImage::Format_RGB32);
+        grey.fill(QColor(128, 128, 128));
+        EXPECT_TRUE(image == grey) << "only the background shows";
+    }
 }
 
 TEST(PreviewFiles, ADamagedFileIsReportedAndThePagesOnShowStay)

@@ -1,5 +1,7 @@
 #include "glyph_runs.h"
 
+#include "rounding.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QRawFont>
@@ -178,10 +180,13 @@ char32_t CharacterKey(QStringView character)
 
 }  // namespace
 
-// How far, in ems, a character may sit from where its font would set it after the previous one
-// before PDF readers take the gap for a space or the overlap for a new word. Whole device pixels
-// stay well inside it at printer resolutions, so such pages keep every place as laid out.
-constexpr double kReadableSlack = 0.025;
+// How far, in ems, a character may sit from where its font would set it after the previous one:
+// half the gap at which PDF readers begin a new word. Whole device pixels stay well inside it at
+// printer resolutions, so such pages keep every place as laid out.
+constexpr double kReadableSlack = 0.05;
+// A moved character goes to the nearest quarter pixel: finer places only lengthen the numbers
+// the PDF writes, and a quarter pixel is far below what readers notice.
+constexpr double kReadableGrid = 4;
 
 PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<double>& advances,
                          QPointF baselineStart, GlyphPlacement placement)
@@ -200,8 +205,11 @@ PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<
         const ShapedChar& shaped = glyphs.Of(character, CharacterKey(character));
         const bool space = character[0].isSpace();
         double place = x;
-        if (placement == GlyphPlacement::Readable && fontEnd && !space)
+        if (placement == GlyphPlacement::Readable && fontEnd && !space) {
             place = std::clamp(x, *fontEnd - slack, *fontEnd + slack);
+            if (place != x)
+                place = RoundHalfEven(place * kReadableGrid) / kReadableGrid;
+        }
         for (const CharGlyph& glyph : shaped.glyphs)
             runs.Add(glyph, QPointF(place, baselineStart.y()) + glyph.offset);
         fontEnd = space ? std::nullopt : std::optional<double>(place + shaped.advance);

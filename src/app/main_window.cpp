@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "automatic_backups.h"
 #include "date_time_picker.h"
 #include "diary_printout.h"
 #include "diary_search.h"
@@ -16,6 +17,7 @@
 #include "report/model/report.h"
 #include "report/engine/report_engine.h"
 #include "settings/ex_ini_file.h"
+#include "store/diary_check.h"
 #include "store/diary_sql.h"
 
 #include <QCheckBox>
@@ -65,6 +67,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("Form1"));  // saved reports name their data source after it
     CreateControls();
     Guarded([this] { FormCreate(); });
+    backups_ = std::make_unique<AutomaticBackups>(FDConnection1, DBPath);
 }
 
 TForm1::~TForm1()
@@ -79,7 +82,7 @@ void TForm1::FormCreate()
     DBPath = ExecutableDir() + QStringLiteral("Kalvo.db");
     // A diary that cannot be opened is reported, and the window still comes up complete: the
     // commands that need the database then report that it is not open.
-    Guarded([this] { OpenDiaryDatabase(); });
+    OpenDiaryReportingDamage();
     ReportReadOnlyDiary(FDConnection1, DBPath);
     DChk = std::make_unique<QList<TDateTime>>();
     FilledFont = std::make_unique<TFontDesc>();
@@ -95,6 +98,18 @@ void TForm1::FormCreate()
         ItalicCheck->setChecked(true);
     FillStyleBox();
     ApplyLocale();
+}
+
+// A damaged diary is left closed and untouched; the box names the backup that can replace it.
+void TForm1::OpenDiaryReportingDamage()
+{
+    try {
+        OpenDiaryDatabase();
+    } catch (const SqliteError& error) {
+        ShowApplicationError(IsDamagedDatabase(error) ? DamagedDiaryMessage(DBPath, PlainMessage(error)) : error.Message());
+    } catch (const std::exception& error) {
+        ShowApplicationError(error);
+    }
 }
 
 void TForm1::FillStyleBox()
@@ -181,6 +196,11 @@ void TForm1::closeEvent(QCloseEvent* event)
     if (!closed_) {
         closed_ = true;
         Guarded([this] { FormClose(); });
+        // After the preferences are saved, so that a slow or failing backup cannot cost them.
+        if (backups_) {
+            backups_->Stop();
+            backups_->BackUpIfChanged();
+        }
     }
     event->accept();
 }

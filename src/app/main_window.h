@@ -28,6 +28,7 @@ class TSplitView;
 class TfrxPreviewWindowBinding;
 class TfrxReport;
 class TfrxUserDataSet;
+class AutomaticBackups;
 class DiarySearch;
 class FindWindow;
 
@@ -132,10 +133,12 @@ private:
     void FillStyleBox();
     void ApplyStyleColors();
     void ApplyLocale();
+    void OpenDiaryReportingDamage();
 
     TFontDesc memoFont_;
     std::unique_ptr<TfrxPreviewWindowBinding> previewBinding_;  // opens the preview window for frxReport1
     std::unique_ptr<DiarySearch> diarySearch_;
+    std::unique_ptr<AutomaticBackups> backups_;
     bool closed_ = false;
     bool diaryReadOnce_ = false;
 };

@@ -203,16 +203,18 @@ PlacedGlyphs PlaceGlyphs(const QFont& font, QStringView text, const std::vector<
         const bool pair = text[i].isHighSurrogate() && i + 1 < text.size();
         const QStringView character = text.mid(i, pair ? 2 : 1);
         const ShapedChar& shaped = glyphs.Of(character, CharacterKey(character));
-        const bool space = character[0].isSpace();
         double place = x;
-        if (placement == GlyphPlacement::Readable && fontEnd && !space) {
-            place = std::clamp(x, *fontEnd - slack, *fontEnd + slack);
-            if (place != x)
-                place = RoundHalfEven(place * kReadableGrid) / kReadableGrid;
+        if (placement == GlyphPlacement::Readable) {
+            const bool space = character[0].isSpace();
+            if (fontEnd && !space) {
+                place = std::clamp(x, *fontEnd - slack, *fontEnd + slack);
+                if (place != x)
+                    place = RoundHalfEven(place * kReadableGrid) / kReadableGrid;
+            }
+            fontEnd = space ? std::nullopt : std::optional<double>(place + shaped.advance);
         }
         for (const CharGlyph& glyph : shaped.glyphs)
             runs.Add(glyph, QPointF(place, baselineStart.y()) + glyph.offset);
-        fontEnd = space ? std::nullopt : std::optional<double>(place + shaped.advance);
         x += i < qsizetype(advances.size()) ? advances[size_t(i)] : 0;
         i += pair ? 1 : 0;
     }

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-wine fonts-liberation fonts-ipafont-gothic
   xvfb xdotool imagemagick poppler-utils
+  dpkg-dev fakeroot file desktop-file-utils appstream lintian
 )
 
 missing=()

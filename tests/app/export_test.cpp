@@ -215,22 +215,14 @@ TEST(ExportCommand, FailuresSayOneLineAndWriteNothing)
         const QByteArray diaryBefore = Contents(folder.Diary());
         // Another Kalvo holds the diary's exclusive lock for as long as it runs.
         SqliteConnection otherKalvo;
-        if (c.diary == Diary::Locked) {
-            DiarySql::ConfigureConnection(otherKalvo);
-            otherKalvo.Database = folder.Diary();
-            otherKalvo.Open();
-            otherKalvo.ExecSQL(QStringLiteral("BEGIN EXCLUSIVE"));
-        }
+        if (c.diary == Diary::Locked)
+            folder.LockLikeAnotherKalvo(otherKalvo);
         const QStringList before = folder.Listing();
 
         const QStringList arguments = QStringList{QStringLiteral("--export")} + c.arguments;
         const Outcome run = folder.Run(arguments);
 
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
-        EXPECT_TRUE(run.err.startsWith(QStringLiteral("Kalvo: "))) << c.name << ": " << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.errorPart))) << c.name << ": " << run.err.toStdString();
-        EXPECT_EQ(run.err.count(u'\n'), 1) << c.name << ": one line, " << run.err.toStdString();
-        EXPECT_EQ(run.out, QString()) << c.name;
+        ExpectOneLineFailure(run, c.exitCode, c.errorPart, c.name);
         EXPECT_EQ(folder.Listing(), before) << c.name << ": no file added or removed, the diary not created";
         EXPECT_EQ(Contents(folder.Diary()), diaryBefore) << c.name;
         for (const char* older : {"June.pdf", "June.fp3", "June.doc", "June.txt", "June.json"})

@@ -27,6 +27,15 @@ public:
     QStringList Listing() const { return QDir(dir_.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot); }
 
     // A connection to the diary as the window opens it, creating it when missing.
+    // Holds the diary's exclusive lock, as another running Kalvo does, while `other` is open.
+    void LockLikeAnotherKalvo(SqliteConnection& other) const
+    {
+        DiarySql::ConfigureConnection(other);
+        other.Database = Diary();
+        other.Open();
+        other.ExecSQL(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+
     std::unique_ptr<SqliteConnection> OpenDiary() const
     {
         auto connection = std::make_unique<SqliteConnection>();
@@ -94,4 +103,14 @@ inline void WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// A command that failed: its exit code, and one line on standard error naming the reason.
+inline void ExpectOneLineFailure(const Outcome& run, int exitCode, const char* errorPart, const char* name)
+{
+    EXPECT_EQ(run.exitCode, exitCode) << name;
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("Kalvo: "))) << name << ": " << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QString::fromUtf8(errorPart))) << name << ": " << run.err.toStdString();
+    EXPECT_EQ(run.err.count(u'\n'), 1) << name << ": one line, " << run.err.toStdString();
+    EXPECT_EQ(run.out, QString()) << name;
 }

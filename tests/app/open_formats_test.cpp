@@ -271,23 +271,15 @@ TEST(OpenFormatsCommand, AFailedImportChangesNothing)
         // Read before locking: closing any file on the diary drops this process's locks on it.
         const QByteArray diaryBefore = Contents(folder.Diary());
         SqliteConnection otherKalvo;
-        if (c.diary == Diary::Locked) {
-            DiarySql::ConfigureConnection(otherKalvo);
-            otherKalvo.Database = folder.Diary();
-            otherKalvo.Open();
-            otherKalvo.ExecSQL(QStringLiteral("BEGIN EXCLUSIVE"));
-        }
+        if (c.diary == Diary::Locked)
+            folder.LockLikeAnotherKalvo(otherKalvo);
         const QStringList listing = folder.Listing();
         const QStringList arguments = c.exitCode == 2 ? QStringList{QStringLiteral("--import")}
                                                       : QStringList{QStringLiteral("--import"), QStringLiteral("in.json"), QStringLiteral("--replace")};
 
         const Outcome run = folder.Run(arguments);
 
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.name;
-        EXPECT_TRUE(run.err.startsWith(QStringLiteral("Kalvo: "))) << c.name << ": " << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.errorPart))) << c.name << ": " << run.err.toStdString();
-        EXPECT_EQ(run.err.count(u'\n'), 1) << c.name << ": one line, " << run.err.toStdString();
-        EXPECT_EQ(run.out, QString()) << c.name;
+        ExpectOneLineFailure(run, c.exitCode, c.errorPart, c.name);
         EXPECT_EQ(folder.Listing(), listing) << c.name << ": no file added or removed, no diary created";
         EXPECT_EQ(Contents(folder.Diary()), diaryBefore) << c.name;
     }

@@ -4,6 +4,7 @@
 #include "partial_file.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
+#include "data_location.h"
 #include "platform/paths.h"
 #include "store/diary_check.h"
 #include "store/diary_sql.h"
@@ -22,7 +23,7 @@ const QString kRestoreOption = QStringLiteral("--restore");
 constexpr int kFailedExitCode = 1;
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
-QString DiaryPath() { return ExecutableDir() + QStringLiteral("Kalvo.db"); }
+QString DiaryPath() { return DiaryFilePath(); }
 
 void Say(FILE* stream, const QString& line)
 {
@@ -201,14 +202,14 @@ int RunBackupCommand(const BackupCommand& command, int argc, char** argv)
 QString BackupUsageText()
 {
     return QStringLiteral(
-        "  --check                checks the Kalvo.db beside Kalvo (SQLite's integrity check and\n"
+        "  --check                checks the diary (see --where; SQLite's integrity check and\n"
         "                         the table MyDb with its columns ID, date and diary) and prints\n"
         "                         \"ok\", exit code 0, or what is wrong, one finding a line,\n"
         "                         exit code 1.\n"
         "  --backup FILE          writes a checked copy of the diary to FILE, which is the old\n"
         "                         FILE or the complete copy, never a part of one.\n"
         "  --restore FILE         puts the diary FILE in the place of Kalvo.db: FILE is checked\n"
-        "                         first, the diary it replaces is kept in backups/ beside Kalvo.\n"
+        "                         first, the diary it replaces is kept in backups/ beside it.\n"
         "                         Refused while another Kalvo has the diary open.\n"
         "                         Kalvo itself keeps backups/Kalvo-<date>T<time>.db whenever it\n"
         "                         closes, and hourly while it runs, after the diary changed: the\n"

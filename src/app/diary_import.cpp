@@ -1,6 +1,7 @@
 #include "diary_import.h"
 
 #include "diary_formats.h"
+#include "data_location.h"
 #include "platform/paths.h"
 #include "store/diary_sql.h"
 
@@ -113,7 +114,7 @@ ImportResult ImportDiary(const ImportRequest& request)
     } catch (const Exception& error) {
         return {{}, QStringLiteral("nothing imported from %1: %2").arg(Native(request.fileName), error.Message())};
     }
-    const QString path = ExecutableDir() + QStringLiteral("Kalvo.db");
+    const QString path = DiaryFilePath();
     const bool created = !QFileInfo::exists(path);
     try {
         SqliteConnection connection;

@@ -1,6 +1,7 @@
 #include "export_command.h"
 
 #include "backup_commands.h"
+#include "data_location.h"
 #include "diary_formats.h"
 #include "diary_import.h"
 #include "diary_printout.h"
@@ -90,7 +91,7 @@ private:
 // locked; but a missing diary is not created, and no table either.
 QList<TReportData> ReadDiary(const ExportRequest& request, const QString& dayFormat)
 {
-    const QString path = ExecutableDir() + QStringLiteral("Kalvo.db");
+    const QString path = DiaryFilePath();
     if (!QFileInfo(path).isFile())
         throw Exception(QStringLiteral("no diary at ") + Native(path));
     SqliteConnection connection;
@@ -221,6 +222,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     }
     if (arguments.contains(kImportOption))
         return ParseImport(arguments);
+    if (const std::optional<InformationCommandParse> information = ParseInformationCommand(arguments)) {
+        if (!information->command)
+            return Invalid(information->error);
+        command.action = CommandLine::Action::Information;
+        command.information = *information->command;
+        return command;
+    }
     if (const std::optional<BackupCommandParse> backup = ParseBackupCommand(arguments)) {
         if (!backup->command)
             return Invalid(backup->error);
@@ -254,12 +262,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: Kalvo [--export FROM TO FILE | --check | --backup FILE | --restore FILE | --import FILE.json [--replace] | --help]\n"
+        "Usage: Kalvo [--export FROM TO FILE | --check | --backup FILE | --restore FILE | --import FILE.json [--replace] | --where | --version | --help]\n"
         "Without arguments Kalvo opens its window; Qt's own options for it (-platform, -style,\n"
         "-display, -geometry, -reverse and the like) are passed on. Any other option is refused\n"
         "with exit code 2.\n"
         "  --export FROM TO FILE  writes the diary's printout of the days FROM to TO (yyyy-MM-dd,\n"
-        "                         both included) from the Kalvo.db beside Kalvo into FILE:\n"
+        "                         both included) from the diary (see --where) into FILE:\n"
         "                         a PDF document for .pdf, a prepared report for .fp3,\n"
         "                         plain UTF-8 text for .txt (each day: its yyyy-MM-dd line,\n"
         "                         the text as stored with its own CR LF line ends, a CR LF\n"
@@ -270,8 +278,8 @@ QString UsageText()
         "                         could be written, 2 for wrong arguments. SIGTERM, SIGINT or\n"
         "                         SIGHUP end it at once with 128 plus the signal's number,\n"
         "                         leaving FILE as it was.\n"
-        "  --import FILE.json     puts the days of a .json export into the Kalvo.db beside\n"
-        "                         Kalvo, creating it (with the window's own table) when it is\n"
+        "  --import FILE.json     puts the days of a .json export into the diary (see\n"
+        "                         --where), creating it (with the window's own table) when it is\n"
         "                         missing. A day the diary lacks is added; a day it holds with\n"
         "                         the same text is passed by; a day it holds with another text\n"
         "                         is told on standard output and kept, or with --replace all\n"
@@ -279,7 +287,7 @@ QString UsageText()
         "                         All or nothing: a fault in the file (named by line and\n"
         "                         column, or by entry), a day given twice, or a diary another\n"
         "                         Kalvo has open changes nothing. Exit codes as for --export.\n"
-        ) + BackupUsageText() + QStringLiteral(
+        ) + BackupUsageText() + InformationUsageText() + QStringLiteral(
         "  --help                 shows this text.");
 }
 
@@ -310,6 +318,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return RunImport(command.import, argc, argv);
     case CommandLine::Action::Backup:
         return RunBackupCommand(command.backup, argc, argv);
+    case CommandLine::Action::Information:
+        return RunInformationCommand(command.information, argc, argv);
     case CommandLine::Action::Export:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "diary_import.h"
 #include "backup_commands.h"
+#include "information_commands.h"
 #include "platform/date_time.h"
 
 #include <QString>
@@ -21,11 +22,12 @@ struct ExportRequest {
 };
 
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Export, Backup, Import, Invalid };
+    enum class Action { ShowWindow, Help, Export, Backup, Import, Information, Invalid };
     Action action = Action::ShowWindow;
     ExportRequest request;  // for Export
     BackupCommand backup;   // for Backup
     ImportRequest import;   // for Import
+    InformationCommand information = InformationCommand::Version;  // for Information
     QString error;          // for Invalid: one line
 };
 

@@ -11,6 +11,7 @@
 #include "controls/month_calendar.h"
 #include "platform/clock.h"
 #include "platform/error_box.h"
+#include "data_location.h"
 #include "platform/paths.h"
 #include "platform/visual_styles.h"
 #include "preview/preview_window.h"
@@ -79,7 +80,7 @@ TForm1::~TForm1()
 
 void TForm1::FormCreate()
 {
-    DBPath = ExecutableDir() + QStringLiteral("Kalvo.db");
+    DBPath = DiaryFilePath();
     // A diary that cannot be opened is reported, and the window still comes up complete: the
     // commands that need the database then report that it is not open.
     OpenDiaryReportingDamage();

@@ -1,6 +1,7 @@
 // Preferences kept in the settings file between runs, and the settings panel's own commands.
 #include "main_window.h"
 
+#include "data_location.h"
 #include "style_manager.h"
 #include "platform/dialogs.h"
 #include "platform/error_box.h"
@@ -25,7 +26,8 @@ void TForm1::CreateSettingsFile()
     ExIni->SetFence(fcNone);
     ExIni->SetCaseSensitive(false);
     ExIni->SetAutoUpdate(true);
-    ExIni->Loaded();
+    // Beside the executable, where the loaded notification would put it, unless Kalvo is installed.
+    ExIni->SetFileName(SettingsFilePath());
 }
 
 const TFontDesc& TForm1::MemoFont() const { return memoFont_; }

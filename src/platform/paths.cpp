@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -40,6 +41,21 @@ QString SystemDir()
 QString AppDataDir()
 {
     return IncludeTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+QString DataHomeDir()
+{
+    return IncludeTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+bool CanCreateFilesIn(const QString& dir)
+{
+    QFile probe(IncludeTrailingSeparator(dir) + QStringLiteral(".write-probe-")
+                + QString::number(QCoreApplication::applicationPid()));
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    probe.remove();
+    return true;
 }
 
 bool FileExists(const QString& path)

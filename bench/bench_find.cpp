@@ -1,6 +1,7 @@
 // Find in Diary over diaries of growing size: 3,650 entries (ten years) and 50,000 entries of about
-// 500 characters. The reference is SQLite alone stepping through the same rows, reading each text,
-// with no matching: what any search of the table has to pay at least.
+// 500 characters. References: SQLite alone stepping through the same rows, reading each text, with
+// no matching (what any search of the table has to pay at least), and one plain byte search over
+// the same texts held in memory (what any search while typing has to pay at least).
 #include "diary_rows.h"
 #include "app/diary_search.h"
 
@@ -9,8 +10,10 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <cstring>
 #include <map>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -30,9 +33,13 @@ struct Diary {
     QTemporaryDir dir;
     SqliteConnection connection;
 
+    std::string texts;  // every text as stored, one after the other
+
     explicit Diary(int entries)
     {
         WriteDiaryDays(connection, dir.filePath(QStringLiteral("Kalvo.db")), entries, EntryText);
+        for (int i = 0; i < entries; ++i)
+            texts += EntryText(i).toStdString();
     }
 };
 
@@ -65,14 +72,28 @@ void BM_SqliteScanOnly(benchmark::State& state)
 }
 BENCHMARK(BM_SqliteScanOnly)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
 
+// The reference while typing: one byte search through every text for a word none holds.
+void BM_ByteSearchOnly(benchmark::State& state)
+{
+    const std::string& texts = DiaryWith(int(state.range(0))).texts;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(memmem(texts.data(), texts.size(), "zebra", 5));
+}
+BENCHMARK(BM_ByteSearchOnly)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
+
 // The first search after opening the window or after a change: rows read and folded, then matched.
 void BM_FindAfterAChange(benchmark::State& state)
 {
     Diary& diary = DiaryWith(int(state.range(0)));
+    size_t memory = 0;
     for (auto _ : state) {
         DiarySearch search(diary.connection);
         benchmark::DoNotOptimize(search.Find(kNeedles[0]));
+        memory = search.MemoryBytes();
     }
+    // What the search keeps beside the size of the texts as the diary stores them (UTF-8).
+    state.counters["memory MB"] = double(memory) / 1e6;
+    state.counters["memory / text"] = double(memory) / double(diary.texts.size());
 }
 BENCHMARK(BM_FindAfterAChange)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
 

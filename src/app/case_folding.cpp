@@ -18,12 +18,7 @@ char32_t CodePointAt(const QString& text, qsizetype at)
     return CharacterLength(text, at) == 2 ? QChar::surrogateToUcs4(text[at], text[at + 1]) : text[at].unicode();
 }
 
-// Folding looked up by UTF-16 unit, without a call per character: diaries are folded whole when
-// they are read for searching.
-struct UnitFolds {
-    std::vector<char16_t> fold;  // Qt's simple folding of a unit that is a character of its own
-    std::bitset<0x10000> slow;   // surrogates and characters that fold to several
-};
+}  // namespace
 
 const UnitFolds& TheUnitFolds()
 {
@@ -41,6 +36,8 @@ const UnitFolds& TheUnitFolds()
     }();
     return folds;
 }
+
+namespace {
 
 const char16_t* FullFoldOf(char16_t character)
 {

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <bitset>
 #include <optional>
+#include <vector>
 
 // A stretch of a text, in UTF-16 units.
 struct TextRange {
@@ -22,3 +24,12 @@ QString FoldCase(const QString& text);
 // the range may be shorter than the needle; a match must begin and end on whole characters of
 // `text`: "ss" finds "ß", "s" alone does not.
 std::optional<TextRange> FindFolded(const QString& text, const QString& folded, const QString& foldedNeedle);
+
+// Folding looked up by UTF-16 unit, without a call per character: diaries are folded whole when
+// they are read for searching.
+struct UnitFolds {
+    std::vector<char16_t> fold;  // Qt's simple folding of a unit that is a character of its own
+    std::bitset<0x10000> slow;   // surrogates and characters that fold to several
+};
+
+const UnitFolds& TheUnitFolds();

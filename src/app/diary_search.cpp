@@ -1,51 +1,50 @@
 #include "diary_search.h"
 
 #include "store/diary_sql.h"
+#include "store/sqlite_values.h"
 
-#include <algorithm>
+#include <sqlite3.h>
 
 namespace {
 
-bool IsLineBreak(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
-
-DiaryHit HitIn(const DiaryEntry& entry, TextRange match)
+// The day of a `date` value as the day page reads it; 0 for a value that is no day of the years
+// 1 to 9999.
+TDateTime DayOf(sqlite3_stmt* stmt, int column)
 {
-    const QString& text = entry.text;
-    qsizetype lineStart = match.start;
-    while (lineStart > 0 && !IsLineBreak(text[lineStart - 1]))
-        --lineStart;
-    qsizetype lineEnd = match.start + match.length;
-    while (lineEnd < text.size() && !IsLineBreak(text[lineEnd]))
-        ++lineEnd;
-    return {entry.day, text.mid(lineStart, lineEnd - lineStart), {match.start - lineStart, match.length}};
+    std::optional<TDateTime> value;
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT: value = DateTimeFromJulianDay(sqlite3_column_double(stmt, column)); break;
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        value = DateTimeFromText(QByteArray::fromRawData(text, sqlite3_column_bytes(stmt, column)));
+        break;
+    }
+    default: return 0;
+    }
+    if (!value || DecodeDate(*value).year < 1 || DecodeDate(*value).year > 9999)
+        return 0;
+    return DateOf(*value);
+}
+
+std::string_view TextOf(sqlite3_stmt* stmt, int column)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(stmt, column))) : std::string_view();
+}
+
+// The diary file's size: more than its texts take, so the folded texts need no second allocation.
+size_t FileBytes(sqlite3* db)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT page_count * page_size FROM pragma_page_count(), pragma_page_size()", -1, &raw,
+                           nullptr) != SQLITE_OK)
+        return 0;
+    const SqliteStatement stmt(raw);
+    return sqlite3_step(raw) == SQLITE_ROW ? size_t(std::max<sqlite3_int64>(sqlite3_column_int64(raw, 0), 0)) : 0;
 }
 
 }  // namespace
-
-DiaryEntry MakeDiaryEntry(TDateTime day, const QString& text) { return {day, text, FoldCase(text)}; }
-
-std::optional<DiaryHit> MatchEntry(const DiaryEntry& entry, const QString& foldedNeedle)
-{
-    const std::optional<TextRange> match = FindFolded(entry.text, entry.folded, foldedNeedle);
-    if (!match)
-        return std::nullopt;
-    return HitIn(entry, *match);
-}
-
-QVector<DiaryHit> FindInEntries(const std::vector<DiaryEntry>& entries, const QString& text)
-{
-    QVector<DiaryHit> hits;
-    if (text.isEmpty())
-        return hits;
-    const QString needle = FoldCase(text);
-    for (const DiaryEntry& entry : entries) {
-        if (!hits.isEmpty() && hits.last().day == entry.day)
-            continue;
-        if (std::optional<DiaryHit> hit = MatchEntry(entry, needle))
-            hits.push_back(std::move(*hit));
-    }
-    return hits;
-}
 
 QVector<DiaryHit> DiarySearch::Find(const QString& text)
 {
@@ -53,24 +52,31 @@ QVector<DiaryHit> DiarySearch::Find(const QString& text)
         return {};
     if (readAtChanges_ != connection_.TotalChanges())
         Refresh();
-    return FindInEntries(entries_, text);
+    return index_.Find(text);
 }
 
+// The rows are folded as SQLite hands them over, without a copy of the table in between.
 void DiarySearch::Refresh()
 {
-    entries_.clear();
-    SqliteQuery query(connection_);
-    query.SetSQL(DiarySql::kSearchSelect);
-    query.Open();
-    entries_.reserve(size_t(query.RecordCount()));
-    for (query.First(); !query.Eof(); query.Next()) {
-        const TDateTime day = DateOf(query.AsDateTime(QStringLiteral("date")));
-        if (day != 0)
-            entries_.push_back(MakeDiaryEntry(day, query.AsString(QStringLiteral("diary"))));
+    index_ = {};
+    readAtChanges_.reset();
+    sqlite3* db = connection_.Handle();
+    DiaryIndex index;
+    index.Reserve(FileBytes(db));
+    const QByteArray sql = DiarySql::kSearchSelect.toUtf8();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
+        connection_.Fail();
+    SqliteStatement stmt(raw);
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+        if (const TDateTime day = DayOf(raw, 0); day != 0)
+            index.Add(day, TextOf(raw, 1));
     }
-    // Stable: the rows of one day keep the table's order, so a day's first row comes first as
-    // when the day is loaded.
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const DiaryEntry& a, const DiaryEntry& b) { return a.day > b.day; });
+    if (rc != SQLITE_DONE)
+        connection_.Fail();
+    stmt.reset();
+    index.Finish();
+    index_ = std::move(index);
     readAtChanges_ = connection_.TotalChanges();
 }

@@ -1,4 +1,5 @@
 #include "app/case_folding.h"
+#include "app/diary_index.h"
 #include "app/diary_search.h"
 #include "app/find_window.h"
 #include "app/full_case_folds.h"
@@ -98,15 +99,28 @@ TEST(CaseFolding, NoCharacterGetsShorterWhenFolded)
         EXPECT_GE(std::char_traits<char16_t>::length(fold.folded), 2u);
 }
 
-TEST(DiaryEntries, FirstMatchingLineWithTheMatchInItAndEachDayOnce)
+namespace {
+
+DiaryIndex IndexOf(const std::vector<std::pair<TDateTime, QString>>& entries)
 {
-    const std::vector<DiaryEntry> entries = {
-        MakeDiaryEntry(3, QStringLiteral("Morning rain\r\nWalked to the HARBOUR at noon\r\nharbour again\r\n")),
-        MakeDiaryEntry(2, QStringLiteral("nothing\r\n")),
-        MakeDiaryEntry(1, QStringLiteral("朝は雨\r\n港まで歩いた\r\n")),
-        MakeDiaryEntry(1, QStringLiteral("a second row of the same day: 港, Harbour\r\n")),
-    };
-    const QVector<DiaryHit> english = FindInEntries(entries, QStringLiteral("Harbour"));
+    DiaryIndex index;
+    for (const auto& [day, text] : entries)
+        index.Add(day, text);
+    index.Finish();
+    return index;
+}
+
+}  // namespace
+
+TEST(DiaryIndex, FirstMatchingLineWithTheMatchInItAndEachDayOnce)
+{
+    const DiaryIndex entries = IndexOf({
+        {3, QStringLiteral("Morning rain\r\nWalked to the HARBOUR at noon\r\nharbour again\r\n")},
+        {2, QStringLiteral("nothing\r\n")},
+        {1, QStringLiteral("朝は雨\r\n港まで歩いた\r\n")},
+        {1, QStringLiteral("a second row of the same day: 港, Harbour\r\n")},
+    });
+    const QVector<DiaryHit> english = entries.Find(QStringLiteral("Harbour"));
     ASSERT_EQ(english.size(), 2);
     EXPECT_EQ(english[0].day, 3);
     EXPECT_EQ(english[0].line, QStringLiteral("Walked to the HARBOUR at noon"));
@@ -115,12 +129,68 @@ TEST(DiaryEntries, FirstMatchingLineWithTheMatchInItAndEachDayOnce)
     EXPECT_EQ(english[1].line, QStringLiteral("a second row of the same day: 港, Harbour"));
 
     // Both rows of day 1 hold it; the day is listed once, from its first row.
-    const QVector<DiaryHit> japanese = FindInEntries(entries, QStringLiteral("港"));
+    const QVector<DiaryHit> japanese = entries.Find(QStringLiteral("港"));
     ASSERT_EQ(japanese.size(), 1);
     EXPECT_EQ(japanese[0].line, QStringLiteral("港まで歩いた"));
     EXPECT_EQ(japanese[0].match, (TextRange{0, 1}));
 
-    EXPECT_TRUE(FindInEntries(entries, QString()).isEmpty());
+    EXPECT_TRUE(entries.Find(QString()).isEmpty());
+}
+
+// The texts lie side by side in one buffer; each must be matched on its own, its line and match
+// given in the text as written, whichever way it is kept.
+TEST(DiaryIndex, MatchesNeverRunFromOneTextIntoTheNext)
+{
+    const DiaryIndex entries = IndexOf({
+        {6, QStringLiteral("went to the har")},
+        {5, QStringLiteral("BOUR at noon")},
+        {4, QStringLiteral("Straße har")},  // kept as written: folding lengthens it
+        {3, QStringLiteral("bour")},
+        {2, QStringLiteral("")},
+        {1, QStringLiteral("ends with ha")},
+    });
+    for (const QString& needle : {QStringLiteral("harbour"), QStringLiteral("arb"), QStringLiteral("noonstra")}) {
+        SCOPED_TRACE(needle.toStdString());
+        EXPECT_TRUE(entries.Find(needle).isEmpty());
+    }
+    const QVector<DiaryHit> bour = entries.Find(QStringLiteral("bour"));
+    ASSERT_EQ(bour.size(), 2);
+    EXPECT_EQ(bour[0].line, QStringLiteral("BOUR at noon"));
+    EXPECT_EQ(bour[1].day, 3);
+}
+
+TEST(DiaryIndex, GivesEachTextAsWrittenWhateverItsCharacters)
+{
+    struct Case {
+        const char* why;
+        QString text;
+        QString needle;
+        QString line;
+        TextRange match;
+    };
+    const Case cases[] = {
+        {"capitals on the line before and in the match", QStringLiteral("ONE\r\nTwo HARBOURS"), QStringLiteral("harbour"),
+         QStringLiteral("Two HARBOURS"), {4, 7}},
+        {"Greek, Cyrillic and Japanese before the match", QStringLiteral("ΣΊΣΥΦΟΣ Мой 港 KYOTO"), QStringLiteral("kyoto"),
+         QStringLiteral("ΣΊΣΥΦΟΣ Мой 港 KYOTO"), {14, 5}},
+        {"characters beyond the Basic Multilingual Plane", QStringLiteral("𐐀𐐁 and 😀 HERE"), QStringLiteral("here"),
+         QStringLiteral("𐐀𐐁 and 😀 HERE"), {12, 4}},
+        {"a Kelvin sign folds to a shorter UTF-8 letter", QStringLiteral("\u212A and KELVIN"), QStringLiteral("kelvin"),
+         QStringLiteral("\u212A and KELVIN"), {6, 6}},
+        {"a Kelvin sign found by its fold", QStringLiteral("x\r\n5 \u212A"), QStringLiteral("5 k"),
+         QStringLiteral("5 \u212A"), {0, 3}},
+        {"half of a folded character is no match, the next whole one is", QStringLiteral("Maßx\r\nSX"),
+         QStringLiteral("sx"), QStringLiteral("SX"), {0, 2}},
+        {"a needle that spans lines", QStringLiteral("First\r\nSecond"), QStringLiteral("st\r\nse"),
+         QStringLiteral("First\r\nSecond"), {3, 6}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        const QVector<DiaryHit> hits = IndexOf({{1, c.text}}).Find(c.needle);
+        ASSERT_EQ(hits.size(), 1);
+        EXPECT_EQ(hits[0].line, c.line);
+        EXPECT_EQ(hits[0].match, c.match);
+    }
 }
 
 TEST(FindWindowPlace, BesideTheMainWindowInsideTheWorkArea)
@@ -363,6 +433,18 @@ TEST_F(FindInDiary, EveryStoredFormOfATextIsFoundAndUnreadableDatesAreLeftOut)
                                             EncodeDate(2021, 6, 10)}));
     EXPECT_EQ(find.Hits()[0].line, QStringLiteral("007 42"));
     EXPECT_EQ(find.Hits()[2].line, QStringLiteral("42.5"));
+}
+
+// A row written by another program may hold bytes that are no UTF-8; they read as the day page
+// reads them, and the days around it are found as before.
+TEST_F(FindInDiary, TextsThatAreNoUtf8ReadAsTheDayPageReadsThem)
+{
+    form->FDConnection1.ExecSQL(QStringLiteral(
+        "INSERT INTO MyDb (date, diary) VALUES ('2021-06-15', CAST(X'484152424F5552FFFE2068617262' AS TEXT))"));
+    FindWindow& find = Type(QStringLiteral("harbour"));
+    EXPECT_EQ(Days(find), (QList<TDateTime>{kJune30, EncodeDate(2021, 6, 15), kJune2, kMay14}));
+    EXPECT_EQ(find.Hits()[1].line, QString::fromUtf8("HARBOUR\xFF\xFE harb"));
+    EXPECT_EQ(find.Hits()[1].match, (TextRange{0, 7}));
 }
 
 TEST_F(FindInDiary, EscClosesAndCtrlFOpensAgainWithTheTextSelected)

@@ -1,0 +1,236 @@
+#include "diary_index.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+namespace {
+
+// Ends every entry's folded text: no UTF-8 holds this byte, so no match runs into the next entry.
+constexpr char kEntryEnd = '\xFF';
+
+bool IsLineBreak(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
+bool IsLineBreak(char c) { return c == '\r' || c == '\n'; }
+
+DiaryHit LineHit(TDateTime day, const QString& text, TextRange match)
+{
+    qsizetype lineStart = match.start;
+    while (lineStart > 0 && !IsLineBreak(text[lineStart - 1]))
+        --lineStart;
+    qsizetype lineEnd = match.start + match.length;
+    while (lineEnd < text.size() && !IsLineBreak(text[lineEnd]))
+        ++lineEnd;
+    return {day, text.mid(lineStart, lineEnd - lineStart), {match.start - lineStart, match.length}};
+}
+
+std::optional<DiaryHit> MatchText(TDateTime day, const QString& text, const QString& foldedNeedle)
+{
+    const std::optional<TextRange> match = FindFolded(text, FoldCase(text), foldedNeedle);
+    if (!match)
+        return std::nullopt;
+    return LineHit(day, text, *match);
+}
+
+size_t FindBytes(std::string_view haystack, size_t from, std::string_view needle)
+{
+#ifdef __GLIBC__
+    const void* at = memmem(haystack.data() + from, haystack.size() - from, needle.data(), needle.size());
+    return at ? size_t(static_cast<const char*>(at) - haystack.data()) : std::string_view::npos;
+#else
+    const auto at = std::search(haystack.begin() + from, haystack.end(),
+                                std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
+    return at == haystack.end() ? std::string_view::npos : size_t(at - haystack.begin());
+#endif
+}
+
+bool HasUnpairedSurrogate(const QString& text)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+            ++at;
+        else if (text[at].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+template <typename Container>
+void ShrinkWhenLoose(Container& c)
+{
+    if (c.capacity() > c.size() + c.size() / 4)
+        c.shrink_to_fit();
+}
+
+template <typename Container>
+size_t BytesOf(const Container& c)
+{
+    return c.capacity() * sizeof(typename Container::value_type);
+}
+
+}  // namespace
+
+void DiaryIndex::Reserve(size_t textBytes) { folded_.bytes.reserve(textBytes); }
+
+void DiaryIndex::Add(TDateTime day, std::string_view text)
+{
+    Entry entry{day, folded_.bytes.size(), 0, folded_.changedAt.size()};
+    if (!AppendFoldedUtf8(text, folded_)) {
+        AddWhole(day, QString::fromUtf8(text.data(), qsizetype(text.size())));
+        return;
+    }
+    entry.end = folded_.bytes.size();
+    folded_.bytes.push_back(kEntryEnd);
+    entries_.push_back(entry);
+}
+
+void DiaryIndex::Add(TDateTime day, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    Add(day, std::string_view(utf8.constData(), size_t(utf8.size())));
+}
+
+// A text folding changes in length is kept as written beside its folded form.
+void DiaryIndex::AddWhole(TDateTime day, const QString& text)
+{
+    Entry entry{day, folded_.bytes.size(), 0, folded_.changedAt.size()};
+    const QByteArray folded = FoldCase(text).toUtf8();
+    folded_.bytes.insert(folded_.bytes.end(), folded.begin(), folded.end());
+    entry.end = folded_.bytes.size();
+    folded_.bytes.push_back(kEntryEnd);
+    entry.originalBegin = originals_.size();
+    originals_ += text.toUtf8().toStdString();
+    entry.originalEnd = originals_.size();
+    entry.whole = true;
+    entries_.push_back(entry);
+}
+
+void DiaryIndex::Finish()
+{
+    byRank_.resize(entries_.size());
+    std::iota(byRank_.begin(), byRank_.end(), 0u);
+    const auto newer = [this](uint32_t a, uint32_t b) { return entries_[a].day > entries_[b].day; };
+    // Diaries are mostly written day after day: then the newest come last.
+    const bool oldestFirst = std::adjacent_find(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+                                 return a.day >= b.day;
+                             }) == entries_.end();
+    if (oldestFirst)
+        std::reverse(byRank_.begin(), byRank_.end());
+    else
+        std::stable_sort(byRank_.begin(), byRank_.end(), newer);  // a day's rows keep their order
+    rankOf_.resize(entries_.size());
+    for (uint32_t rank = 0; rank < byRank_.size(); ++rank)
+        rankOf_[byRank_[rank]] = rank;
+    ShrinkWhenLoose(folded_.bytes);
+    ShrinkWhenLoose(folded_.changedAt);
+    ShrinkWhenLoose(folded_.changedFrom);
+    ShrinkWhenLoose(originals_);
+    ShrinkWhenLoose(entries_);
+}
+
+size_t DiaryIndex::MemoryBytes() const
+{
+    return BytesOf(folded_.bytes) + BytesOf(folded_.changedAt) + BytesOf(folded_.changedFrom) + BytesOf(originals_) +
+           BytesOf(entries_) + BytesOf(byRank_) + BytesOf(rankOf_);
+}
+
+QVector<DiaryHit> DiaryIndex::Find(const QString& text) const
+{
+    if (text.isEmpty())
+        return {};
+    const QString foldedNeedle = FoldCase(text);
+    // Half a character has no UTF-8 form; such a needle is matched text by text.
+    if (HasUnpairedSurrogate(foldedNeedle))
+        return FindEachEntry(foldedNeedle);
+    const std::string needle = foldedNeedle.toUtf8().toStdString();
+    std::vector<Found> found = Occurrences(needle, foldedNeedle);
+    SortByRank(found);
+    QVector<DiaryHit> hits;
+    for (const Found& f : found) {
+        if (!hits.isEmpty() && hits.last().day == entries_[f.entry].day)
+            continue;
+        hits.push_back(HitAt(f, needle, foldedNeedle));
+    }
+    return hits;
+}
+
+// The first occurrence in each entry that holds the needle as whole characters, in the buffer's order.
+std::vector<DiaryIndex::Found> DiaryIndex::Occurrences(std::string_view needle, const QString& foldedNeedle) const
+{
+    std::vector<Found> found;
+    const std::string_view all(folded_.bytes.data(), folded_.bytes.size());
+    auto next = entries_.begin();
+    for (size_t from = 0; from < all.size();) {
+        const size_t at = FindBytes(all, from, needle);
+        if (at == std::string_view::npos)
+            break;
+        next = std::upper_bound(next, entries_.end(), at, [](size_t place, const Entry& e) { return place < e.begin; });
+        const auto index = uint32_t(next - entries_.begin() - 1);
+        const Entry& entry = entries_[index];
+        // Where folding changed lengths an occurrence may hold half of a character's fold.
+        if (!entry.whole || MatchText(entry.day, WholeText(entry), foldedNeedle))
+            found.push_back({rankOf_[index], index, at});
+        from = entry.end + 1;
+    }
+    return found;
+}
+
+void DiaryIndex::SortByRank(std::vector<Found>& found) const
+{
+    const auto byRank = [](const Found& a, const Found& b) { return a.rank < b.rank; };
+    if (std::is_sorted(found.rbegin(), found.rend(), byRank))
+        std::reverse(found.begin(), found.end());
+    else if (!std::is_sorted(found.begin(), found.end(), byRank))
+        std::sort(found.begin(), found.end(), byRank);
+}
+
+DiaryHit DiaryIndex::HitAt(const Found& found, std::string_view needle, const QString& foldedNeedle) const
+{
+    const Entry& entry = entries_[found.entry];
+    if (entry.whole)
+        return *MatchText(entry.day, WholeText(entry), foldedNeedle);
+    // Every character kept its length in folding: places in the folded bytes are places in the text.
+    const std::string_view all(folded_.bytes.data(), folded_.bytes.size());
+    size_t lineStart = found.at;
+    while (lineStart > entry.begin && !IsLineBreak(all[lineStart - 1]))
+        --lineStart;
+    size_t lineEnd = found.at + needle.size();
+    while (lineEnd < entry.end && !IsLineBreak(all[lineEnd]))
+        ++lineEnd;
+    const std::string line = Original(found.entry, lineStart, lineEnd);
+    const qsizetype start = Utf16Length(all.substr(lineStart, found.at - lineStart));
+    return {entry.day, QString::fromUtf8(line.data(), qsizetype(line.size())), {start, foldedNeedle.size()}};
+}
+
+// The text as written between two places of an entry kept as byte changes.
+std::string DiaryIndex::Original(uint32_t index, size_t from, size_t to) const
+{
+    std::string text(folded_.bytes.data() + from, to - from);
+    const auto changesEnd = folded_.changedAt.begin() + qsizetype(index + 1 < entries_.size()
+                                                                      ? entries_[index + 1].changesBegin
+                                                                      : folded_.changedAt.size());
+    auto change = std::lower_bound(folded_.changedAt.begin() + qsizetype(entries_[index].changesBegin), changesEnd,
+                                   uint32_t(from));
+    for (; change != changesEnd && *change < to; ++change)
+        text[*change - from] = folded_.changedFrom[size_t(change - folded_.changedAt.begin())];
+    return text;
+}
+
+QString DiaryIndex::WholeText(const Entry& entry) const
+{
+    return QString::fromUtf8(originals_.data() + entry.originalBegin, qsizetype(entry.originalEnd - entry.originalBegin));
+}
+
+// Text by text, as each is written: slow, for needles the folded bytes cannot hold.
+QVector<DiaryHit> DiaryIndex::FindEachEntry(const QString& foldedNeedle) const
+{
+    QVector<DiaryHit> hits;
+    for (const uint32_t index : byRank_) {
+        const Entry& entry = entries_[index];
+        if (!hits.isEmpty() && hits.last().day == entry.day)
+            continue;
+        const QString text = entry.whole ? WholeText(entry) : QString::fromStdString(Original(index, entry.begin, entry.end));
+        if (std::optional<DiaryHit> hit = MatchText(entry.day, text, foldedNeedle))
+            hits.push_back(std::move(*hit));
+    }
+    return hits;
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "case_folding.h"
+#include "folded_utf8.h"
+#include "platform/date_time.h"
+
+#include <QString>
+#include <QVector>
+
+#include <string_view>
+#include <vector>
+
+// A day whose diary text holds what was looked for.
+struct DiaryHit {
+    TDateTime day = 0;
+    QString line;     // the first line that holds it, without its line break
+    TextRange match;  // where in `line`
+};
+
+// The diary's texts ready for finding ignoring case: all of them folded in one UTF-8 buffer, so
+// that a search is one pass over contiguous bytes, with what it takes to give back each text as
+// written. Entries are found newest day first; a day's rows keep the order they were added in.
+class DiaryIndex {
+public:
+    // `text` is UTF-8; bytes that are not are read as QString reads them.
+    void Add(TDateTime day, std::string_view text);
+    void Add(TDateTime day, const QString& text);
+    // To be called once every entry has been added.
+    void Finish();
+    void Reserve(size_t textBytes);
+
+    // The entries that hold `text` ignoring case, a day only once (its first matching entry);
+    // nothing for an empty text.
+    QVector<DiaryHit> Find(const QString& text) const;
+
+    // What the index holds, in bytes.
+    size_t MemoryBytes() const;
+
+private:
+    struct Entry {
+        TDateTime day = 0;
+        size_t begin = 0;         // the folded text in folded_.bytes
+        size_t end = 0;
+        size_t changesBegin = 0;  // its first byte change, when kept as changes
+        size_t originalBegin = 0; // the text in originals_, when kept whole
+        size_t originalEnd = 0;
+        bool whole = false;
+    };
+    struct Found {
+        uint32_t rank;
+        uint32_t entry;
+        size_t at;  // in folded_.bytes
+    };
+
+    void AddWhole(TDateTime day, const QString& text);
+    std::vector<Found> Occurrences(std::string_view needle, const QString& foldedNeedle) const;
+    void SortByRank(std::vector<Found>& found) const;
+    DiaryHit HitAt(const Found& found, std::string_view needle, const QString& foldedNeedle) const;
+    std::string Original(uint32_t index, size_t from, size_t to) const;
+    QString WholeText(const Entry& entry) const;
+    QVector<DiaryHit> FindEachEntry(const QString& foldedNeedle) const;
+
+    FoldedUtf8 folded_;
+    std::string originals_;
+    std::vector<Entry> entries_;
+    std::vector<uint32_t> byRank_;  // entries newest day first
+    std::vector<uint32_t> rankOf_;
+};

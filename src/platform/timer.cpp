@@ -46,7 +46,7 @@ void TTimer::Start(int intervalMs)
     }
     if (!qtimer_) {
         qtimer_ = std::make_unique<QTimer>();
-        QObject::connect(qtimer_.get(), &QTimer::timeout, [this] { Fire(); });
+        QObject::connect(qtimer_.get(), &QTimer::timeout, qtimer_.get(), [this] { Fire(); });
     }
     qtimer_->start(interval_);
 }

@@ -22,12 +22,12 @@ void TfrxPreviewWindowBinding::ShowPreparedReport(TfrxReport& report)
     }
     // Shown on its own: the window frees itself once closed.
     form->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(form.get(), &QObject::destroyed, [this, window = form.get()] {
-        if (form_ == window)
-            form_ = nullptr;
-    });
     form.release()->show();
 }
+
+bool TfrxPreviewWindowBinding::PreviewOpen() const { return !form_.isNull(); }
+
+TfrxPreviewForm* TfrxPreviewWindowBinding::Form() const { return form_.data(); }
 
 void TfrxPreviewWindowBinding::ClosePreview()
 {

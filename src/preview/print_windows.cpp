@@ -15,7 +15,7 @@ TfrxPrintWindows::TfrxPrintWindows(int currentPage) : saved_(frxPrintHooks())
     };
     hooks.ProgressStart = [this](TfrxReport& report) {
         progress_ = std::make_unique<TfrxProgress>();
-        QObject::connect(progress_->CancelB(), &QPushButton::clicked, [&report] { report.SetTerminated(true); });
+        QObject::connect(progress_->CancelB(), &QPushButton::clicked, progress_.get(), [&report] { report.SetTerminated(true); });
         progress_->Execute(0, QString(), false, true);
     };
     hooks.ProgressMessage = [this](const QString& text) {

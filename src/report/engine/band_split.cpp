@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -15,6 +16,19 @@ constexpr double eps = TfrxRectArea::kTolerance;
 double Bottom(const TfrxComponent& object) { return object.Top() + object.Height(); }
 
 TfrxStretcheable* AsStretcheable(TfrxComponent& object) { return qobject_cast<TfrxStretcheable*>(&object); }
+
+// Runs its action when the scope ends, also when an exception leaves it.
+template <typename Action>
+class ScopeExit {
+public:
+    explicit ScopeExit(Action action) : action_(std::move(action)) {}
+    ~ScopeExit() { action_(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    Action action_;
+};
 
 }  // namespace
 
@@ -29,15 +43,21 @@ void TfrxBandSplitter::Split()
         // after page.
         forceOut_ = !PlaceObjects(space);
         FinishPart();
-        // The band holds only this part's objects while it is placed.
-        AttachOnly(output_);
-        host_.OutputBand(band_);
-        AttachOnly(allObjects_);
+        PutOutPart();
         if (!remaining_.isEmpty())
             host_.NewColumn();
         PrepareNextPart(space);
         space = host_.FreeSpace();
     }
+}
+
+// The band holds only this part's objects while it is placed, and all of them again afterwards,
+// also when placing fails: objects left out would belong to nothing.
+void TfrxBandSplitter::PutOutPart()
+{
+    AttachOnly(output_);
+    const ScopeExit reattach([this] { AttachOnly(allObjects_); });
+    host_.OutputBand(band_);
 }
 
 void TfrxBandSplitter::Start()

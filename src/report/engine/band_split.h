@@ -48,6 +48,7 @@ private:
     void OutputWhole(TfrxComponent& object);
     void PushBelow(const TfrxComponent& object, double amount);
     void FinishPart();
+    void PutOutPart();
     void PrepareNextPart(double space);
     // Makes the band hold just these objects, in this order.
     void AttachOnly(const QList<TfrxComponent*>& objects);

@@ -4,6 +4,8 @@
 #include "report/engine/band_stretch.h"
 #include "report/engine/shift_trees.h"
 
+#include "platform/errors.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -161,6 +163,35 @@ TEST(BandSplit, AnObjectThatFitsNoPageGoesOutAsItIs)
         for (const DiaryPages::Part& part : pages.parts)
             parts.emplace_back(part.page, part.height);
         EXPECT_EQ(parts, c.parts);
+    }
+}
+
+// Output can fail part way (a callback of the user's, a full disk under the page file): the band
+// must come back holding all of its objects, or the ones left out would belong to nothing.
+TEST(BandSplit, APartWhoseOutputFailsLeavesTheBandHoldingAllOfItsObjects)
+{
+    struct FailingPages : DiaryPages {
+        size_t failingPart = 0;
+        void OutputBand(TfrxBand& band) override
+        {
+            if (parts.size() + 1 == failingPart)
+                throw Exception(QStringLiteral("output failed"));
+            DiaryPages::OutputBand(band);
+        }
+    };
+    for (const size_t failingPart : {1u, 2u}) {
+        SCOPED_TRACE(failingPart);
+        DiaryBand d(70);
+        TfrxShiftTrees trees;
+        TfrxBandStretcher stretcher(trees);
+        stretcher.Stretch(d.band);
+        FailingPages pages;
+        pages.failingPart = failingPart;
+        EXPECT_THROW(TfrxBandSplitter(d.band, pages).Split(), Exception);
+        EXPECT_EQ(pages.parts.size(), failingPart - 1);
+        EXPECT_EQ(d.band.Objects(), (QList<TfrxComponent*>{&d.heading, &d.text, &d.line}));
+        for (const TfrxComponent* object : d.band.Objects())
+            EXPECT_EQ(object->Parent(), &d.band) << object->Name().toStdString();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -158,7 +159,7 @@ private:
     void ShowFoundText();
     bool SelectionAllowed() const;
     TfrxPageOrigin OriginOf(const TfrxReportPage& page, int index, QPoint pageTopLeft) const;
-    const TfrxReportPage* PageUnder(int index);
+    std::shared_ptr<const TfrxReportPage> PageUnder(int index);
     TfrxPageOrigin OriginInView(const TfrxReportPage& page, int index) const;
     std::optional<TfrxSelectedObject> ObjectAt(QPoint viewPoint);
     void SelectionPress(QPoint viewPoint, Qt::KeyboardModifiers modifiers);

@@ -38,7 +38,8 @@ void TfrxPreview::PageSetupDlg()
 {
     if (running_ || !pages_ || !report_ || pageNo_ < 1)
         return;
-    TfrxReportPage* page = pages_->GetPage(pageNo_ - 1);
+    // Held for the dialog's whole life: the viewer repaints other pages while it is open.
+    const std::shared_ptr<TfrxReportPage> page = pages_->GetPage(pageNo_ - 1);
     if (!page)
         return;
     TfrxPageSettingsForm form(*page, report_->IniFile(), window());

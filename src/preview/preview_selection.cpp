@@ -50,7 +50,7 @@ TfrxPageOrigin TfrxPreview::OriginOf(const TfrxReportPage& page, int index, QPoi
     return PageOrigin(page, index, pageTopLeft, zoom_);
 }
 
-const TfrxReportPage* TfrxPreview::PageUnder(int index)
+std::shared_ptr<const TfrxReportPage> TfrxPreview::PageUnder(int index)
 {
     return pages_ && index >= 0 ? pages_->GetPage(index) : nullptr;
 }
@@ -63,7 +63,7 @@ TfrxPageOrigin TfrxPreview::OriginInView(const TfrxReportPage& page, int index) 
 std::optional<TfrxSelectedObject> TfrxPreview::ObjectAt(QPoint viewPoint)
 {
     const int index = workspace_->PageAt(viewPoint);
-    const TfrxReportPage* page = PageUnder(index);
+    const std::shared_ptr<const TfrxReportPage> page = PageUnder(index);
     if (!page)
         return std::nullopt;
     const QRectF point = ViewToPage(QRectF(viewPoint, QSizeF(0, 0)), OriginInView(*page, index));
@@ -99,7 +99,7 @@ void TfrxPreview::SelectRect(const QRect& viewRect)
     if (!SelectionAllowed())
         return;
     const int index = workspace_->PageAt(viewRect.center());
-    const TfrxReportPage* page = PageUnder(index);
+    const std::shared_ptr<const TfrxReportPage> page = PageUnder(index);
     if (!page)
         return;
     const QRectF area = ViewToPage(QRectF(viewRect), OriginInView(*page, index));
@@ -119,7 +119,7 @@ void TfrxPreview::PaintSelection(QPainter& painter, int pageIndex, const QRect& 
     for (const TfrxSelectedObject& selected : FSelectionList) {
         if (selected.page != pageIndex)
             continue;
-        const TfrxReportPage* page = pages_->GetPage(pageIndex);
+        const std::shared_ptr<const TfrxReportPage> page = pages_->GetPage(pageIndex);
         const TfrxView* view = page ? ViewAt(*page, selected.object) : nullptr;
         if (!view)
             continue;
@@ -134,7 +134,7 @@ void TfrxPreview::InternalCopy()
         return;
     std::vector<TfrxCopiedObject> texts;
     for (const TfrxSelectedObject& selected : FSelectionList) {
-        const TfrxReportPage* page = pages_->GetPage(selected.page);
+        const std::shared_ptr<const TfrxReportPage> page = pages_->GetPage(selected.page);
         auto* memo = page ? qobject_cast<TfrxCustomMemoView*>(ViewAt(*page, selected.object)) : nullptr;
         if (memo)
             texts.push_back({ObjectRect(*memo), CopiedText(*memo)});

@@ -68,7 +68,7 @@ int TfrxPreviewPages::PagesInCache() const
     return report_ ? report_->PreviewOptions()->PagesInCache() : 50;
 }
 
-TfrxReportPage* TfrxPreviewPages::GetPage(int index)
+std::shared_ptr<TfrxReportPage> TfrxPreviewPages::GetPage(int index)
 {
     TfrxXMLItem* item = PageItem(index);
     if (!item)
@@ -78,19 +78,19 @@ TfrxReportPage* TfrxPreviewPages::GetPage(int index)
         const CachedPage& cached = cache_[i];
         if (cached.index == index && cached.item == item && cached.itemChange == change) {
             std::swap(cache_[0], cache_[i]);
-            return cache_[0].page.get();
+            return cache_[0].page;
         }
     }
     // A page whose element changed (a build is adding to it) is decoded afresh.
     std::erase_if(cache_, [index](const CachedPage& cached) { return cached.index == index; });
-    std::unique_ptr<TfrxReportPage> page = DecodePage(*item);
+    std::shared_ptr<TfrxReportPage> page = DecodePage(*item);
     // Decoding may have loaded the element back from the swap file.
-    cache_.push_front(CachedPage{index, item, item->LastChange(), std::move(page)});
+    cache_.push_front(CachedPage{index, item, item->LastChange(), page});
     while (int(cache_.size()) > std::max(PagesInCache(), 1)) {
         ReleaseCachedPage(cache_.back());
         cache_.pop_back();
     }
-    return cache_.front().page.get();
+    return page;
 }
 
 void TfrxPreviewPages::ClearCache()
@@ -210,7 +210,7 @@ QSize TfrxPreviewPages::GetPageSize(int index)
     if (!item)
         return QSize(0, 0);
     if (IsFullForm(*item)) {
-        const TfrxReportPage* page = GetPage(index);
+        const std::shared_ptr<const TfrxReportPage> page = GetPage(index);
         return page ? QSize(RoundHalfEven(page->Width()), RoundHalfEven(page->Height())) : QSize();
     }
     const int sourceIndex = SourceIndexFromName(item->Name());

@@ -124,7 +124,7 @@ int TfrxPreviewPages::AddPicture(const QByteArray& picture)
 
 double TfrxPreviewPages::GetLastY(double x)
 {
-    const TfrxReportPage* page = GetPage(curPage_);
+    const std::shared_ptr<const TfrxReportPage> page = GetPage(curPage_);
     if (!page)
         return 0;
     double lastY = 0;
@@ -151,7 +151,7 @@ void TfrxPreviewPages::AddFrom(TfrxReport& report)
         return;
     const TfrxXMLItem* otherNumbers = other->FindSection(kLogicalPageNumbers);
     for (int i = 0; i < other->Count(); ++i) {
-        const TfrxReportPage* page = other->GetPage(i);
+        const std::shared_ptr<const TfrxReportPage> page = other->GetPage(i);
         if (!page)
             continue;
         WriteFullForm(*Pages().Add(), *page);

@@ -95,7 +95,7 @@ void DrawBackground(const TfrxReportPage& page, TCanvas& canvas, double scaleX, 
 void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX,
                                 double offsetY, TfrxDrawTarget target)
 {
-    TfrxReportPage* page = GetPage(index);
+    const std::shared_ptr<TfrxReportPage> page = GetPage(index);
     if (!page)
         return;
     const bool onScreen = target == dtScreen;
@@ -126,10 +126,10 @@ void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, doubl
         canvas.PopClip();
 }
 
-TfrxView* TfrxPreviewPages::ObjectOver(int index, QPointF point, double scaleX, double scaleY, double offsetX,
-                                       double offsetY)
+std::shared_ptr<TfrxView> TfrxPreviewPages::ObjectOver(int index, QPointF point, double scaleX, double scaleY,
+                                                       double offsetX, double offsetY)
 {
-    TfrxReportPage* page = GetPage(index);
+    const std::shared_ptr<TfrxReportPage> page = GetPage(index);
     if (!page)
         return nullptr;
     const QPointF corner = PrintableCorner(*page, index, scaleX, scaleY, offsetX, offsetY);
@@ -143,7 +143,7 @@ TfrxView* TfrxPreviewPages::ObjectOver(int index, QPointF point, double scaleX, 
         if (point.x() >= rect.x0 && point.x() <= rect.x1 && point.y() >= rect.y0 && point.y() <= rect.y1)
             over = view;
     }
-    return over;
+    return over ? std::shared_ptr<TfrxView>(page, over) : nullptr;
 }
 
 void TfrxPreviewPages::PaintPage(int index, QPainter& painter, double scale)

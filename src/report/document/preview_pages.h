@@ -112,12 +112,12 @@ public:
     // An anchor on the current page at `top` pixels.
     void AddAnchor(const QString& text, double top);
 
-    // The page as objects: a page with its bands and their views, as printed. The store keeps
-    // the page (in its cache), and the pointer stays valid until the next GetPage or a change of
-    // the pages. A page is decoded again only when its element has changed since, so a page
-    // drawn over and over while a build adds pages is decoded once. None for an index outside
-    // the store. A page element that names an unknown alias or class raises an Exception.
-    TfrxReportPage* GetPage(int index);
+    // The page as objects: a page with its bands and their views, as printed. The handle keeps
+    // the page alive for as long as its holder keeps it, whatever the cache lets go meanwhile.
+    // A page is decoded again only when its element has changed since, so a page drawn over and
+    // over while a build adds pages is decoded once. None for an index outside the store. A page
+    // element that names an unknown alias or class raises an Exception.
+    std::shared_ptr<TfrxReportPage> GetPage(int index);
     // The paper in pixels, (0, 0) outside the store.
     QSize GetPageSize(int index);
     // Writes the page in place of the page element, in full form.
@@ -155,7 +155,9 @@ public:
     // The view under a device point of the page drawn as DrawPage draws it on the screen: the one
     // drawn last among those whose device rectangle holds the point; none over empty paper. The
     // preview takes the view's cursor and hint from it.
-    TfrxView* ObjectOver(int index, QPointF point, double scaleX, double scaleY, double offsetX, double offsetY);
+    // The handle keeps the view's page alive.
+    std::shared_ptr<TfrxView> ObjectOver(int index, QPointF point, double scaleX, double scaleY, double offsetX,
+                                         double offsetY);
 
     // Prepared report files. Saving adds the sections only a file needs ("report",
     // "sourcepages", "dictionary", "picturecache", "postprocessing") and writes the whole tree.
@@ -195,7 +197,7 @@ private:
         int index = 0;
         const TfrxXMLItem* item = nullptr;
         quint64 itemChange = 0;
-        std::unique_ptr<TfrxReportPage> page;
+        std::shared_ptr<TfrxReportPage> page;
     };
 
     TfrxXMLItem& Pages() { return Section(QStringLiteral("previewpages")); }

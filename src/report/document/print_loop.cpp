@@ -241,7 +241,9 @@ bool TfrxPrintLoop::PrintPage(int index, int deviceCopies)
 {
     if (StopRequested())
         return false;
-    const TfrxReportPage& page = *pages_.GetPage(index);
+    // Held here: the user's OnPrintPage may ask the store for other pages meanwhile.
+    const std::shared_ptr<const TfrxReportPage> held = pages_.GetPage(index);
+    const TfrxReportPage& page = *held;
     PagePrinting(page);
     SetUpDevice(page, deviceCopies);
     double sx = 1, sy = 1;
@@ -261,7 +263,9 @@ bool TfrxPrintLoop::PrintPage(int index, int deviceCopies)
 // window of the page; neighbouring windows overlap by the splicing line.
 bool TfrxPrintLoop::SplitPage(int index, int deviceCopies)
 {
-    const TfrxReportPage& page = *pages_.GetPage(index);
+    // Held here: the user's OnPrintPage may ask the store for other pages meanwhile.
+    const std::shared_ptr<const TfrxReportPage> held = pages_.GetPage(index);
+    const TfrxReportPage& page = *held;
     PagePrinting(page);
     const double pw = page.PaperWidth(), ph = page.PaperHeight();
     const SheetFit first = SplitFit(pw, ph, sheet_.width(), sheet_.height());
@@ -296,7 +300,8 @@ bool TfrxPrintLoop::JoinPages(int deviceCopies)
     std::vector<int> sequence;
     for (int index : order_)
         sequence.insert(sequence.end(), size_t(deviceCopies), index);
-    const TfrxReportPage& first = *pages_.GetPage(sequence.front());
+    const std::shared_ptr<const TfrxReportPage> held = pages_.GetPage(sequence.front());
+    const TfrxReportPage& first = *held;
     const double pw = first.PaperWidth(), ph = first.PaperHeight();
     const SheetFit fit = JoinFit(pw, ph, sheet_.width(), sheet_.height());
     SetUpSheet(fit.turned, first.Bin(), requestedDuplex_, 1);

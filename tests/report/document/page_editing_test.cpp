@@ -79,7 +79,7 @@ TEST(PageEditing, AChangedObjectIsWrittenBackUnderItsAliasOrWithItsFullPage)
 
     for (const int index : {0, 1}) {
         SCOPED_TRACE(index);
-        TfrxReportPage* page = pages.GetPage(index);
+        const std::shared_ptr<TfrxReportPage> page = pages.GetPage(index);
         auto* heading = qobject_cast<TfrxCustomMemoView*>(page->Objects()[1]->Objects()[0]);
         ASSERT_TRUE(heading);
         heading->SetText(QStringLiteral("Changed & kept"));
@@ -204,10 +204,10 @@ TEST(PageEditing, TheObjectUnderAPointIsTheViewDrawnThere)
     };
     for (const Case c : {Case{1, {0, 0}}, Case{2, {100, 50}}}) {
         const QPointF point = c.offset + middle * c.scale;
-        const TfrxView* over = pages.ObjectOver(0, point, c.scale, c.scale, c.offset.x(), c.offset.y());
+        const std::shared_ptr<const TfrxView> over = pages.ObjectOver(0, point, c.scale, c.scale, c.offset.x(), c.offset.y());
         ASSERT_TRUE(over) << c.scale;
         EXPECT_EQ(over->Name(), "frxUserDataSet1Data1");
-        EXPECT_EQ(qobject_cast<const TfrxCustomMemoView*>(over)->Text().trimmed(), "2021/06/02 (Wed)");
+        EXPECT_EQ(qobject_cast<const TfrxCustomMemoView*>(over.get())->Text().trimmed(), "2021/06/02 (Wed)");
         EXPECT_FALSE(pages.ObjectOver(0, c.offset + QPointF(400, 700) * c.scale, c.scale, c.scale, c.offset.x(),
                                       c.offset.y()))
             << "empty paper";

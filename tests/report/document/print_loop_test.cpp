@@ -355,4 +355,26 @@ TEST_F(PrintLoop, ScaleFillsTheSheetAndSplitSpreadsABigPageOverSheets)
     EXPECT_EQ(PagesOn(split.sheets[1]), std::vector<int>{1});
 }
 
+// With a cache of one page, a handler that looks at another page while one is printed makes the
+// store let go of the page being printed: the print loop must keep it alive itself.
+TEST_F(PrintLoop, APageBeingPrintedOutlivesAHandlerThatReadsOtherPagesThroughACacheOfOne)
+{
+    BuildPages(3);
+    build.report.PreviewOptions()->SetPagesInCache(1);
+    std::vector<int> seen;
+    build.report.OnPrintPage = [&](const TfrxReportPage&, int) {
+        seen.push_back(int(build.store.GetPage(0)->Objects().size()));
+        build.store.GetPage(2);
+    };
+    for (const TfrxPrintMode mode : {pmDefault, pmScale, pmSplit}) {
+        SCOPED_TRACE(int(mode));
+        spooler.jobs.clear();
+        seen.clear();
+        options().SetPrintMode(mode);
+        build.store.Print();
+        EXPECT_EQ(seen.size(), 3u);
+        EXPECT_FALSE(OnlyJob().sheets.empty());
+    }
+}
+
 }  // namespace

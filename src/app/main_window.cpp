@@ -107,7 +107,13 @@ void TForm1::OpenDiaryReportingDamage()
     try {
         OpenDiaryDatabase();
     } catch (const SqliteError& error) {
-        ShowApplicationError(IsDamagedDatabase(error) ? DamagedDiaryMessage(DBPath, PlainMessage(error)) : error.Message());
+        if (!IsDamagedDatabase(error)) {
+            ShowApplicationError(error);
+            return;
+        }
+        // Damage found by the first query rather than by opening must not leave it open either.
+        FDConnection1.Close();
+        ShowApplicationError(DamagedDiaryMessage(DBPath, PlainMessage(error)));
     } catch (const std::exception& error) {
         ShowApplicationError(error);
     }

@@ -222,7 +222,19 @@ void Overwrite(const QString& path, qint64 offset, const QByteArray& bytes)
 
 TEST(DamagedDiary, StartUpNamesTheNewestGoodBackupAndTheCommandAndChangesNothing)
 {
-    for (const bool withBackups : {true, false}) {
+    enum class Damage { OverwrittenHeader, Truncated };
+    struct Case {
+        const char* name;
+        Damage damage;
+        bool withBackups;
+        const char* said;  // SQLite's words
+    };
+    const Case cases[] = {
+        {"overwritten header, backups", Damage::OverwrittenHeader, true, "file is not a database"},
+        {"overwritten header, no backups", Damage::OverwrittenHeader, false, "file is not a database"},
+        {"truncated, backups", Damage::Truncated, true, "database disk image is malformed"},
+    };
+    for (const Case& c : cases) {
         ScopedExecutableDir dir;
         ScriptedDialogs dialogs;
         const QString diary = dir.File(QStringLiteral("Kalvo.db"));
@@ -232,39 +244,44 @@ TEST(DamagedDiary, StartUpNamesTheNewestGoodBackupAndTheCommandAndChangesNothing
             DiarySql::ConfigureConnection(connection);
             connection.Database = diary;
             connection.Open();
-            StoreDiaryRow(connection, kJune30, QStringLiteral("words\r\n"));
+            for (int day = 0; day < 200; ++day)
+                StoreDiaryRow(connection, kJune30 - day, QStringLiteral("words of a long day\r\n").repeated(20));
         }
-        if (withBackups) {
+        if (c.withBackups) {
             QDir().mkpath(folder);
             ASSERT_TRUE(QFile::copy(diary, folder + Backup(2021, 6, 1)));
             ASSERT_TRUE(QFile::copy(diary, folder + Backup(2021, 6, 20)));
             Overwrite(folder + Backup(2021, 6, 20), 0, "a damaged backup");  // newer, but no good
         }
-        Overwrite(diary, 0, "overwritten head");
+        if (c.damage == Damage::OverwrittenHeader)
+            Overwrite(diary, 0, "overwritten head");
+        else
+            QFile::resize(diary, 5 * 4096);
         const QByteArray damaged = Contents(diary);
         const QString command = QStringLiteral("\"") + dir.File(QStringLiteral("app_tests")) + QStringLiteral("\"");
         {
             TForm1 form;
             form.show();
             // The window then finds its diary closed, as with any diary that cannot be opened.
-            ASSERT_FALSE(dialogs.Messages().isEmpty()) << withBackups;
+            ASSERT_FALSE(dialogs.Messages().isEmpty()) << c.name;
             const QString expected =
-                QStringLiteral("The diary ") + diary +
-                QStringLiteral(" is damaged (file is not a database); Kalvo has not opened it and has changed nothing in it. ") +
-                (withBackups ? QStringLiteral("The newest good backup is ") + folder + Backup(2021, 6, 1) +
-                                   QStringLiteral(". To put it in the diary's place, close Kalvo and run: ") + command +
-                                   QStringLiteral(" --restore \"") + folder + Backup(2021, 6, 1) + QStringLiteral("\"")
-                             : QStringLiteral("No good backup of it was found in ") + folder + QStringLiteral("; ") + command +
-                                   QStringLiteral(" --check tells what is wrong."));
-            EXPECT_EQ(dialogs.Messages()[0].text, expected);
-            EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_OK | MB_ICONERROR));
+                QStringLiteral("The diary ") + diary + QStringLiteral(" is damaged (") + QString::fromUtf8(c.said) +
+                QStringLiteral("); Kalvo has not opened it and has changed nothing in it. ") +
+                (c.withBackups ? QStringLiteral("The newest good backup is ") + folder + Backup(2021, 6, 1) +
+                                     QStringLiteral(". To put it in the diary's place, close Kalvo and run: ") + command +
+                                     QStringLiteral(" --restore \"") + folder + Backup(2021, 6, 1) + QStringLiteral("\"")
+                               : QStringLiteral("No good backup of it was found in ") + folder + QStringLiteral("; ") + command +
+                                     QStringLiteral(" --check tells what is wrong."));
+            EXPECT_EQ(dialogs.Messages()[0].text, expected) << c.name;
+            EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_OK | MB_ICONERROR)) << c.name;
+            EXPECT_FALSE(form.FDConnection1.Connected()) << c.name << ": nothing can write into it";
             form.RzCalendar1->SetDate(kJune30);
             form.Memo1->setPlainText(QStringLiteral("typed"));
-            Guarded([&form] { form.BtnPostClick(); });  // refused: the diary is not open
+            Guarded([&form] { form.BtnInsertRecordClick(); });  // refused: the diary is not open
             form.close();
         }
-        EXPECT_EQ(Contents(diary), damaged) << withBackups;
-        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), withBackups ? 2 : 0) << withBackups;
+        EXPECT_EQ(Contents(diary), damaged) << c.name;
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), c.withBackups ? 2 : 0) << c.name;
     }
 }
 

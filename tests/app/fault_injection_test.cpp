@@ -27,6 +27,24 @@ void RunAndKill(QProcess& process, int ms)
     }
 }
 
+// The writer is killed a few milliseconds after its first change reaches the file: mid-write, however
+// slowly it starts on a busy machine.
+void KillAfterItWrote(QProcess& writer, const QString& diary, int ms)
+{
+    const auto stamp = [&diary] {
+        const QFileInfo info(diary);
+        return std::pair{info.lastModified().toMSecsSinceEpoch(), info.size()};
+    };
+    const auto before = stamp();
+    if (!writer.waitForStarted(10000))
+        return;
+    const QDeadlineTimer patience(10000);
+    while (stamp() == before && !patience.hasExpired())
+        if (writer.waitForFinished(1))
+            return;
+    RunAndKill(writer, ms);
+}
+
 // Kills it a few milliseconds after it adds a file to the folder, hidden ones included: while it
 // writes a copy. Answers whether it was killed.
 bool KillWhileItWrites(QProcess& process, const KalvoFolder& folder, int ms)
@@ -80,24 +98,29 @@ TEST(FaultInjection, KilledWritersBackupsAndRestoresLeaveTheDiaryAndEveryFinishe
     KalvoFolder folder;
     folder.SeedLongDays(3000);
     std::mt19937 random(20211230);
-    std::uniform_int_distribution<int> writerMs(0, 80), kalvoMs(0, 500), writingMs(0, 15);
+    std::uniform_int_distribution<int> writerMs(0, 40), kalvoMs(0, 500), writingMs(0, 15);
     int finishedBackups = 0, killedBackups = 0, killedWriting = 0, restores = 0, writes = 0, round = 0;
     for (; round < rounds && !budget.hasExpired(); ++round) {
         const QByteArray diaryBefore = Contents(folder.Diary());
         QProcess writer;
         writer.start(QStringLiteral(DIARY_WRITER), {folder.Diary()});
-        RunAndKill(writer, writerMs(random));
+        KillAfterItWrote(writer, folder.Diary(), writerMs(random));
         writes += Contents(folder.Diary()) != diaryBefore;
 
         const QStringList copies = QDir(folder.File(QString())).entryList({QStringLiteral("copy-*.db")}, QDir::Files);
         QStringList arguments = {QStringLiteral("--backup"), folder.File(QStringLiteral("copy-%1.db").arg(round % 5))};
-        if (round % 4 == 3 && !copies.isEmpty()) {
+        if (round % 3 == 2 && !copies.isEmpty()) {
             arguments = {QStringLiteral("--restore"), folder.File(copies[round % copies.size()])};
             ++restores;
         }
         QProcess kalvo;
         folder.Start(kalvo, arguments);
-        if (round % 2 == 0)
+        // Some run to their end, so that there are copies to restore.
+        if (round % 4 == 0) {
+            kalvo.waitForFinished(60000);
+            EXPECT_EQ(kalvo.exitCode(), 0) << "round " << round << ": " << kalvo.readAllStandardError().toStdString();
+        }
+        else if (round % 4 == 2)
             RunAndKill(kalvo, kalvoMs(random));
         else
             killedWriting += KillWhileItWrites(kalvo, folder, writingMs(random));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <numeric>
 
 namespace {
@@ -133,6 +134,15 @@ size_t DiaryIndex::MemoryBytes() const
            BytesOf(entries_) + BytesOf(byRank_) + BytesOf(rankOf_);
 }
 
+// What is looked for, folded, in both forms.
+struct DiaryIndex::Needle {
+    QString folded;
+    std::string bytes;
+    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher{bytes.begin(), bytes.end()};
+
+    explicit Needle(const QString& f) : folded(f), bytes(f.toUtf8().toStdString()) {}
+};
+
 QVector<DiaryHit> DiaryIndex::Find(const QString& text) const
 {
     if (text.isEmpty())
@@ -141,40 +151,50 @@ QVector<DiaryHit> DiaryIndex::Find(const QString& text) const
     // Half a character has no UTF-8 form; such a needle is matched text by text.
     if (HasUnpairedSurrogate(foldedNeedle))
         return FindEachEntry(foldedNeedle);
-    const std::string needle = foldedNeedle.toUtf8().toStdString();
-    std::vector<Found> found = Occurrences(needle, foldedNeedle);
+    std::vector<Found> found = Occurrences(Needle(foldedNeedle));
     SortByRank(found);
     QVector<DiaryHit> hits;
-    for (const Found& f : found) {
-        if (!hits.isEmpty() && hits.last().day == entries_[f.entry].day)
-            continue;
-        hits.push_back(HitAt(f, needle, foldedNeedle));
+    hits.reserve(qsizetype(found.size()));
+    for (Found& f : found) {
+        if (hits.isEmpty() || hits.last().day != f.hit.day)
+            hits.push_back(std::move(f.hit));
     }
     return hits;
 }
 
-// The first occurrence in each entry that holds the needle as whole characters, in the buffer's order.
-std::vector<DiaryIndex::Found> DiaryIndex::Occurrences(std::string_view needle, const QString& foldedNeedle) const
+// The first match of each entry that holds the needle as whole characters, in the buffer's order.
+// Each hit is made while its text is still in the processor's cache.
+std::vector<DiaryIndex::Found> DiaryIndex::Occurrences(const Needle& needle) const
 {
     std::vector<Found> found;
+    std::string line;  // one buffer for every line, not an allocation each
     const std::string_view all(folded_.bytes.data(), folded_.bytes.size());
-    auto next = entries_.begin();
-    for (size_t from = 0; from < all.size();) {
-        const size_t at = FindBytes(all, from, needle);
-        if (at == std::string_view::npos)
-            break;
-        next = std::upper_bound(next, entries_.end(), at, [](size_t place, const Entry& e) { return place < e.begin; });
-        const auto index = uint32_t(next - entries_.begin() - 1);
-        const Entry& entry = entries_[index];
-        // Where folding changed lengths an occurrence may hold half of a character's fold.
-        if (!entry.whole || MatchText(entry.day, WholeText(entry), foldedNeedle))
-            found.push_back({rankOf_[index], index, at});
-        from = entry.end + 1;
+    for (uint32_t index = 0; index < entries_.size(); ++index) {
+        const Entry* entry = &entries_[index];
+        // When many entries hold the needle, the next one likely does too: looking there first
+        // spares a long search its cost of setting out.
+        const auto inEntry = needle.searcher(all.begin() + qsizetype(entry->begin), all.begin() + qsizetype(entry->end));
+        size_t at = size_t(inEntry.first - all.begin());
+        if (inEntry.first == inEntry.second) {
+            at = FindBytes(all, entry->end, needle.bytes);
+            if (at == std::string_view::npos)
+                break;
+            const auto next = std::upper_bound(entries_.begin() + index, entries_.end(), at,
+                                               [](size_t place, const Entry& e) { return place < e.begin; });
+            index = uint32_t(next - entries_.begin() - 1);
+            entry = &entries_[index];
+        }
+        if (!entry->whole) {
+            found.push_back({rankOf_[index], HitAt(index, at, needle, line)});
+        } else if (std::optional<DiaryHit> hit = MatchText(entry->day, WholeText(*entry), needle.folded)) {
+            // Where folding changed lengths an occurrence may hold half of a character's fold.
+            found.push_back({rankOf_[index], std::move(*hit)});
+        }
     }
     return found;
 }
 
-void DiaryIndex::SortByRank(std::vector<Found>& found) const
+void DiaryIndex::SortByRank(std::vector<Found>& found)
 {
     const auto byRank = [](const Found& a, const Found& b) { return a.rank < b.rank; };
     if (std::is_sorted(found.rbegin(), found.rend(), byRank))
@@ -183,28 +203,27 @@ void DiaryIndex::SortByRank(std::vector<Found>& found) const
         std::sort(found.begin(), found.end(), byRank);
 }
 
-DiaryHit DiaryIndex::HitAt(const Found& found, std::string_view needle, const QString& foldedNeedle) const
+// Every character of the entry kept its length in folding: places in the folded bytes are places
+// in the text.
+DiaryHit DiaryIndex::HitAt(uint32_t index, size_t at, const Needle& needle, std::string& line) const
 {
-    const Entry& entry = entries_[found.entry];
-    if (entry.whole)
-        return *MatchText(entry.day, WholeText(entry), foldedNeedle);
-    // Every character kept its length in folding: places in the folded bytes are places in the text.
+    const Entry& entry = entries_[index];
     const std::string_view all(folded_.bytes.data(), folded_.bytes.size());
-    size_t lineStart = found.at;
+    size_t lineStart = at;
     while (lineStart > entry.begin && !IsLineBreak(all[lineStart - 1]))
         --lineStart;
-    size_t lineEnd = found.at + needle.size();
+    size_t lineEnd = at + needle.bytes.size();
     while (lineEnd < entry.end && !IsLineBreak(all[lineEnd]))
         ++lineEnd;
-    const std::string line = Original(found.entry, lineStart, lineEnd);
-    const qsizetype start = Utf16Length(all.substr(lineStart, found.at - lineStart));
-    return {entry.day, QString::fromUtf8(line.data(), qsizetype(line.size())), {start, foldedNeedle.size()}};
+    Original(index, lineStart, lineEnd, line);
+    const qsizetype start = Utf16Length(all.substr(lineStart, at - lineStart));
+    return {entry.day, QString::fromUtf8(line.data(), qsizetype(line.size())), {start, needle.folded.size()}};
 }
 
 // The text as written between two places of an entry kept as byte changes.
-std::string DiaryIndex::Original(uint32_t index, size_t from, size_t to) const
+void DiaryIndex::Original(uint32_t index, size_t from, size_t to, std::string& text) const
 {
-    std::string text(folded_.bytes.data() + from, to - from);
+    text.assign(folded_.bytes.data() + from, to - from);
     const auto changesEnd = folded_.changedAt.begin() + qsizetype(index + 1 < entries_.size()
                                                                       ? entries_[index + 1].changesBegin
                                                                       : folded_.changedAt.size());
@@ -212,7 +231,6 @@ std::string DiaryIndex::Original(uint32_t index, size_t from, size_t to) const
                                    uint32_t(from));
     for (; change != changesEnd && *change < to; ++change)
         text[*change - from] = folded_.changedFrom[size_t(change - folded_.changedAt.begin())];
-    return text;
 }
 
 QString DiaryIndex::WholeText(const Entry& entry) const
@@ -224,11 +242,14 @@ QString DiaryIndex::WholeText(const Entry& entry) const
 QVector<DiaryHit> DiaryIndex::FindEachEntry(const QString& foldedNeedle) const
 {
     QVector<DiaryHit> hits;
+    std::string bytes;
     for (const uint32_t index : byRank_) {
         const Entry& entry = entries_[index];
         if (!hits.isEmpty() && hits.last().day == entry.day)
             continue;
-        const QString text = entry.whole ? WholeText(entry) : QString::fromStdString(Original(index, entry.begin, entry.end));
+        if (!entry.whole)
+            Original(index, entry.begin, entry.end, bytes);
+        const QString text = entry.whole ? WholeText(entry) : QString::fromStdString(bytes);
         if (std::optional<DiaryHit> hit = MatchText(entry.day, text, foldedNeedle))
             hits.push_back(std::move(*hit));
     }

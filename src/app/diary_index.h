@@ -48,15 +48,16 @@ private:
     };
     struct Found {
         uint32_t rank;
-        uint32_t entry;
-        size_t at;  // in folded_.bytes
+        DiaryHit hit;
     };
+    struct Needle;
 
     void AddWhole(TDateTime day, const QString& text);
-    std::vector<Found> Occurrences(std::string_view needle, const QString& foldedNeedle) const;
-    void SortByRank(std::vector<Found>& found) const;
-    DiaryHit HitAt(const Found& found, std::string_view needle, const QString& foldedNeedle) const;
-    std::string Original(uint32_t index, size_t from, size_t to) const;
+
+    std::vector<Found> Occurrences(const Needle& needle) const;
+    static void SortByRank(std::vector<Found>& found);
+    DiaryHit HitAt(uint32_t index, size_t at, const Needle& needle, std::string& line) const;
+    void Original(uint32_t index, size_t from, size_t to, std::string& text) const;
     QString WholeText(const Entry& entry) const;
     QVector<DiaryHit> FindEachEntry(const QString& foldedNeedle) const;
 

@@ -5,6 +5,7 @@
 #include <QChar>
 #include <QtGlobal>
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -83,24 +84,41 @@ int Encode(char32_t c, unsigned char* out)
     return 4;
 }
 
+// The three-byte lead bytes (0xE0 to 0xEF) of whose 4,096 characters every one folds to itself and
+// is no noncharacter: Japanese and Chinese text lies there and is copied as it stands.
+const std::array<bool, 16>& UnchangedBlocks()
+{
+    static const std::array<bool, 16> blocks = [] {
+        const UnitFolds& folds = TheUnitFolds();
+        std::array<bool, 16> unchanged{};
+        for (char32_t block = 0; block < 16; ++block) {
+            unchanged[block] = true;
+            for (char32_t c = block << 12; c < (block + 1) << 12 && unchanged[block]; ++c)
+                unchanged[block] = !folds.slow[c] && folds.fold[c] == c && !QChar::isNonCharacter(c);
+        }
+        return unchanged;
+    }();
+    return blocks;
+}
+
 // Folds into a buffer as long as the text, recording changed bytes relative to `base`.
 class Folder {
 public:
     Folder(std::string_view text, unsigned char* out, FoldedUtf8& into, size_t base)
         : in_(reinterpret_cast<const unsigned char*>(text.data())), size_(text.size()), out_(out), into_(into),
-          base_(base), folds_(TheUnitFolds())
+          base_(base), folds_(TheUnitFolds()), unchanged_(UnchangedBlocks())
     {
     }
 
     bool Run()
     {
         while (at_ < size_) {
-            if (size_ - at_ >= 8 && FoldWordAt())
-                continue;
-            if (in_[at_] < 0x80)
-                FoldAscii();
-            else if (!FoldMultiByte())
+            if (in_[at_] < 0x80) {
+                if (size_ - at_ < 8 || !FoldWordAt())
+                    FoldAscii();
+            } else if (!CopyUnchangedRun() && !FoldMultiByte()) {
                 return false;
+            }
         }
         return true;
     }
@@ -117,6 +135,18 @@ private:
         std::memcpy(out_ + at_, &word, 8);
         at_ += 8;
         return true;
+    }
+
+    bool CopyUnchangedRun()
+    {
+        size_t end = at_;
+        while (size_ - end >= 3 && in_[end] >= 0xE0 && in_[end] <= 0xEF && unchanged_[in_[end] - 0xE0] &&
+               IsContinuation(in_[end + 1]) && IsContinuation(in_[end + 2]))
+            end += 3;
+        std::memcpy(out_ + at_, in_ + at_, end - at_);
+        const bool copied = end > at_;
+        at_ = end;
+        return copied;
     }
 
     void FoldAscii()
@@ -170,6 +200,7 @@ private:
     FoldedUtf8& into_;
     size_t base_;
     const UnitFolds& folds_;
+    const std::array<bool, 16>& unchanged_;
     size_t at_ = 0;
 };
 

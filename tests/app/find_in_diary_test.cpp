@@ -147,7 +147,7 @@ TEST(DiaryIndex, MatchesNeverRunFromOneTextIntoTheNext)
         {4, QStringLiteral("Straße har")},  // kept as written: folding lengthens it
         {3, QStringLiteral("bour")},
         {2, QStringLiteral("")},
-        {1, QStringLiteral("ends with ha")},
+        {1, QStringLiteral("ends with ha, SEE")},
     });
     for (const QString& needle : {QStringLiteral("harbour"), QStringLiteral("arb"), QStringLiteral("noonstra")}) {
         SCOPED_TRACE(needle.toStdString());
@@ -157,6 +157,11 @@ TEST(DiaryIndex, MatchesNeverRunFromOneTextIntoTheNext)
     ASSERT_EQ(bour.size(), 2);
     EXPECT_EQ(bour[0].line, QStringLiteral("BOUR at noon"));
     EXPECT_EQ(bour[1].day, 3);
+    // "se" lies in the fold of "Straße" only across the end of "ß": the next text is looked at.
+    const QVector<DiaryHit> se = entries.Find(QStringLiteral("se"));
+    ASSERT_EQ(se.size(), 1);
+    EXPECT_EQ(se[0].day, 1);
+    EXPECT_EQ(se[0].match, (TextRange{14, 2}));
 }
 
 TEST(DiaryIndex, GivesEachTextAsWrittenWhateverItsCharacters)

@@ -4,6 +4,7 @@
 #include "date_time_picker.h"
 #include "diary_printout.h"
 #include "diary_search.h"
+#include "filled_days_cache.h"
 #include "japanese_texts.h"
 #include "split_view.h"
 #include "style_manager.h"

@@ -31,6 +31,7 @@ class TfrxUserDataSet;
 class AutomaticBackups;
 class DiarySearch;
 class FindWindow;
+class FilledDaysCache;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
 class TForm1 : public QWidget {
@@ -134,6 +135,7 @@ private:
     void ApplyStyleColors();
     void ApplyLocale();
     void OpenDiaryReportingDamage();
+    FilledDaysCache& FilledDays();  // made at the first look at the calendar's days
 
     TFontDesc memoFont_;
     std::unique_ptr<TfrxPreviewWindowBinding> previewBinding_;  // opens the preview window for frxReport1
@@ -141,4 +143,5 @@ private:
     std::unique_ptr<AutomaticBackups> backups_;
     bool closed_ = false;
     bool diaryReadOnce_ = false;
+    std::unique_ptr<FilledDaysCache> filledDays_;  // destroyed before FDConnection1, which it reads
 };

@@ -1,6 +1,7 @@
 // The day page: loading a day into the memo, writing it back, and marking the filled days.
 #include "main_window.h"
 
+#include "filled_days_cache.h"
 #include "memo_lines.h"
 #include "controls/month_calendar.h"
 #include "platform/dialogs.h"
@@ -42,6 +43,7 @@ void TForm1::BtnInsertRecordClick()
         DiarySql::SetDiaryParam(*FDQuery1, text);
         FDQuery1->ExecSQL();
         DChk->append(RzCalendar1->Date());
+        FilledDays().Inserted(RzCalendar1->Date());
         RzCalendar1->update();
         RzCalendar1->repaint();
         DiaryChanged();
@@ -60,6 +62,7 @@ void TForm1::BtnPostClick()
     FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
     DiarySql::SetDiaryParam(*FDQuery1, text);
     FDQuery1->ExecSQL();
+    FilledDays().TextsChanged();
     DiaryChanged();
 }
 
@@ -69,9 +72,17 @@ void TForm1::BtnDeleteRecordClick()
     FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
     FDQuery1->ExecSQL();
     DChk->removeOne(RzCalendar1->Date());
+    FilledDays().Deleted(RzCalendar1->Date());
     RzCalendar1->update();
     RzCalendar1->repaint();
     DiaryChanged();
+}
+
+FilledDaysCache& TForm1::FilledDays()
+{
+    if (!filledDays_)
+        filledDays_ = std::make_unique<FilledDaysCache>(FDConnection1, FilledDaysCache::PathBeside(DBPath));
+    return *filledDays_;
 }
 
 void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
@@ -79,6 +90,12 @@ void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
     if (!DChk)
         return;  // the window is not complete yet or has closed
     DChk->clear();
+    const TDateTime last = ViewDate + kFilledRangeDays;
+    // The copy of the diary's days gives the same list as the SELECT below, or nothing.
+    if (auto days = FilledDays().FilledDays(ViewDate, last)) {
+        *DChk = std::move(*days);
+        return;
+    }
     // The first look at the diary, at start-up, reads all of its file (the table has no index):
     // through a mapping that costs one copy less per page. Later reads are plain again, so that
     // a disk failing under them is an error message and not a crash.
@@ -88,10 +105,11 @@ void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
         diaryReadOnce_ = true;
     }
     SqliteQuery query(FDConnection1);
-    query.SetSQL(DiarySql::FilledDaysSelect(ViewDate, ViewDate + kFilledRangeDays));
+    query.SetSQL(DiarySql::FilledDaysSelect(ViewDate, last));
     query.Open();
     for (query.First(); !query.Eof(); query.Next())
         DChk->append(query.AsDateTime(QStringLiteral("date")));
+    FilledDays().RebuildSoon();
 }
 
 void TForm1::RzCalendar1GetDayFormat(QObject*, TDateTime DayDate, uint16_t, uint16_t, uint16_t, TColor&,

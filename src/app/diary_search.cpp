@@ -22,7 +22,9 @@ TDateTime DayOf(sqlite3_stmt* stmt, int column)
     }
     default: return 0;
     }
-    if (!value || DecodeDate(*value).year < 1 || DecodeDate(*value).year > 9999)
+    if (!value)
+        return 0;
+    if (const int year = DecodeDate(*value).year; year < 1 || year > 9999)
         return 0;
     return DateOf(*value);
 }

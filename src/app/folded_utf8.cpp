@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -13,15 +14,14 @@ namespace {
 constexpr uint64_t kOnes = 0x0101010101010101ULL;
 constexpr uint64_t kHighBits = 0x8080808080808080ULL;
 
-// Eight ASCII bytes folded at once: 0x20 added to each of "A" to "Z". Returns the high bit of each
-// byte that changed.
-uint64_t FoldAsciiWord(uint64_t& word)
+// The high bit of each of eight bytes that is one of "A" to "Z": folding adds 0x20 to those.
+// Bytes above 0x7F are left out, and no sum carries into the next byte.
+uint64_t UpperCaseBits(uint64_t word)
 {
-    const uint64_t aboveZ = word + (0x7F - 'Z') * kOnes;
-    const uint64_t fromA = word + (0x80 - 'A') * kOnes;
-    const uint64_t upper = fromA & ~aboveZ & kHighBits;
-    word |= upper >> 2;
-    return upper;
+    const uint64_t low7 = word & ~kHighBits;
+    const uint64_t aboveZ = low7 + (0x7F - 'Z') * kOnes;
+    const uint64_t fromA = low7 + (0x80 - 'A') * kOnes;
+    return fromA & ~aboveZ & ~word & kHighBits;
 }
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -114,7 +114,7 @@ public:
     {
         while (at_ < size_) {
             if (in_[at_] < 0x80) {
-                if (size_ - at_ < 8 || !FoldWordAt())
+                if (size_ - at_ < 8 || !FoldAsciiPrefix())
                     FoldAscii();
             } else if (!CopyUnchangedRun() && !FoldMultiByte()) {
                 return false;
@@ -124,16 +124,21 @@ public:
     }
 
 private:
-    bool FoldWordAt()
+    // Folds the ASCII bytes at the start of the next eight at once; false when there are none.
+    bool FoldAsciiPrefix()
     {
         uint64_t word;
         std::memcpy(&word, in_ + at_, 8);
-        if (word & kHighBits)
+        const int ascii = std::countr_zero(word & kHighBits) / 8;  // 8 when all are
+        if (ascii == 0)
             return false;
-        for (uint64_t upper = FoldAsciiWord(word); upper; upper &= upper - 1)
-            Changed(at_ + size_t(__builtin_ctzll(upper) / 8));
-        std::memcpy(out_ + at_, &word, 8);
-        at_ += 8;
+        const uint64_t inPrefix = ascii == 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * ascii)) - 1;
+        const uint64_t upper = UpperCaseBits(word) & inPrefix;
+        for (uint64_t bits = upper; bits; bits &= bits - 1)
+            Changed(at_ + size_t(std::countr_zero(bits) / 8));
+        word |= upper >> 2;
+        std::memcpy(out_ + at_, &word, 8);  // the bytes after the prefix are written again later
+        at_ += size_t(ascii);
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -75,7 +76,9 @@ void DiaryIndex::Reserve(size_t textBytes) { folded_.bytes.reserve(textBytes); }
 void DiaryIndex::Add(TDateTime day, std::string_view text)
 {
     Entry entry{day, folded_.bytes.size(), 0, folded_.changedAt.size()};
-    if (!AppendFoldedUtf8(text, folded_)) {
+    // Byte changes are placed in 32 bits; beyond 4 GiB texts are kept whole.
+    const bool placesFit = folded_.bytes.size() + text.size() < std::numeric_limits<uint32_t>::max();
+    if (!placesFit || !AppendFoldedUtf8(text, folded_)) {
         AddWhole(day, QString::fromUtf8(text.data(), qsizetype(text.size())));
         return;
     }

@@ -90,6 +90,10 @@ void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
     if (!DChk)
         return;  // the window is not complete yet or has closed
     DChk->clear();
+    // A diary that could not be opened was reported at start; the calendar then has nothing to
+    // mark, and saying "not open" again at every month would only bury that report.
+    if (!FDConnection1.Connected())
+        return;
     const TDateTime last = ViewDate + kFilledRangeDays;
     // The copy of the diary's days gives the same list as the SELECT below, or nothing.
     if (auto days = FilledDays().FilledDays(ViewDate, last)) {

@@ -276,6 +276,10 @@ TEST(DamagedDiary, StartUpNamesTheNewestGoodBackupAndTheCommandAndChangesNothing
             EXPECT_EQ(dialogs.Messages()[0].flags, unsigned(MB_OK | MB_ICONERROR)) << c.name;
             EXPECT_FALSE(form.FDConnection1.Connected()) << c.name << ": nothing can write into it";
             form.RzCalendar1->SetDate(kJune30);
+            QCoreApplication::processEvents();
+            // Showing the window and changing the month mark nothing and say nothing more.
+            EXPECT_EQ(dialogs.Messages().size(), 1) << c.name;
+            EXPECT_TRUE(form.DChk->isEmpty()) << c.name;
             form.Memo1->setPlainText(QStringLiteral("typed"));
             Guarded([&form] { form.BtnInsertRecordClick(); });  // refused: the diary is not open
             form.close();

@@ -17,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
-#include <map>
 #include <memory>
 #include <unistd.h>
 
@@ -39,14 +38,7 @@ struct Diary {
     explicit Diary(int entries) { WriteDiaryDays(connection, path, entries, EntryText); }
 };
 
-Diary& DiaryWith(int entries)
-{
-    static std::map<int, std::unique_ptr<Diary>> diaries;
-    auto& diary = diaries[entries];
-    if (!diary)
-        diary = std::make_unique<Diary>(entries);
-    return *diary;
-}
+Diary& DiaryWith(int entries) { return SharedDiary<Diary>(entries); }
 
 void ReportSize(benchmark::State& state, const QString& path)
 {

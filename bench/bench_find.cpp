@@ -11,7 +11,6 @@
 #include <sqlite3.h>
 
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -43,14 +42,7 @@ struct Diary {
     }
 };
 
-Diary& DiaryWith(int entries)
-{
-    static std::map<int, std::unique_ptr<Diary>> diaries;
-    auto& diary = diaries[entries];
-    if (!diary)
-        diary = std::make_unique<Diary>(entries);
-    return *diary;
-}
+Diary& DiaryWith(int entries) { return SharedDiary<Diary>(entries); }
 
 const QString kNeedles[] = {QStringLiteral("kyoto"), QStringLiteral("harbour"), QStringLiteral("zebra")};
 

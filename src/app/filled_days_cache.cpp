@@ -135,13 +135,7 @@ std::optional<QList<TDateTime>> FilledDaysCache::FilledDays(TDateTime first, TDa
         return std::nullopt;
     }
     try {
-        SqliteQuery query(*copy_);
-        query.SetSQL(DiarySql::FilledDaysSelect(first, last));
-        query.Open();
-        QList<TDateTime> days;
-        for (query.First(); !query.Eof(); query.Next())
-            days.append(query.AsDateTime(QStringLiteral("date")));
-        return days;
+        return DiarySql::FilledDays(*copy_, first, last);
     } catch (const Exception&) {
         Discard();
         return std::nullopt;

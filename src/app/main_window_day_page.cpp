@@ -108,11 +108,7 @@ void TForm1::RzCalendar1ViewDateChange(QObject*, TDateTime ViewDate)
         mapped.emplace(FDConnection1);
         diaryReadOnce_ = true;
     }
-    SqliteQuery query(FDConnection1);
-    query.SetSQL(DiarySql::FilledDaysSelect(ViewDate, last));
-    query.Open();
-    for (query.First(); !query.Eof(); query.Next())
-        DChk->append(query.AsDateTime(QStringLiteral("date")));
+    *DChk = DiarySql::FilledDays(FDConnection1, ViewDate, last);
     FilledDays().RebuildSoon();
 }
 

@@ -43,4 +43,15 @@ QString FilledDaysSelect(TDateTime first, TDateTime last) { return RangeSelect(Q
 
 QString PrintoutSelect(TDateTime first, TDateTime last) { return RangeSelect(QStringLiteral("*"), first, last); }
 
+QList<TDateTime> FilledDays(SqliteConnection& connection, TDateTime first, TDateTime last)
+{
+    SqliteQuery query(connection);
+    query.SetSQL(FilledDaysSelect(first, last));
+    query.Open();
+    QList<TDateTime> days;
+    for (query.First(); !query.Eof(); query.Next())
+        days.append(query.AsDateTime(QStringLiteral("date")));
+    return days;
+}
+
 }  // namespace DiarySql

@@ -4,6 +4,7 @@
 #include "sqlite_query.h"
 #include "platform/date_time.h"
 
+#include <QList>
 #include <QString>
 #include <vector>
 
@@ -38,5 +39,9 @@ void SetDiaryParam(SqliteQuery& query, const QString& text);
 QString DaySelect(TDateTime day);
 QString FilledDaysSelect(TDateTime first, TDateTime last);
 QString PrintoutSelect(TDateTime first, TDateTime last);
+
+// The `date` values of the rows between the two days, both included, as FilledDaysSelect gives
+// them: a list, so a day with two rows stands in it twice.
+QList<TDateTime> FilledDays(SqliteConnection& connection, TDateTime first, TDateTime last);
 
 }  // namespace DiarySql

@@ -91,17 +91,7 @@ protected:
         (form.*command)();
     }
 
-    static QString DiaryText(const QString& file)
-    {
-        SqliteConnection connection;
-        connection.Database = file;
-        connection.ReadOnly = true;
-        connection.Open();
-        SqliteQuery query(connection);
-        query.SetSQL(DiarySql::DaySelect(kJune30));
-        query.Open();
-        return query.Eof() ? QStringLiteral("<none>") : query.AsString(QStringLiteral("diary"));
-    }
+    static QString DiaryText(const QString& file) { return StoredDayText(file, kJune30); }
 };
 
 TEST_F(AutomaticBackupsTest, ClosingAfterAChangeLeavesACheckedCopyAndClosingWithoutNone)

@@ -3,6 +3,7 @@
 #include "app/diary_backups.h"
 #include "app/export_command.h"
 #include "app/main_window.h"
+#include "diary_rows.h"
 #include "kalvo_folder.h"
 #include "controls/month_calendar.h"
 #include "platform/paths.h"
@@ -79,17 +80,7 @@ public:
     }
 };
 
-QString TextOf(const QString& file)
-{
-    SqliteConnection connection;
-    connection.Database = file;
-    connection.ReadOnly = true;
-    connection.Open();
-    SqliteQuery query(connection);
-    query.SetSQL(DiarySql::DaySelect(kJune30));
-    query.Open();
-    return query.Eof() ? QStringLiteral("<none>") : query.AsString(QStringLiteral("diary"));
-}
+QString TextOf(const QString& file) { return StoredDayText(file, kJune30); }
 
 void Damage(const QString& file) { WriteFile(file, QByteArray("no database, just words\n").repeated(300)); }
 

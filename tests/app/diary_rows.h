@@ -12,3 +12,17 @@ inline void StoreDiaryRow(SqliteConnection& connection, TDateTime day, const QSt
     DiarySql::SetDiaryParam(q, text);
     q.ExecSQL();
 }
+
+// The text stored for `day` in the diary file at `file`, read without taking its lock for long;
+// "<none>" when the day has no row.
+inline QString StoredDayText(const QString& file, TDateTime day)
+{
+    SqliteConnection connection;
+    connection.Database = file;
+    connection.ReadOnly = true;
+    connection.Open();
+    SqliteQuery query(connection);
+    query.SetSQL(DiarySql::DaySelect(day));
+    query.Open();
+    return query.Eof() ? QStringLiteral("<none>") : query.AsString(QStringLiteral("diary"));
+}

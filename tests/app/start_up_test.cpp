@@ -168,17 +168,6 @@ namespace {
 
 const TDateTime kJune1 = EncodeDate(2021, 6, 1);
 
-QList<TDateTime> QueriedDays(SqliteConnection& diary, TDateTime first, TDateTime last)
-{
-    SqliteQuery query(diary);
-    query.SetSQL(DiarySql::FilledDaysSelect(first, last));
-    query.Open();
-    QList<TDateTime> days;
-    for (query.First(); !query.Eof(); query.Next())
-        days.append(query.AsDateTime(QStringLiteral("date")));
-    return days;
-}
-
 void OpenLikeTheWindow(SqliteConnection& diary, const QString& path)
 {
     DiarySql::ConfigureConnection(diary);
@@ -231,7 +220,7 @@ protected:
         form = std::make_unique<TForm1>();
         form->show();
         form->RzCalendar1ViewDateChange(form->RzCalendar1, kJune1);
-        return {*form->DChk, QueriedDays(form->FDConnection1, kJune1, kJune1 + 31)};
+        return {*form->DChk, DiarySql::FilledDays(form->FDConnection1, kJune1, kJune1 + 31)};
     }
 };
 
@@ -255,7 +244,7 @@ TEST(FilledDaysCopy, GivesTheDiarysOwnListForEveryRange)
     for (const TDateTime first : {kJune1, EncodeDate(2021, 5, 1), EncodeDate(2021, 7, 1), EncodeDate(1900, 1, 1)}) {
         const auto copied = cache.FilledDays(first, first + 31);
         ASSERT_TRUE(copied.has_value()) << DiarySql::DayKey(first).toStdString();
-        EXPECT_EQ(*copied, QueriedDays(diary, first, first + 31)) << DiarySql::DayKey(first).toStdString();
+        EXPECT_EQ(*copied, DiarySql::FilledDays(diary, first, first + 31)) << DiarySql::DayKey(first).toStdString();
     }
     EXPECT_EQ(cache.FilledDays(kJune1, kJune1 + 31)->count(EncodeDate(2021, 6, 3)), 2);
 }
@@ -296,7 +285,7 @@ TEST(FilledDaysCopy, FollowsThisProgramsWritesAndNoOtherOnes)
     cache.Inserted(EncodeDate(2021, 6, 10));
     EXPECT_FALSE(cache.FilledDays(kJune1, kJune1 + 31).has_value());
     ASSERT_TRUE(cache.Rebuild());
-    EXPECT_EQ(*cache.FilledDays(kJune1, kJune1 + 31), QueriedDays(diary, kJune1, kJune1 + 31));
+    EXPECT_EQ(*cache.FilledDays(kJune1, kJune1 + 31), DiarySql::FilledDays(diary, kJune1, kJune1 + 31));
 }
 
 // Rows added, deleted and moved by another program between two runs show at the next start.

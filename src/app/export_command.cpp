@@ -262,7 +262,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 QString UsageText()
 {
     return QStringLiteral(
-        "Usage: Kalvo [--export FROM TO FILE | --check | --backup FILE | --restore FILE | --import FILE.json [--replace] | --where | --version | --help]\n"
+        "Usage: Kalvo [--export FROM TO FILE | --import FILE.json [--replace]]\n"
+        "       Kalvo [--check | --backup FILE | --restore FILE | --where | --version | --help]\n"
         "Without arguments Kalvo opens its window; Qt's own options for it (-platform, -style,\n"
         "-display, -geometry, -reverse and the like) are passed on. Any other option is refused\n"
         "with exit code 2.\n"

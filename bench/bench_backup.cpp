@@ -58,21 +58,31 @@ void BM_ReadDiaryFile(benchmark::State& state)
 }
 BENCHMARK(BM_ReadDiaryFile)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
 
+// Times `makeCopy`, which answers the file it wrote; the file goes again outside the timing.
+template <class MakeCopy>
+void MeasureCopies(benchmark::State& state, const Diary& diary, MakeCopy makeCopy)
+{
+    for (auto _ : state) {
+        const QString copy = makeCopy();
+        state.PauseTiming();
+        QFile::remove(copy);
+        state.ResumeTiming();
+    }
+    ReportSize(state, diary.path);
+}
+
 // Reference: the file's bytes copied and synced, as durable as a backup and as blind to changes.
 void BM_CopyDiaryFileSynced(benchmark::State& state)
 {
     const Diary& diary = DiaryWith(int(state.range(0)));
     const QString target = diary.dir.filePath(QStringLiteral("plain-copy.db"));
-    for (auto _ : state) {
+    MeasureCopies(state, diary, [&] {
         QFile::copy(diary.path, target);
         const int fd = ::open(QFile::encodeName(target).constData(), O_RDWR);
         ::fsync(fd);
         ::close(fd);
-        state.PauseTiming();
-        QFile::remove(target);
-        state.ResumeTiming();
-    }
-    ReportSize(state, diary.path);
+        return target;
+    });
 }
 BENCHMARK(BM_CopyDiaryFileSynced)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
 
@@ -81,13 +91,10 @@ void BM_CopyDatabase(benchmark::State& state)
 {
     Diary& diary = DiaryWith(int(state.range(0)));
     const QString target = diary.dir.filePath(QStringLiteral("copy.db"));
-    for (auto _ : state) {
+    MeasureCopies(state, diary, [&] {
         CopyDatabase(diary.connection, target);
-        state.PauseTiming();
-        QFile::remove(target);
-        state.ResumeTiming();
-    }
-    ReportSize(state, diary.path);
+        return target;
+    });
 }
 BENCHMARK(BM_CopyDatabase)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
 
@@ -96,13 +103,7 @@ void BM_BackUpDiary(benchmark::State& state)
 {
     Diary& diary = DiaryWith(int(state.range(0)));
     const TDateTime moment = EncodeDate(2026, 12, 10) + 0.5;
-    for (auto _ : state) {
-        const QString backup = BackUpDiary(diary.connection, diary.path, moment);
-        state.PauseTiming();
-        QFile::remove(backup);
-        state.ResumeTiming();
-    }
-    ReportSize(state, diary.path);
+    MeasureCopies(state, diary, [&] { return BackUpDiary(diary.connection, diary.path, moment); });
 }
 BENCHMARK(BM_BackUpDiary)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
 

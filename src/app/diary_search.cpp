@@ -1,7 +1,7 @@
 #include "diary_search.h"
 
 #include "store/diary_sql.h"
-#include "store/sqlite_values.h"
+#include "store/sqlite_query.h"
 
 #include <sqlite3.h>
 
@@ -11,22 +11,8 @@ namespace {
 // 1 to 9999.
 TDateTime DayOf(sqlite3_stmt* stmt, int column)
 {
-    std::optional<TDateTime> value;
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT: value = DateTimeFromJulianDay(sqlite3_column_double(stmt, column)); break;
-    case SQLITE_TEXT: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        value = DateTimeFromText(QByteArray::fromRawData(text, sqlite3_column_bytes(stmt, column)));
-        break;
-    }
-    default: return 0;
-    }
-    if (!value)
-        return 0;
-    if (const int year = DecodeDate(*value).year; year < 1 || year > 9999)
-        return 0;
-    return DateOf(*value);
+    const std::optional<TDateTime> value = ColumnDateTime(stmt, column);
+    return value ? DateOf(*value) : 0;
 }
 
 std::string_view TextOf(sqlite3_stmt* stmt, int column)

@@ -15,21 +15,10 @@ QByteArray ColumnBytes(sqlite3_stmt* stmt, int column)
 }
 
 // Days with a zero or out-of-range year, month or day read as NULL.
-QVariant DateTimeVariant(std::optional<TDateTime> value)
-{
-    if (!value || DecodeDate(*value).year < 1 || DecodeDate(*value).year > 9999)
-        return {};
-    return *value;
-}
-
 QVariant ReadDateTime(sqlite3_stmt* stmt, int column)
 {
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT: return DateTimeVariant(DateTimeFromJulianDay(sqlite3_column_double(stmt, column)));
-    case SQLITE_TEXT: return DateTimeVariant(DateTimeFromText(ColumnBytes(stmt, column)));
-    default: return {};
-    }
+    const std::optional<TDateTime> value = ColumnDateTime(stmt, column);
+    return value ? QVariant(*value) : QVariant();
 }
 
 QVariant ReadColumn(sqlite3_stmt* stmt, int column, FieldKind kind)
@@ -49,6 +38,27 @@ QVariant ReadColumn(sqlite3_stmt* stmt, int column, FieldKind kind)
 }  // namespace
 
 void SqliteStatementDeleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+
+std::optional<TDateTime> ColumnDateTime(sqlite3_stmt* stmt, int column)
+{
+    std::optional<TDateTime> value;
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT: value = DateTimeFromJulianDay(sqlite3_column_double(stmt, column)); break;
+    case SQLITE_TEXT: {
+        // Read in place: the text is parsed, not kept.
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        value = DateTimeFromText(QByteArray::fromRawData(text, sqlite3_column_bytes(stmt, column)));
+        break;
+    }
+    default: return std::nullopt;
+    }
+    if (!value)
+        return std::nullopt;
+    if (const int year = DecodeDate(*value).year; year < 1 || year > 9999)
+        return std::nullopt;
+    return value;
+}
 
 FieldKind FieldKindOf(const QString& declaredType)
 {

@@ -8,6 +8,7 @@
 #include <QVector>
 #include <map>
 #include <memory>
+#include <optional>
 
 struct sqlite3_stmt;
 
@@ -88,3 +89,7 @@ private:
 
 // The kind a declared column type is read as.
 FieldKind FieldKindOf(const QString& declaredType);
+
+// A column read as a date-time the way a datetime field reads: a Julian day number or a date text;
+// none for anything else and for days outside the years 1 to 9999.
+std::optional<TDateTime> ColumnDateTime(sqlite3_stmt* stmt, int column);

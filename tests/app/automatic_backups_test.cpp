@@ -189,8 +189,9 @@ TEST_P(FailingBackupFolder, IsReportedOnceAndNeitherStopsClosingNorLosesAnything
     EXPECT_TRUE(QFileInfo::exists(dir.File(ApplicationTitle() + QStringLiteral(".ini")))) << "the preferences are saved all the same";
     form.FDConnection1.Close();
     EXPECT_EQ(DiaryText(dir.File(QStringLiteral("Kalvo.db"))), QStringLiteral("later words\r\n"));
-    if (GetParam() == BrokenFolder::ReadOnly)
+    if (GetParam() == BrokenFolder::ReadOnly) {
         EXPECT_EQ(Backups(), QStringList()) << "no partial copy left";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, FailingBackupFolder, ::testing::Values(BrokenFolder::FileInItsPlace, BrokenFolder::ReadOnly),

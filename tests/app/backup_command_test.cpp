@@ -49,8 +49,9 @@ TEST(BackupArguments, AreReadStrictly)
             EXPECT_EQ(command.backup.kind, c.kind) << shown;
             EXPECT_EQ(command.backup.file, QString::fromUtf8(c.part)) << shown;
         }
-        else if (c.action == Action::Invalid)
+        else if (c.action == Action::Invalid) {
             EXPECT_TRUE(command.error.startsWith(QString::fromUtf8(c.part))) << shown << ": " << command.error.toStdString();
+        }
     }
     for (const char* usage : {"--check", "--backup FILE", "--restore FILE", "--export FROM TO FILE"})
         EXPECT_TRUE(UsageText().contains(QString::fromUtf8(usage))) << usage;

@@ -35,13 +35,10 @@ TEST_F(ViewerPrinting, ThreeDiaryPagesBecomeThreeA4PagesWithTheEntriesText)
 {
     PrintPages(3);
     Open(QSize(819, 600));
-    TfrxPrintOptions& options = *diary.pages.Report()->PrintOptions();
-    options.SetPrinter(kPdfPrinterName);
-    options.SetShowDialog(false);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("diary.pdf"));
     ScriptedDialogs dialogs;
-    dialogs.Queue(std::optional<QString>(file));
+    PrintToPdfFile(*diary.pages.Report(), dialogs, file);
 
     viewer.Print();
 
@@ -72,11 +69,8 @@ TEST_F(ViewerPrinting, APdfThatCannotBeWrittenOutIsAnErrorNotAPrintedDocument)
     if (!QFileInfo::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "needs /dev/full, the device that is always out of space";
     PrintPages(3);
-    TfrxPrintOptions& options = *diary.pages.Report()->PrintOptions();
-    options.SetPrinter(kPdfPrinterName);
-    options.SetShowDialog(false);
     ScriptedDialogs dialogs;
-    dialogs.Queue(std::optional<QString>(QStringLiteral("/dev/full")));
+    PrintToPdfFile(*diary.pages.Report(), dialogs, QStringLiteral("/dev/full"));
 
     EXPECT_FALSE(diary.pages.Print());
 

@@ -8,7 +8,11 @@
 #include "report/views/custom_memo_view.h"
 #include "report/views/diary_report.h"
 
+#include "report/model/print_options.h"
+
+#include "platform/printers.h"
 #include "platform/rounding.h"
+#include "platform/scripted_dialogs.h"
 
 #include <QStringList>
 #include <memory>
@@ -76,4 +80,14 @@ inline QString FirstText(const TfrxComponent& band)
         if (const auto* memo = qobject_cast<const TfrxCustomMemoView*>(object))
             return memo->Text().trimmed();
     return QString();
+}
+
+// Makes the report print to the built-in PDF printer without its dialog, into `file`: the printer
+// asks for the file's name, and `dialogs` answers it.
+inline void PrintToPdfFile(TfrxReport& report, ScriptedDialogs& dialogs, const QString& file)
+{
+    TfrxPrintOptions& options = *report.PrintOptions();
+    options.SetPrinter(kPdfPrinterName);
+    options.SetShowDialog(false);
+    dialogs.Queue(std::optional<QString>(file));
 }

@@ -88,8 +88,9 @@ TEST(PageEditing, AChangedObjectIsWrittenBackUnderItsAliasOrWithItsFullPage)
         const TfrxXMLItem& element = *pages.FindSection("previewpages")->Items(index)->Items(1)->Items(0);
         EXPECT_EQ(element.Name(), index == 0 ? "m1" : "TfrxMemoView");
         EXPECT_TRUE(element.Text().contains("Changed &#38; kept")) << element.Text().toStdString();
-        if (index == 0)
+        if (index == 0) {
             EXPECT_EQ(pages.GetPage(0), page) << "the decoded page shows the change already";
+        }
 
         TfrxPreviewPages reread(nullptr);
         LoadPages(reread, SavePages(pages));

@@ -44,12 +44,9 @@ protected:
         build.diary.dataSet->SetRangeEnd(reCount);
         build.diary.dataSet->SetRangeEndCount(1);
         EXPECT_TRUE(build.report.PrepareReport(true));
-        TfrxPrintOptions& options = *build.report.PrintOptions();
-        options.SetPrinter(kPdfPrinterName);
-        options.SetShowDialog(false);
         const QString file = dir.filePath(QStringLiteral("diary.pdf"));
         ScriptedDialogs dialogs;
-        dialogs.Queue(std::optional<QString>(file));
+        PrintToPdfFile(build.report, dialogs, file);
         EXPECT_TRUE(build.store.Print());
         return file;
     }

@@ -197,13 +197,10 @@ TEST(WrappedEntryLines, ThePrintedPdfHoldsEveryWord)
     Printout printout({{Words(120)}, {QStringLiteral("abcdefghij").repeated(40)}, {Japanese(6)}});
     ASSERT_TRUE(printout.report.PrepareReport(true));
     ASSERT_EQ(printout.store.Count(), 1);
-    TfrxPrintOptions& options = *printout.report.PrintOptions();
-    options.SetPrinter(kPdfPrinterName);
-    options.SetShowDialog(false);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("diary.pdf"));
     ScriptedDialogs dialogs;
-    dialogs.Queue(std::optional<QString>(file));
+    PrintToPdfFile(printout.report, dialogs, file);
     ASSERT_TRUE(printout.store.Print());
 
     const QString read = WithoutWhitespace(ProgramOutput(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}));

@@ -78,8 +78,8 @@ struct ReferencePage {
 ReferencePage RecordPage(TfrxPreviewPages& store, int index, double scale)
 {
     ReferencePage result;
-    const std::shared_ptr<TfrxReportPage> held = store.GetPage(index);
-    TfrxReportPage& page = *held;
+    const std::shared_ptr<const TfrxReportPage> held = store.PageToDraw(index);
+    const TfrxReportPage& page = *held;
     const double offsetX = page.LeftMargin() * fr01cm * scale;
     const double offsetY = page.TopMargin() * fr01cm * scale;
     result.ruleWidth = std::max(1, RoundHalfEven(scale));

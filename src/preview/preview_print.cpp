@@ -39,7 +39,7 @@ void TfrxPreview::PageSetupDlg()
     if (running_ || !pages_ || !report_ || pageNo_ < 1)
         return;
     // Held for the dialog's whole life: the viewer repaints other pages while it is open.
-    const std::shared_ptr<TfrxReportPage> page = pages_->GetPage(pageNo_ - 1);
+    const std::shared_ptr<TfrxReportPage> page = pages_->EditPage(pageNo_ - 1);
     if (!page)
         return;
     TfrxPageSettingsForm form(*page, report_->IniFile(), window());

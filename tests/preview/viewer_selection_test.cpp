@@ -43,7 +43,7 @@ protected:
     // A text object of the first page on screen, found by its text.
     QRect OnScreen(const QString& text)
     {
-        const std::shared_ptr<TfrxReportPage> page = diary.pages.GetPage(0);
+        const std::shared_ptr<const TfrxReportPage> page = diary.pages.GetPage(0);
         const TfrxPageOrigin origin = PageOrigin(*page, 0, Pages().PageRectInView(0).topLeft(), viewer.Zoom());
         for (TfrxComponent* object : page->AllObjects())
             if (auto* memo = qobject_cast<TfrxCustomMemoView*>(object); memo && memo->Text() == text + "\r\n")

@@ -83,19 +83,22 @@ inline MeasuredText Measure(const TfrxMemoView& memo)
     return {drawText.WrappedLines(), drawText.CalcWidth()};
 }
 
-// Draws a view on a white image and records the texts put out.
+// Draws a view on a white image, prepared for drawing as a page's owner prepares it, and records
+// the texts put out.
 struct Rendering {
     QImage image;
     std::vector<RecordedText> texts;
 
-    Rendering(TfrxView& view, QSize size, double scale = 1, QPointF offset = {0, 0})
+    Rendering(TfrxView& view, QSize size, double scale = 1, QPointF offset = {0, 0},
+              const TfrxDrawContext& context = {})
         : image(size, QImage::Format_RGB32)
     {
         image.fill(Qt::white);
         QPainter painter(&image);
         TCanvas canvas(painter);
         canvas.SetTextRecorder(&texts);
-        view.Draw(canvas, scale, scale, offset.x(), offset.y());
+        view.PrepareForDrawing();
+        view.Draw(canvas, scale, scale, offset.x(), offset.y(), context);
     }
 
     bool IsWhite(int x, int y) const { return (image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; }

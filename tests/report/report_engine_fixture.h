@@ -70,7 +70,7 @@ struct DiaryBuild {
         return kShortBandHeight + std::max(0.0, TextHeight(lines) - kDesignedTextHeight);
     }
 
-    TfrxReportPage& Page(int index) { return *store.GetPage(index); }
+    const TfrxReportPage& Page(int index) { return *store.GetPage(index); }
 };
 
 // The text of a printed band's first text object.

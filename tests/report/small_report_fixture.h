@@ -79,7 +79,7 @@ struct SmallReport {
         ASSERT_TRUE(report.PrepareReport(true)) << report.Errors().join(u'\n').toStdString();
     }
 
-    TfrxReportPage& Prepared(int index) { return *store.GetPage(index); }
+    const TfrxReportPage& Prepared(int index) { return *store.GetPage(index); }
 
     // "Name top" for every object directly on a prepared page, in output order.
     QStringList Placed(int index)

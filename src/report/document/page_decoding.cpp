@@ -68,7 +68,29 @@ int TfrxPreviewPages::PagesInCache() const
     return report_ ? report_->PreviewOptions()->PagesInCache() : 50;
 }
 
-std::shared_ptr<TfrxReportPage> TfrxPreviewPages::GetPage(int index)
+std::shared_ptr<const TfrxReportPage> TfrxPreviewPages::GetPage(int index) { return EditPage(index); }
+
+std::shared_ptr<TfrxReportPage> TfrxPreviewPages::EditPage(int index)
+{
+    CachedPage* cached = CachedEntry(index);
+    return cached ? cached->page : nullptr;
+}
+
+std::shared_ptr<const TfrxReportPage> TfrxPreviewPages::PageToDraw(int index)
+{
+    CachedPage* cached = CachedEntry(index);
+    if (!cached)
+        return nullptr;
+    if (!cached->preparedForDrawing) {
+        for (TfrxComponent* object : cached->page->AllObjects())
+            if (auto* component = qobject_cast<TfrxReportComponent*>(object))
+                component->PrepareForDrawing();
+        cached->preparedForDrawing = true;
+    }
+    return cached->page;
+}
+
+TfrxPreviewPages::CachedPage* TfrxPreviewPages::CachedEntry(int index)
 {
     TfrxXMLItem* item = PageItem(index);
     if (!item)
@@ -78,19 +100,19 @@ std::shared_ptr<TfrxReportPage> TfrxPreviewPages::GetPage(int index)
         const CachedPage& cached = cache_[i];
         if (cached.index == index && cached.item == item && cached.itemChange == change) {
             std::swap(cache_[0], cache_[i]);
-            return cache_[0].page;
+            return &cache_[0];
         }
     }
     // A page whose element changed (a build is adding to it) is decoded afresh.
     std::erase_if(cache_, [index](const CachedPage& cached) { return cached.index == index; });
     std::shared_ptr<TfrxReportPage> page = DecodePage(*item);
     // Decoding may have loaded the element back from the swap file.
-    cache_.push_front(CachedPage{index, item, item->LastChange(), page});
+    cache_.push_front(CachedPage{index, item, item->LastChange(), std::move(page)});
     while (int(cache_.size()) > std::max(PagesInCache(), 1)) {
         ReleaseCachedPage(cache_.back());
         cache_.pop_back();
     }
-    return page;
+    return &cache_.front();
 }
 
 void TfrxPreviewPages::ClearCache()

@@ -11,6 +11,7 @@
 #include "report/views/custom_memo_view.h"
 #include "report/views/report_classes.h"
 
+#include "platform/canvas.h"
 #include "platform/locale_info.h"
 
 #include <QMetaProperty>
@@ -350,4 +351,22 @@ int TfrxPreviewPages::GetLogicalTotalPages() const
 void TfrxPreviewPages::AddAnchor(const QString& text, double top)
 {
     AddAnchorEntry(Section(QStringLiteral("anchors")), text, curPage_, top);
+}
+
+void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX,
+                                double offsetY, TfrxDrawTarget target) const
+{
+    painter_.PaintPage(index, canvas, {scaleX, scaleY, offsetX, offsetY, target, {Count(), 1, 1}});
+}
+
+void TfrxPreviewPages::PaintPage(int index, QPainter& painter, double scale) const
+{
+    TCanvas canvas(painter);
+    DrawPage(index, canvas, scale, scale, 0, 0);
+}
+
+std::shared_ptr<const TfrxView> TfrxPreviewPages::ObjectOver(int index, QPointF point, double scaleX, double scaleY,
+                                                             double offsetX, double offsetY) const
+{
+    return painter_.ObjectOver(index, point, {scaleX, scaleY, offsetX, offsetY, dtScreen, {}});
 }

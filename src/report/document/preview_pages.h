@@ -2,6 +2,7 @@
 
 #include "dictionary.h"
 #include "outline.h"
+#include "page_painter.h"
 #include "xml_document.h"
 #include "xml_serializer.h"
 
@@ -26,8 +27,6 @@ class TfrxReport;
 class TfrxView;
 
 enum TfrxAddPageAction { apAdd, apWriteOver };
-// Which objects a drawing shows: those meant for previews, or those meant for printing.
-enum TfrxDrawTarget { dtScreen, dtPrinter };
 
 // The prepared pages of a report, kept as a text tree rather than as live objects.
 //
@@ -117,7 +116,12 @@ public:
     // A page is decoded again only when its element has changed since, so a page drawn over and
     // over while a build adds pages is decoded once. None for an index outside the store. A page
     // element that names an unknown alias or class raises an Exception.
-    std::shared_ptr<TfrxReportPage> GetPage(int index);
+    std::shared_ptr<const TfrxReportPage> GetPage(int index);
+    // The same page, to be changed in place: the change shows wherever the page is read while it
+    // stays decoded, and stays for good once written back by ModifyObject or ModifyPage.
+    std::shared_ptr<TfrxReportPage> EditPage(int index);
+    // The same page in the form it is drawn in (its objects prepared for drawing once).
+    std::shared_ptr<const TfrxReportPage> PageToDraw(int index);
     // The paper in pixels, (0, 0) outside the store.
     QSize GetPageSize(int index);
     // Writes the page in place of the page element, in full form.
@@ -146,18 +150,19 @@ public:
     // record it by its differences only.
     void AddToSourcePage(const TfrxComponent& object);
 
+    // Drawing and hit-testing through the page painter, the texts showing the store's page count
+    // and the first copy. They change no page; only the decoded-page cache moves.
     // Draws the page's views; offsets are device pixels of the paper's corner. The screen is
     // clipped to the paper.
     void DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
-                  TfrxDrawTarget target = dtScreen);
+                  TfrxDrawTarget target = dtScreen) const;
     // The same on a screen painter with the paper at its origin.
-    void PaintPage(int index, QPainter& painter, double scale);
-    // The view under a device point of the page drawn as DrawPage draws it on the screen: the one
-    // drawn last among those whose device rectangle holds the point; none over empty paper. The
-    // preview takes the view's cursor and hint from it.
-    // The handle keeps the view's page alive.
-    std::shared_ptr<TfrxView> ObjectOver(int index, QPointF point, double scaleX, double scaleY, double offsetX,
-                                         double offsetY);
+    void PaintPage(int index, QPainter& painter, double scale) const;
+    // The view under a device point of the page drawn as DrawPage draws it on the screen; the
+    // preview takes the view's cursor and hint from it. The handle keeps the view's page alive.
+    std::shared_ptr<const TfrxView> ObjectOver(int index, QPointF point, double scaleX, double scaleY,
+                                               double offsetX, double offsetY) const;
+    const TfrxPagePainter& Painter() const { return painter_; }
 
     // Prepared report files. Saving adds the sections only a file needs ("report",
     // "sourcepages", "dictionary", "picturecache", "postprocessing") and writes the whole tree.
@@ -198,7 +203,10 @@ private:
         const TfrxXMLItem* item = nullptr;
         quint64 itemChange = 0;
         std::shared_ptr<TfrxReportPage> page;
+        bool preparedForDrawing = false;
     };
+    // The cache entry of the page, decoding it when needed; none outside the store.
+    CachedPage* CachedEntry(int index);
 
     TfrxXMLItem& Pages() { return Section(QStringLiteral("previewpages")); }
     TfrxXMLItem* PageItem(int index) const;
@@ -256,4 +264,5 @@ private:
     qint64 countedSize_ = 0;
     int passStart_ = 0;
     int logicalPageNo_ = 0;
+    TfrxPagePainter painter_{*this};
 };

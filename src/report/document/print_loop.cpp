@@ -222,17 +222,19 @@ void TfrxPrintLoop::Draw(int index, double millimetresX, double millimetresY, do
     drawing.offsetY = ToDeviceY(millimetresY - printer_.TopMargin());
     drawing.clip = clip;
     drawing.paint = [this, index, sx, sy](TCanvas& canvas, const PageDrawing& d) {
+        const TfrxDrawContext texts{pages_.Count(), copyNo_, 1};
+        const TfrxPagePainter& painter = pages_.Painter();
         if (sx == 1 && sy == 1) {
-            pages_.DrawPage(index, canvas, d.scaleX, d.scaleY, d.offsetX, d.offsetY, dtPrinter);
+            painter.PaintPage(index, canvas, {d.scaleX, d.scaleY, d.offsetX, d.offsetY, dtPrinter, texts});
             return;
         }
         // Scaled pages: the painter carries the enlargement, so texts take it as well.
-        QPainter& painter = canvas.Painter();
-        painter.save();
-        painter.translate(d.offsetX, d.offsetY);
-        painter.scale(sx, sy);
-        pages_.DrawPage(index, canvas, d.scaleX / sx, d.scaleY / sy, 0, 0, dtPrinter);
-        painter.restore();
+        QPainter& device = canvas.Painter();
+        device.save();
+        device.translate(d.offsetX, d.offsetY);
+        device.scale(sx, sy);
+        painter.PaintPage(index, canvas, {d.scaleX / sx, d.scaleY / sy, 0, 0, dtPrinter, texts});
+        device.restore();
     };
     printer_.DrawPage(drawing);
 }

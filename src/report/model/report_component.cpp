@@ -1,6 +1,6 @@
 #include "report_component.h"
 
-void TfrxReportComponent::Draw(TCanvas&, double, double, double, double) {}
+void TfrxReportComponent::Draw(TCanvas&, double, double, double, double, const TfrxDrawContext&) const {}
 
 void TfrxReportComponent::BeforePrint() { savedBounds_ = QRectF(Left(), Top(), Width(), Height()); }
 

@@ -6,6 +6,15 @@
 
 class TCanvas;
 
+// What a drawn page shows that its objects do not hold: "[TotalPages#]" and "[CopyName#]" take
+// the page count and copy number, and printed text is sized by the print scale. Passed with each
+// drawing, so that drawing leaves the objects as they are.
+struct TfrxDrawContext {
+    int totalPages = 0;
+    int copyNo = 0;
+    double printScale = 1;
+};
+
 // An object that takes part in building: it is drawn, gets its data for each output, and keeps
 // the template unchanged by restoring its bounds after every output.
 class TfrxReportComponent : public TfrxComponent {
@@ -15,8 +24,12 @@ public:
     Q_INVOKABLE explicit TfrxReportComponent(QObject* owner = nullptr) : TfrxComponent(owner) {}
 
     // Paints the object at the given scale; the offsets are device pixels of the corner of the
-    // page's printable area.
-    virtual void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
+    // page's printable area. Drawing changes nothing of the object.
+    virtual void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+                      const TfrxDrawContext& context = {}) const;
+    // Takes the form the object is drawn in, once, before its first drawing (a text sized to its
+    // text takes that width); the owner of a page to be drawn calls it for every object.
+    virtual void PrepareForDrawing() {}
     // Saves the bounds before an output ...
     virtual void BeforePrint();
     // ... produces the object's content for it ...

@@ -166,7 +166,7 @@ public:
 
     // The height the text needs at the object's width (unwrapped with AutoWidth), gaps and frame
     // included, rounded to whole pixels.
-    double CalcHeight() override;
+    double CalcHeight() const override;
     // The width the text needs, gaps and frame included, rounded to whole pixels.
     virtual double CalcWidth();
     // Splitting over pages: InitPart takes the whole text as the part still to print; DrawPart
@@ -176,17 +176,11 @@ public:
     double DrawPart() override;
     QString PartText() const { return partText_; }
 
-    // Fill, frame, then the text with the page placeholders filled in.
-    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
-    // With AutoWidth the object first takes the width of its text.
-    void PrepareDrawing(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
-    // Set from the prepared pages before drawing: "[TotalPages#]" and "[CopyName#]" show them.
-    int TotalPages() const { return totalPages_; }
-    void SetTotalPages(int value) { totalPages_ = value; }
-    int CopyNo() const { return copyNo_; }
-    void SetCopyNo(int value) { copyNo_ = value; }
-    double PrintScale() const { return printScale_; }
-    void SetPrintScale(double value) { printScale_ = value; }
+    // Fill, frame, then the text with the page placeholders filled in from the context.
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+              const TfrxDrawContext& context = {}) const override;
+    // With AutoWidth the object takes the width of its text.
+    void PrepareForDrawing() override { ApplyAutoWidth(); }
 
     MemoBox Box() const;
     // Where the text goes at a scale, in device pixels.
@@ -220,20 +214,17 @@ private:
     void ApplyFlowTo();
     void ApplyAutoWidth();
     void LoadDrawText(TfrxDrawText& drawText, const QStringList& lines, const TextRect& unscaled,
-                      const TextRect& scaled, double scaleX, double scaleY) const;
+                      const TextRect& scaled, double scaleX, double scaleY, double printScale = 1) const;
     // The text's width (or, with `height`, its height) laid out in `rect`, in pixels.
     double MeasureText(const TextRect& rect, bool height) const;
     // Keeps the lines that fit the text rectangle and returns the rest.
     TextCut CutAtBottom();
-    QStringList LinesForDrawing() const;
+    QStringList LinesForDrawing(const TfrxDrawContext& context) const;
 
     QVariant value_;
     std::optional<TfrxWideStrings> savedMemo_;
     std::optional<QString> lastText_;
     QString partText_;
-    int totalPages_ = 0;
-    int copyNo_ = 0;
-    double printScale_ = 1;
 
     TfrxWideStrings memo_;
     bool allowExpressions_ = true;

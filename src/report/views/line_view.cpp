@@ -50,12 +50,16 @@ void TfrxCustomLineView::MakeOneDimensional()
     }
 }
 
-void TfrxCustomLineView::Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
+void TfrxCustomLineView::PrepareForDrawing()
 {
     if (!diagonal_)
         MakeOneDimensional();
-    PrepareDrawing(canvas, scaleX, scaleY, offsetX, offsetY);
-    const ViewDeviceRect& r = DeviceRect();
+}
+
+void TfrxCustomLineView::Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+                              const TfrxDrawContext&) const
+{
+    const ViewDeviceRect r = DeviceRectAt(scaleX, scaleY, offsetX, offsetY);
     const QPointF start(r.x0, r.y0);
     const QPointF end = diagonal_ || Height() == 0 ? QPointF(r.x1, diagonal_ ? r.y1 : r.y0) : QPointF(r.x0, r.y1);
     const TPen savedPen = canvas.Pen;
@@ -68,7 +72,7 @@ void TfrxCustomLineView::Draw(TCanvas& canvas, double scaleX, double scaleY, dou
     if (diagonal_)
         canvas.Line(start, end);
     else
-        PaintFrame(canvas);
+        PaintFrame(canvas, r);
     canvas.Pen.style = psSolid;
     canvas.Brush = TBrush{Frame()->Color(), arrowSolid_ ? bsSolid : bsClear};
     const double length = arrowLength_ * scaleX;

@@ -38,10 +38,13 @@ public:
     int ArrowLength() const { return arrowLength_; }
     void SetArrowLength(int value) { arrowLength_ = value; }
 
-    // A line that is not diagonal becomes one-dimensional first (vertical when it is no wider
-    // than high, else horizontal) and is drawn by its frame's one side; a diagonal one is drawn
-    // corner to corner with the frame's colour, style and width. Arrow heads follow.
-    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // A line that is not diagonal becomes one-dimensional before it is drawn (vertical when it is
+    // no wider than high, else horizontal).
+    void PrepareForDrawing() override;
+    // A straight line is drawn by its frame's one side; a diagonal one corner to corner with the
+    // frame's colour, style and width. Arrow heads follow.
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+              const TfrxDrawContext& context = {}) const override;
 
     // A line is one-dimensional: a zero extent is not written out.
     bool IsWidthStored() const override { return Width() != 0; }

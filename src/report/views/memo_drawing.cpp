@@ -4,18 +4,12 @@
 #include "report/expressions/variant.h"
 #include "report/text/draw_text.h"
 
-void TfrxCustomMemoView::PrepareDrawing(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
+QStringList TfrxCustomMemoView::LinesForDrawing(const TfrxDrawContext& context) const
 {
-    ApplyAutoWidth();
-    TfrxStretcheable::PrepareDrawing(canvas, scaleX, scaleY, offsetX, offsetY);
-}
-
-QStringList TfrxCustomMemoView::LinesForDrawing() const
-{
-    const QString totalPages = QString::number(totalPages_);
+    const QString totalPages = QString::number(context.totalPages);
     QVariant copyName;
     const QString copy =
-        frxGlobalVariables().Find(QStringLiteral("CopyName"), copyName) ? VarToStr(copyName) + QString::number(copyNo_)
+        frxGlobalVariables().Find(QStringLiteral("CopyName"), copyName) ? VarToStr(copyName) + QString::number(context.copyNo)
                                                                         : QString();
     QStringList lines = memo_.Lines();
     for (QString& line : lines) {
@@ -25,14 +19,13 @@ QStringList TfrxCustomMemoView::LinesForDrawing() const
     return lines;
 }
 
-void TfrxCustomMemoView::Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
+void TfrxCustomMemoView::Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+                              const TfrxDrawContext& context) const
 {
-    PrepareDrawing(canvas, scaleX, scaleY, offsetX, offsetY);
-    PaintFill(canvas);
-    PaintFrame(canvas);
+    TfrxStretcheable::Draw(canvas, scaleX, scaleY, offsetX, offsetY, context);
     TfrxDrawText& drawText = frxDrawText();
     DrawTextLock lock(drawText);
-    LoadDrawText(drawText, LinesForDrawing(), LayoutRect(), TextRectAt(scaleX, scaleY, offsetX, offsetY), scaleX,
-                 scaleY);
+    LoadDrawText(drawText, LinesForDrawing(context), LayoutRect(), TextRectAt(scaleX, scaleY, offsetX, offsetY),
+                 scaleX, scaleY, context.printScale);
     drawText.DrawText(canvas, HAlign(), UnderlinesTextMode(), VAlign());
 }

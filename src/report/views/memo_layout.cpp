@@ -33,7 +33,7 @@ TextRect TfrxCustomMemoView::TextRectAt(double scaleX, double scaleY, double off
 }
 
 void TfrxCustomMemoView::LoadDrawText(TfrxDrawText& drawText, const QStringList& lines, const TextRect& unscaled,
-                                      const TextRect& scaled, double scaleX, double scaleY) const
+                                      const TextRect& scaled, double scaleX, double scaleY, double printScale) const
 {
     drawText.SetFont(Font()->Desc());
     // A text bounded by its room breaks its lines wherever any script allows, so that long words
@@ -42,7 +42,7 @@ void TfrxCustomMemoView::LoadDrawText(TfrxDrawText& drawText, const QStringList&
     drawText.SetOptions(
         {WordWrap(), AllowHTMLTags(), Rotation(), Wysiwyg(), Clipped(), WordBreak(), RTLReading(), breaks});
     drawText.SetGaps(LineSpacing(), CharSpacing(), ParagraphGap());
-    drawText.SetDimensions(unscaled, scaled, printScale_, scaleY, scaleX);
+    drawText.SetDimensions(unscaled, scaled, printScale, scaleY, scaleX);
     drawText.SetText(lines, FirstParaBreak());
     drawText.SetParaBreaks(FirstParaBreak(), LastParaBreak());
 }
@@ -55,7 +55,7 @@ double TfrxCustomMemoView::MeasureText(const TextRect& rect, bool height) const
     return height ? drawText.CalcHeight() : drawText.CalcWidth();
 }
 
-double TfrxCustomMemoView::CalcHeight()
+double TfrxCustomMemoView::CalcHeight() const
 {
     // Turned a quarter, the text's height on the page is its width.
     const bool sideways = IsSideways(Rotation());

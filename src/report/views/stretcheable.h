@@ -21,7 +21,7 @@ public:
     void SetCanShrink(bool value) { canShrink_ = value; }
 
     // The height the content needs; the base keeps the current height.
-    virtual double CalcHeight() { return Height(); }
+    virtual double CalcHeight() const { return Height(); }
     // Puts out the part that fits the current height and returns the space left unused.
     virtual double DrawPart() { return 0; }
     // Starts splitting the content over pages.

@@ -51,22 +51,23 @@ TfrxView::TfrxView(QObject* owner)
     AddStyle(csDefaultDiff);
 }
 
-void TfrxView::Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY)
+void TfrxView::Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+                    const TfrxDrawContext&) const
 {
-    PrepareDrawing(canvas, scaleX, scaleY, offsetX, offsetY);
-    PaintFill(canvas);
-    PaintFrame(canvas);
+    const ViewDeviceRect rect = DeviceRectAt(scaleX, scaleY, offsetX, offsetY);
+    PaintFill(canvas, rect);
+    PaintFrame(canvas, rect);
 }
 
-void TfrxView::PrepareDrawing(TCanvas&, double scaleX, double scaleY, double offsetX, double offsetY)
+ViewDeviceRect TfrxView::DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const
 {
-    deviceRect_ = ComputeDeviceRect(QRectF(AbsLeft(), AbsTop(), Width(), Height()), *frame_, scaleX, scaleY,
-                                    offsetX, offsetY);
+    return ComputeDeviceRect(QRectF(AbsLeft(), AbsTop(), Width(), Height()), *frame_, scaleX, scaleY, offsetX,
+                             offsetY);
 }
 
-void TfrxView::PaintFill(TCanvas& canvas)
+void TfrxView::PaintFill(TCanvas& canvas, const ViewDeviceRect& deviceRect) const
 {
-    const QRect rect = FillRectOf(deviceRect_, frame_->Typ());
+    const QRect rect = FillRectOf(deviceRect, frame_->Typ());
     const TBrush brush = canvas.Brush;
     if (fill_->BackColor() != clNone) {
         canvas.Brush = TBrush{fill_->BackColor(), bsSolid};
@@ -80,8 +81,8 @@ void TfrxView::PaintFill(TCanvas& canvas)
     canvas.Brush = brush;
 }
 
-void TfrxView::PaintFrame(TCanvas& canvas)
+void TfrxView::PaintFrame(TCanvas& canvas, const ViewDeviceRect& rect) const
 {
-    PaintPieces(canvas, ShadowPieces(deviceRect_, *frame_));
-    PaintPieces(canvas, FramePieces(deviceRect_, *frame_));
+    PaintPieces(canvas, ShadowPieces(rect, *frame_));
+    PaintPieces(canvas, FramePieces(rect, *frame_));
 }

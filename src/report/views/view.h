@@ -111,12 +111,12 @@ public:
     void AfterPrint() override;
 
     // Fill, then frame.
-    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
-    // Works out the device rectangle of one drawing; PaintFill and PaintFrame use it.
-    virtual void PrepareDrawing(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
-    virtual void PaintFill(TCanvas& canvas);
-    virtual void PaintFrame(TCanvas& canvas);
-    const ViewDeviceRect& DeviceRect() const { return deviceRect_; }
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY,
+              const TfrxDrawContext& context = {}) const override;
+    // Where the view lands for one drawing; PaintFill and PaintFrame paint there.
+    ViewDeviceRect DeviceRectAt(double scaleX, double scaleY, double offsetX, double offsetY) const;
+    void PaintFill(TCanvas& canvas, const ViewDeviceRect& rect) const;
+    void PaintFrame(TCanvas& canvas, const ViewDeviceRect& rect) const;
 
 private:
     TfrxAlign align_ = baNone;
@@ -139,7 +139,6 @@ private:
     QString onMouseDown_;
     QString onMouseMove_;
     QString onMouseUp_;
-    ViewDeviceRect deviceRect_;
     QString savedTagStr_;
     QString savedHyperlinkValue_;
 };

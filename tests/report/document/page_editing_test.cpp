@@ -79,7 +79,7 @@ TEST(PageEditing, AChangedObjectIsWrittenBackUnderItsAliasOrWithItsFullPage)
 
     for (const int index : {0, 1}) {
         SCOPED_TRACE(index);
-        const std::shared_ptr<TfrxReportPage> page = pages.GetPage(index);
+        const std::shared_ptr<TfrxReportPage> page = pages.EditPage(index);
         auto* heading = qobject_cast<TfrxCustomMemoView*>(page->Objects()[1]->Objects()[0]);
         ASSERT_TRUE(heading);
         heading->SetText(QStringLiteral("Changed & kept"));

@@ -49,7 +49,7 @@ TEST(PagePainting, ThePrintedObjectsAppearWhereThePageHasThem)
     image.save(QDir::temp().filePath(QStringLiteral("kalvo_prepared_page.png")));
 
     // Where the decoded objects are, in page pixels (the printable area starts at the margins).
-    TfrxReportPage& page = *pages.GetPage(0);
+    const TfrxReportPage& page = *pages.GetPage(0);
     const double marginX = page.LeftMargin() * fr01cm;
     const double marginY = page.TopMargin() * fr01cm;
     auto rectOf = [&](const TfrxComponent& object) {
@@ -88,7 +88,7 @@ TEST(PagePainting, ThePrintedObjectsAppearWhereThePageHasThem)
 namespace {
 
 // Tells a decoded page kept by the store from one decoded afresh.
-void Mark(TfrxPreviewPages& pages, int index) { pages.GetPage(index)->setProperty("kept", true); }
+void Mark(TfrxPreviewPages& pages, int index) { pages.EditPage(index)->setProperty("kept", true); }
 bool Kept(TfrxPreviewPages& pages, int index) { return pages.GetPage(index)->property("kept").isValid(); }
 
 TEST(PagePainting, APageIsDecodedAgainOnlyWhenItsElementHasChanged)
@@ -183,7 +183,7 @@ public:
         SetParent(&page);
         SetBounds(bounds.left(), bounds.top(), bounds.width(), bounds.height());
     }
-    void Draw(TCanvas&, double, double, double offsetX, double) override
+    void Draw(TCanvas&, double, double, double offsetX, double, const TfrxDrawContext&) const override
     {
         drawn_ << QStringLiteral("%1@%2").arg(objectName()).arg(offsetX, 0, 'f', 2);
     }
@@ -200,7 +200,7 @@ constexpr double kMargin = 10 * fr01cm;  // the diary page's margins
 TfrxReportPage& BlankFirstPage(PreparedDiary& diary)
 {
     diary.PrintTwoPages();
-    TfrxReportPage& page = *diary.pages.GetPage(0);
+    TfrxReportPage& page = *diary.pages.EditPage(0);
     for (TfrxComponent* object : page.AllObjects())
         object->SetVisible(false);
     return page;
@@ -272,7 +272,7 @@ TEST(PagePainting, ThePaperShowsItsColourAndFrame)
     PreparedDiary diary(ThreeEntries());
     diary.PrintTwoPages();
     TfrxPreviewPages& pages = diary.pages;
-    TfrxReportPage& page = *pages.GetPage(0);
+    TfrxReportPage& page = *pages.EditPage(0);
     const QImage plain = Paint(pages, 0, 1.0);
     page.SetColor(0x00CCFFFF);  // light yellow
     page.Frame()->SetTyp(ftLeft | ftRight | ftTop | ftBottom);
@@ -306,7 +306,7 @@ TEST(PagePainting, MirroredMarginsSwapOnOddPages)
     };
     const Case cases[] = {{0, true, 10}, {1, false, 10}, {1, true, 40}};
     for (const Case& c : cases) {
-        TfrxReportPage& page = *pages.GetPage(c.index);
+        TfrxReportPage& page = *pages.EditPage(c.index);
         for (TfrxComponent* object : page.AllObjects())
             object->SetVisible(false);
         page.SetRightMargin(40);

@@ -128,7 +128,7 @@ TEST(PreviewPages, GetPageRebuildsThePrintedObjects)
     diary.PrintTwoPages();
     TfrxPreviewPages& pages = diary.pages;
 
-    const std::shared_ptr<TfrxReportPage> page = pages.GetPage(0);
+    const std::shared_ptr<const TfrxReportPage> page = pages.GetPage(0);
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Name(), "Page1");
     EXPECT_EQ(page->PaperHeight(), 297);
@@ -172,7 +172,7 @@ TEST(PreviewPages, GetPageRebuildsThePrintedObjects)
 
     // Out of building, decoded pages are kept; the other page is decoded on its own.
     EXPECT_EQ(pages.GetPage(0), page);
-    const std::shared_ptr<TfrxReportPage> other = pages.GetPage(1);
+    const std::shared_ptr<const TfrxReportPage> other = pages.GetPage(1);
     EXPECT_EQ(qobject_cast<TfrxMemoView*>(other->Objects()[2]->Objects()[0])->Text(), "2\r\n");
     EXPECT_EQ(pages.GetPage(2), nullptr);
     EXPECT_EQ(pages.GetPage(-1), nullptr);
@@ -200,7 +200,7 @@ TEST(PreviewPages, ModifyPageWritesThePageInFullForm)
     PreparedDiary diary(ThreeEntries());
     diary.PrintTwoPages();
     TfrxPreviewPages& pages = diary.pages;
-    const std::shared_ptr<TfrxReportPage> page = pages.GetPage(0);
+    const std::shared_ptr<TfrxReportPage> page = pages.EditPage(0);
     page->SetLeftMargin(25);
     pages.ModifyPage(0, *page);
 
@@ -214,7 +214,7 @@ TEST(PreviewPages, ModifyPageWritesThePageInFullForm)
     EXPECT_EQ(ChildNames(*item.Items(1)), QStringList({"TfrxMemoView", "TfrxMemoView", "TfrxLineView"}));
 
     // Read back without the template copy: both entry bands keep their own objects.
-    const std::shared_ptr<TfrxReportPage> reread = pages.GetPage(0);
+    const std::shared_ptr<const TfrxReportPage> reread = pages.GetPage(0);
     ASSERT_NE(reread, nullptr);
     EXPECT_EQ(reread->LeftMargin(), 25);
     ASSERT_EQ(reread->Objects().size(), 4);
@@ -394,7 +394,7 @@ TEST(PreviewPages, TheCacheKeepsTheMostRecentlyUsedPages)
     diary.Finish();
     TfrxPreviewPages& pages = diary.pages;
     diary.Page().Report()->PreviewOptions()->SetPagesInCache(2);
-    auto mark = [&](int index) { pages.GetPage(index)->SetLeftMargin(99); };
+    auto mark = [&](int index) { pages.EditPage(index)->SetLeftMargin(99); };
     auto kept = [&](int index) { return pages.GetPage(index)->LeftMargin() == 99; };
 
     mark(0);

@@ -2,6 +2,7 @@
 // takes out of the PDF (copying, searching, reading aloud) is what the user wrote.
 #include "../report_engine_fixture.h"
 
+#include "report/expressions/report_variables.h"
 #include "report/model/print_options.h"
 
 #include "platform/printers.h"
@@ -65,6 +66,22 @@ TEST_F(PrintedText, EveryLineReadsBackFromThePdfExactlyAsWritten)
         line.replace(QRegularExpression(QStringLiteral(" +")), QStringLiteral(" "));
         EXPECT_TRUE(read.contains(line)) << line.toStdString() << " not among\n"
                                          << read.join(QLatin1Char('\n')).toStdString();
+    }
+}
+
+// Collated copies print one after the other, each showing its own number where the text asks
+// for it.
+TEST_F(PrintedText, EachCollatedCopyShowsItsOwnCopyNumber)
+{
+    frxGlobalVariables().SetValue(QStringLiteral("CopyName"), QStringLiteral("Copy No. "));
+    build.report.PrintOptions()->SetCopies(2);
+    build.report.PrintOptions()->SetCollate(true);
+    const QString file = PrintToPdf({QStringLiteral("This is [CopyName#]")});
+    frxGlobalVariables().Clear();
+    for (const int page : {1, 2}) {
+        const QString number = QString::number(page);
+        const QStringList read = ExtractedLines({QStringLiteral("-f"), number, QStringLiteral("-l"), number, file, QStringLiteral("-")});
+        EXPECT_TRUE(read.contains(QStringLiteral("This is Copy No. ") + number)) << read.join(u'\n').toStdString();
     }
 }
 

@@ -23,7 +23,7 @@ namespace {
 const QString kHeading = QStringLiteral("The following error(s) have occured:");
 
 // The names of the objects directly on a prepared page.
-QStringList PageObjectNames(TfrxReportPage& page)
+QStringList PageObjectNames(const TfrxReportPage& page)
 {
     QStringList names;
     for (const TfrxComponent* object : page.Objects())

@@ -83,7 +83,7 @@ TEST(TextLayout, AutoWidthWrapsALongLineAtItsBandsEdgeWhileAFixedWidthWrapsItAtT
     EXPECT_GT(needed, 900);
     EXPECT_LT(needed, 1000);
     Rendering(loose, {1100, 120});
-    EXPECT_NEAR(loose.Width(), needed, 0.5) << "drawing takes the width of the text";
+    EXPECT_NEAR(loose.Width(), needed, 0.5) << "prepared for drawing, it takes the width of the text";
 
     // In the band the object may grow to the band's right edge only: the line wraps there.
     memo->SetAutoWidth(true);

@@ -38,9 +38,8 @@ TEST(MemoDrawing, OnAPrinterTheFontFollowsItsResolutionAndThePrintScale)
         QPainter painter(&printer);
         TCanvas canvas(painter);
         canvas.SetTextRecorder(&texts);
-        memo->SetPrintScale(printScale);
         const double scale = 600 / 96.0 * printScale;
-        memo->Draw(canvas, scale, scale, 0, 0);
+        memo->Draw(canvas, scale, scale, 0, 0, {0, 0, printScale});
         painter.end();
         ASSERT_EQ(texts.size(), 1u);
         TFontDesc printerFont = memo->Font()->Desc();

@@ -37,8 +37,7 @@ TEST(MemoValues, PageNumbersComeFromTheBuildAndTheTotalWhenThePageIsDrawn)
     r.build.page = 2;
     TfrxMemoView* line = r.Add(QStringLiteral("Memo3"), QStringLiteral("Page [Page#] of [TotalPages#]"));
     EXPECT_EQ(MemoReport::Output(*line), "Page 2 of [TotalPages#]\r\n");
-    line->SetTotalPages(5);
-    const Rendering drawn(*line, {800, 100});
+    const Rendering drawn(*line, {800, 100}, 1, {0, 0}, {5, 1, 1});
     ASSERT_EQ(drawn.texts.size(), 1u);
     EXPECT_EQ(drawn.texts[0].text, "Page 2 of 5");
     EXPECT_EQ(line->Text(), "Page 2 of [TotalPages#]\r\n") << "drawing leaves the object's text alone";

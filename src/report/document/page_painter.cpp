@@ -1,4 +1,5 @@
-// Drawing a prepared page.
+#include "page_painter.h"
+
 #include "preview_pages.h"
 
 #include "report/base/report_units.h"
@@ -68,11 +69,11 @@ QRectF DeviceBounds(const TfrxView& view, double height, double scaleX, double s
 
 // A text that is not clipped shows all its lines, however high its bounds are, so it counts as
 // visible when either its bounds or its text reach the visible area.
-bool TouchesArea(TfrxView& view, const QRectF& area, double scaleX, double scaleY, double offsetX, double offsetY)
+bool TouchesArea(const TfrxView& view, const QRectF& area, double scaleX, double scaleY, double offsetX, double offsetY)
 {
     if (DeviceBounds(view, view.Height(), scaleX, scaleY, offsetX, offsetY).intersects(area))
         return true;
-    auto* memo = qobject_cast<TfrxCustomMemoView*>(&view);
+    const auto* memo = qobject_cast<const TfrxCustomMemoView*>(&view);
     return memo && !memo->Clipped()
         && DeviceBounds(view, memo->CalcHeight(), scaleX, scaleY, offsetX, offsetY).intersects(area);
 }
@@ -92,62 +93,46 @@ void DrawBackground(const TfrxReportPage& page, TCanvas& canvas, double scaleX, 
 
 }  // namespace
 
-void TfrxPreviewPages::DrawPage(int index, TCanvas& canvas, double scaleX, double scaleY, double offsetX,
-                                double offsetY, TfrxDrawTarget target)
+void TfrxPagePainter::PaintPage(int index, TCanvas& canvas, const TfrxPagePaint& paint) const
 {
-    const std::shared_ptr<TfrxReportPage> page = GetPage(index);
+    const std::shared_ptr<const TfrxReportPage> page = pages_.PageToDraw(index);
     if (!page)
         return;
-    const bool onScreen = target == dtScreen;
+    const double scaleX = paint.scaleX;
+    const double scaleY = paint.scaleY;
+    const bool onScreen = paint.target == dtScreen;
     if (onScreen)
-        canvas.PushClip(PaperRect(*page, scaleX, scaleY, offsetX, offsetY));
-    DrawBackground(*page, canvas, scaleX, scaleY, offsetX, offsetY);
+        canvas.PushClip(PaperRect(*page, scaleX, scaleY, paint.offsetX, paint.offsetY));
+    DrawBackground(*page, canvas, scaleX, scaleY, paint.offsetX, paint.offsetY);
 
-    const QPointF corner = PrintableCorner(*page, index, scaleX, scaleY, offsetX, offsetY);
-    offsetX = corner.x();
-    offsetY = corner.y();
-
+    const QPointF corner = PrintableCorner(*page, index, scaleX, scaleY, paint.offsetX, paint.offsetY);
     const std::optional<QRectF> visible = VisibleArea(canvas.Painter());
-    const int totalPages = Count();
-    for (TfrxComponent* object : page->AllObjects()) {
-        auto* view = qobject_cast<TfrxView*>(object);
-        if (!view || !DrawnOn(*view, target))
+    for (const TfrxComponent* object : page->AllObjects()) {
+        const auto* view = qobject_cast<const TfrxView*>(object);
+        if (!view || !DrawnOn(*view, paint.target))
             continue;
-        if (visible && !TouchesArea(*view, *visible, scaleX, scaleY, offsetX, offsetY))
+        if (visible && !TouchesArea(*view, *visible, scaleX, scaleY, corner.x(), corner.y()))
             continue;
-        if (auto* memo = qobject_cast<TfrxCustomMemoView*>(view)) {
-            memo->SetTotalPages(totalPages);
-            memo->SetCopyNo(1);
-            memo->SetPrintScale(1);
-        }
-        view->Draw(canvas, scaleX, scaleY, offsetX, offsetY);
+        view->Draw(canvas, scaleX, scaleY, corner.x(), corner.y(), paint.texts);
     }
     if (onScreen)
         canvas.PopClip();
 }
 
-std::shared_ptr<TfrxView> TfrxPreviewPages::ObjectOver(int index, QPointF point, double scaleX, double scaleY,
-                                                       double offsetX, double offsetY)
+std::shared_ptr<const TfrxView> TfrxPagePainter::ObjectOver(int index, QPointF point, const TfrxPagePaint& paint) const
 {
-    const std::shared_ptr<TfrxReportPage> page = GetPage(index);
+    const std::shared_ptr<const TfrxReportPage> page = pages_.PageToDraw(index);
     if (!page)
         return nullptr;
-    const QPointF corner = PrintableCorner(*page, index, scaleX, scaleY, offsetX, offsetY);
-    TfrxView* over = nullptr;
-    for (TfrxComponent* object : page->AllObjects()) {
-        auto* view = qobject_cast<TfrxView*>(object);
+    const QPointF corner = PrintableCorner(*page, index, paint.scaleX, paint.scaleY, paint.offsetX, paint.offsetY);
+    const TfrxView* over = nullptr;
+    for (const TfrxComponent* object : page->AllObjects()) {
+        const auto* view = qobject_cast<const TfrxView*>(object);
         if (!view || !DrawnOn(*view, dtScreen))
             continue;
-        const ViewDeviceRect rect = ComputeDeviceRect(QRectF(view->AbsLeft(), view->AbsTop(), view->Width(), view->Height()),
-                                                      *view->Frame(), scaleX, scaleY, corner.x(), corner.y());
+        const ViewDeviceRect rect = view->DeviceRectAt(paint.scaleX, paint.scaleY, corner.x(), corner.y());
         if (point.x() >= rect.x0 && point.x() <= rect.x1 && point.y() >= rect.y0 && point.y() <= rect.y1)
             over = view;
     }
-    return over ? std::shared_ptr<TfrxView>(page, over) : nullptr;
-}
-
-void TfrxPreviewPages::PaintPage(int index, QPainter& painter, double scale)
-{
-    TCanvas canvas(painter);
-    DrawPage(index, canvas, scale, scale, 0, 0);
+    return over ? std::shared_ptr<const TfrxView>(page, over) : nullptr;
 }

@@ -119,6 +119,16 @@ void TfrxPreviewPages::Clear()
     AddPageAction = apAdd;
 }
 
+void TfrxPreviewPages::TakeContent(TfrxPreparedContent&& content)
+{
+    Clear();
+    document_ = std::move(content.document);
+    sourcePages_ = std::move(content.sourcePages);
+    dictionary_ = std::move(content.dictionary);
+    pictureCache_ = std::move(content.pictures);
+    postProcessing_ = std::move(content.macros);
+}
+
 void TfrxPreviewPages::Initialize()
 {
     // Building may rebuild the template objects afterwards, so their links do not outlive a

@@ -28,6 +28,23 @@ class TfrxView;
 
 enum TfrxAddPageAction { apAdd, apWriteOver };
 
+// A post-processing macro a file brought: a name and its values.
+struct TfrxPostProcessingMacro {
+    QString name;
+    QStringList values;
+};
+
+// What a prepared report file brings besides the report's settings, read aside before it
+// replaces a store's content: the tree, the template page copies, the aliases naming their
+// objects, pictures by index and post-processing macros.
+struct TfrxPreparedContent {
+    TfrxXMLDocument document;
+    std::vector<std::unique_ptr<TfrxReportPage>> sourcePages;
+    TfrxDictionary dictionary;
+    std::vector<QByteArray> pictures;
+    std::vector<TfrxPostProcessingMacro> macros;
+};
+
 // The prepared pages of a report, kept as a text tree rather than as live objects.
 //
 // The root "preparedreport" holds its sections in the order they were first used: "previewpages"
@@ -164,29 +181,18 @@ public:
                                                double offsetX, double offsetY) const;
     const TfrxPagePainter& Painter() const { return painter_; }
 
-    // Prepared report files. Saving adds the sections only a file needs ("report",
-    // "sourcepages", "dictionary", "picturecache", "postprocessing") and writes the whole tree.
+    // Prepared report files, through TfrxPreparedFile (prepared_file.h).
     void SaveToStream(QIODevice& stream);
-    // Reads a whole prepared report aside first: only one that reads without error replaces the
-    // pages, the template copies, the dictionary, the caches and the report's file settings.
-    // A damaged one raises TfrxInvalidXMLException and leaves everything as it was.
     void LoadFromStream(QIODevice& stream, bool allowPartialLoading = false);
-    // Whether the file exists; a missing file loads nothing unless told to raise an Exception.
     bool LoadFromFile(const QString& fileName, bool exceptionIfNotFound = false);
-    // Saves through a file transport whose folder is the file's.
     void SaveToFile(const QString& fileName);
-    // Saves through the transport; false, with nothing written, when it did not open (its
-    // dialog was cancelled). A failure raises an Exception and keeps nothing of the stream.
     bool SaveToFilter(TfrxIOTransport& transport, const QString& fileName = QString());
+    // Everything goes and the content read from a file takes its place.
+    void TakeContent(TfrxPreparedContent&& content);
 
-    // What a file brought besides pages and templates, kept to be saved again: pictures by
-    // index, and post-processing macros (each a name and its values).
-    struct PostProcessingMacro {
-        QString name;
-        QStringList values;
-    };
+    // What a file brought besides pages and templates, kept to be saved again.
     const std::vector<QByteArray>& PictureCache() const { return pictureCache_; }
-    const std::vector<PostProcessingMacro>& PostProcessing() const { return postProcessing_; }
+    const std::vector<TfrxPostProcessingMacro>& PostProcessing() const { return postProcessing_; }
 
     // ---- Printing (print_job.cpp) ----
     // Sends the pages to the printer the report's print options name, through the print dialog
@@ -226,14 +232,6 @@ private:
     // The file cache: page elements go to the swap file once the counted size is too large.
     bool FileCacheOn() const;
     void UnloadPagesWhenFull();
-    // The sections of a file, in file_sections.cpp.
-    void WriteFileSections();
-    void ReadFileSections();
-    void ReadReportSettings();
-    void ReadSourcePages();
-    void ReadDictionary();
-    void ReadPictureCache();
-    void ReadPostProcessing();
 
     // Decoding, in page_decoding.cpp.
     std::unique_ptr<TfrxReportPage> DecodePage(TfrxXMLItem& item);
@@ -256,7 +254,7 @@ private:
     QHash<const TfrxComponent*, int> sourceIndexOf_;
     QHash<const TfrxComponent*, QString> aliases_;
     std::vector<QByteArray> pictureCache_;
-    std::vector<PostProcessingMacro> postProcessing_;
+    std::vector<TfrxPostProcessingMacro> postProcessing_;
     std::deque<CachedPage> cache_;
     std::vector<SourcePageForm> sourcePageForms_;
     int curPage_ = -1;

@@ -1,4 +1,6 @@
 // The sections a saved prepared report carries besides its pages.
+#include "prepared_file.h"
+
 #include "preview_pages.h"
 
 #include "value_text.h"
@@ -38,6 +40,12 @@ QString ReportAttributes(const TfrxReport& report)
     return pairs.join(u' ');
 }
 
+TfrxXMLItem* SectionOf(const TfrxPreparedContent& read, const QString& name)
+{
+    const int index = read.document.Root().Find(name);
+    return index >= 0 ? read.document.Root().Items(index) : nullptr;
+}
+
 bool IsDotMatrixPage(const TfrxXMLItem& item)
 {
     return item.Name().compare(QLatin1String("TfrxDMPPage"), Qt::CaseInsensitive) == 0;
@@ -45,71 +53,65 @@ bool IsDotMatrixPage(const TfrxXMLItem& item)
 
 }  // namespace
 
-void TfrxPreviewPages::WriteFileSections()
+void TfrxPreparedFile::WriteSections()
 {
-    if (report_) {
-        TfrxXMLItem& section = Section(kReport);
+    if (const TfrxReport* report = pages_.Report()) {
+        TfrxXMLItem& section = pages_.Section(kReport);
         section.Clear();
-        section.Add(report_->ClassName())->SetText(ReportAttributes(*report_));
+        section.Add(report->ClassName())->SetText(ReportAttributes(*report));
     }
 
     // Each copy is written as its own root, so references out of the page are written with the
     // name of the form that owns their target.
-    TfrxXMLItem& sourcePages = Section(kSourcePages);
+    TfrxXMLItem& sourcePages = pages_.Section(kSourcePages);
     sourcePages.Clear();
-    for (const auto& copy : sourcePages_) {
+    for (int i = 0; i < pages_.SourcePageCount(); ++i) {
+        const TfrxReportPage& copy = *pages_.SourcePage(i);
         TfrxXMLSerializer serializer;
-        serializer.WriteRootComponent(*copy, true, sourcePages.Add(copy->ClassName()));
+        serializer.WriteRootComponent(copy, true, sourcePages.Add(copy.ClassName()));
     }
 
     // The value is read by position, so the attribute must stand alone.
-    TfrxXMLItem& dictionary = Section(kDictionary);
+    const TfrxDictionary& aliases = pages_.Dictionary();
+    TfrxXMLItem& dictionary = pages_.Section(kDictionary);
     dictionary.Clear();
-    for (const QString& alias : dictionary_.Aliases())
-        dictionary.Add(alias)->SetText(QStringLiteral("name=\"%1\"").arg(EscapeXMLValue(dictionary_.GetSourceName(alias))));
+    for (const QString& alias : aliases.Aliases())
+        dictionary.Add(alias)->SetText(QStringLiteral("name=\"%1\"").arg(EscapeXMLValue(aliases.GetSourceName(alias))));
 
-    TfrxXMLItem& pictures = Section(kPictureCache);
+    TfrxXMLItem& pictures = pages_.Section(kPictureCache);
     pictures.Clear();
-    for (const QByteArray& picture : pictureCache_)
+    for (const QByteArray& picture : pages_.PictureCache())
         pictures.Add(QStringLiteral("item"))->SetProp(u"stream", QString::fromLatin1(picture.toHex().toUpper()));
 
-    TfrxXMLItem& macros = Section(kPostProcessing);
+    TfrxXMLItem& macros = pages_.Section(kPostProcessing);
     macros.Clear();
-    for (const PostProcessingMacro& macro : postProcessing_) {
+    for (const TfrxPostProcessingMacro& macro : pages_.PostProcessing()) {
         TfrxXMLItem& item = *macros.Add(macro.name);
         for (const QString& value : macro.values)
             item.Add(QStringLiteral("i"))->SetProp(u"cnt", value);
     }
 }
 
-void TfrxPreviewPages::ReadFileSections()
-{
-    ReadReportSettings();
-    ReadSourcePages();
-    ReadDictionary();
-    ReadPictureCache();
-    ReadPostProcessing();
-}
-
 // Only the settings a file writes are taken, so a file cannot change how the report is built or
 // printed.
-void TfrxPreviewPages::ReadReportSettings()
+void TfrxPreparedFile::ReadReportSettings()
 {
-    const TfrxXMLItem* section = FindSection(kReport);
-    if (!report_ || !section || section->Count() == 0)
+    const TfrxXMLItem* section = pages_.FindSection(kReport);
+    TfrxReport* report = pages_.Report();
+    if (!report || !section || section->Count() == 0)
         return;
     const TfrxXMLItem& item = *section->Items(0);
     QString text;
     for (const QString& name : kReportSettings)
         if (item.PropExists(name))
             text += u' ' + name + QStringLiteral("=\"") + EscapeXMLValue(item.GetProp(name)) + u'"';
-    TfrxXMLSerializer().XMLToObj(text, *report_);
+    TfrxXMLSerializer().XMLToObj(text, *report);
 }
 
 // Copies are kept as objects; their elements go and are written again at the next save.
-void TfrxPreviewPages::ReadSourcePages()
+void TfrxPreparedFile::ReadSourcePages(TfrxPreparedContent& read)
 {
-    TfrxXMLItem* section = FindSection(kSourcePages);
+    TfrxXMLItem* section = SectionOf(read, kSourcePages);
     for (int i = 0; section && i < section->Count(); ++i) {
         TfrxXMLItem& item = *section->Items(i);
         auto page = std::make_unique<TfrxReportPage>();
@@ -117,16 +119,17 @@ void TfrxPreviewPages::ReadSourcePages()
         // copies keep their indices, and the pages printed from it fail when drawn.
         if (!IsDotMatrixPage(item))
             TfrxXMLSerializer().ReadRootComponent(*page, &item);
-        sourcePages_.push_back(std::move(page));
+        read.sourcePages.push_back(std::move(page));
     }
     if (section)
         section->Clear();
 }
 
 // Each entry is `name="Page<index>.<object name>"`, read by position.
-void TfrxPreviewPages::ReadDictionary()
+void TfrxPreparedFile::ReadDictionary(TfrxPreparedContent& read)
 {
-    const TfrxXMLItem* section = FindSection(kDictionary);
+    const TfrxXMLItem* section = SectionOf(read, kDictionary);
+    const int sourcePageCount = int(read.sourcePages.size());
     TfrxXMLSerializer serializer;
     for (int i = 0; section && i < section->Count(); ++i) {
         const TfrxXMLItem& item = *section->Items(i);
@@ -138,31 +141,31 @@ void TfrxPreviewPages::ReadDictionary()
         bool ok = false;
         const int pageIndex = sourceName.mid(4, dot - 4).toInt(&ok);
         TfrxComponent* object = nullptr;
-        if (sourceName.startsWith(QLatin1String("Page")) && dot > 4 && ok && pageIndex >= 0 && pageIndex < SourcePageCount())
-            object = SourcePage(pageIndex)->FindObject(sourceName.mid(dot + 1));
-        dictionary_.Add(item.Name(), sourceName, object, object ? serializer.WriteComponentStr(*object) : QString());
+        if (sourceName.startsWith(QLatin1String("Page")) && dot > 4 && ok && pageIndex >= 0 && pageIndex < sourcePageCount)
+            object = read.sourcePages[size_t(pageIndex)]->FindObject(sourceName.mid(dot + 1));
+        read.dictionary.Add(item.Name(), sourceName, object, object ? serializer.WriteComponentStr(*object) : QString());
     }
 }
 
-void TfrxPreviewPages::ReadPictureCache()
+void TfrxPreparedFile::ReadPictureCache(TfrxPreparedContent& read)
 {
-    const TfrxXMLItem* section = FindSection(kPictureCache);
+    const TfrxXMLItem* section = SectionOf(read, kPictureCache);
     for (int i = 0; section && i < section->Count(); ++i)
-        pictureCache_.push_back(QByteArray::fromHex(section->Items(i)->GetProp(u"stream").toLatin1()));
+        read.pictures.push_back(QByteArray::fromHex(section->Items(i)->GetProp(u"stream").toLatin1()));
 }
 
 // The macros are kept as values; the section goes and is written again at the next save.
-void TfrxPreviewPages::ReadPostProcessing()
+void TfrxPreparedFile::ReadPostProcessing(TfrxPreparedContent& read)
 {
-    const int index = document_.Root().Find(kPostProcessing);
+    const int index = read.document.Root().Find(kPostProcessing);
     if (index < 0)
         return;
-    const std::unique_ptr<TfrxXMLItem> section = document_.Root().TakeItem(index);
+    const std::unique_ptr<TfrxXMLItem> section = read.document.Root().TakeItem(index);
     for (int i = 0; i < section->Count(); ++i) {
         const TfrxXMLItem& item = *section->Items(i);
-        PostProcessingMacro macro{item.Name(), {}};
+        TfrxPostProcessingMacro macro{item.Name(), {}};
         for (int j = 0; j < item.Count(); ++j)
             macro.values << item.Items(j)->GetProp(u"cnt");
-        postProcessing_.push_back(std::move(macro));
+        read.macros.push_back(std::move(macro));
     }
 }

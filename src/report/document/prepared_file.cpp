@@ -1,5 +1,7 @@
 // Prepared report files: the store's tree written out with the sections only a file needs, and
 // read back.
+#include "prepared_file.h"
+
 #include "preview_pages.h"
 
 #include "document_texts.h"
@@ -63,28 +65,30 @@ private:
 
 }  // namespace
 
-void TfrxPreviewPages::SaveToStream(QIODevice& stream)
+void TfrxPreparedFile::Save(QIODevice& stream)
 {
     // There is no compressor: a report that asks for compressed files gets plain text too.
-    WriteFileSections();
-    document_.SaveToStream(stream);
+    WriteSections();
+    pages_.Document().SaveToStream(stream);
 }
 
-void TfrxPreviewPages::LoadFromStream(QIODevice& stream, bool allowPartialLoading)
+void TfrxPreparedFile::Load(QIODevice& stream, bool allowPartialLoading)
 {
-    TfrxXMLDocument read;
-    read.TempDir = document_.TempDir;
-    read.LoadFromStream(stream, allowPartialLoading);
-    if (DeeperThan(read.Root(), kMaxFileDepth) || HasPageOfUnknownKind(read.Root()))
+    TfrxPreparedContent read;
+    read.document.TempDir = pages_.Document().TempDir;
+    read.document.LoadFromStream(stream, allowPartialLoading);
+    if (DeeperThan(read.document.Root(), kMaxFileDepth) || HasPageOfUnknownKind(read.document.Root()))
         throw TfrxInvalidXMLException();
-
-    Clear();
-    document_ = std::move(read);
-    document_.Root().SetName(QStringLiteral("preparedreport"));
-    ReadFileSections();
+    read.document.Root().SetName(QStringLiteral("preparedreport"));
+    ReadSourcePages(read);
+    ReadDictionary(read);
+    ReadPictureCache(read);
+    ReadPostProcessing(read);
+    pages_.TakeContent(std::move(read));
+    ReadReportSettings();
 }
 
-bool TfrxPreviewPages::LoadFromFile(const QString& fileName, bool exceptionIfNotFound)
+bool TfrxPreparedFile::LoadFromFile(const QString& fileName, bool exceptionIfNotFound)
 {
     const bool exists = QFileInfo(fileName).isFile();
     if (!exists && !exceptionIfNotFound)
@@ -92,24 +96,45 @@ bool TfrxPreviewPages::LoadFromFile(const QString& fileName, bool exceptionIfNot
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw CannotOpenFile(fileName, file.errorString());
-    LoadFromStream(file, false);
+    Load(file, false);
     return exists;
 }
 
-void TfrxPreviewPages::SaveToFile(const QString& fileName)
+void TfrxPreparedFile::SaveToFile(const QString& fileName)
 {
     TfrxIOTransportFile transport;
     transport.BasePath = QFileInfo(fileName).path();
     SaveToFilter(transport, fileName);
 }
 
-bool TfrxPreviewPages::SaveToFilter(TfrxIOTransport& transport, const QString& fileName)
+bool TfrxPreparedFile::SaveToFilter(TfrxIOTransport& transport, const QString& fileName)
 {
     if (!transport.OpenFilter())
         return false;
     const TransportOpen open(transport);
     std::unique_ptr<QIODevice> stream = transport.GetStream(fileName);
-    SaveToStream(*stream);
+    Save(*stream);
     transport.FreeStream(std::move(stream));
     return true;
+}
+
+// The store's file operations.
+
+void TfrxPreviewPages::SaveToStream(QIODevice& stream) { TfrxPreparedFile(*this).Save(stream); }
+
+void TfrxPreviewPages::LoadFromStream(QIODevice& stream, bool allowPartialLoading)
+{
+    TfrxPreparedFile(*this).Load(stream, allowPartialLoading);
+}
+
+bool TfrxPreviewPages::LoadFromFile(const QString& fileName, bool exceptionIfNotFound)
+{
+    return TfrxPreparedFile(*this).LoadFromFile(fileName, exceptionIfNotFound);
+}
+
+void TfrxPreviewPages::SaveToFile(const QString& fileName) { TfrxPreparedFile(*this).SaveToFile(fileName); }
+
+bool TfrxPreviewPages::SaveToFilter(TfrxIOTransport& transport, const QString& fileName)
+{
+    return TfrxPreparedFile(*this).SaveToFilter(transport, fileName);
 }

@@ -194,15 +194,13 @@ public:
     const std::vector<QByteArray>& PictureCache() const { return pictureCache_; }
     const std::vector<TfrxPostProcessingMacro>& PostProcessing() const { return postProcessing_; }
 
-    // ---- Printing (print_job.cpp) ----
-    // Sends the pages to the printer the report's print options name, through the print dialog
-    // when the options ask for it. False without a printer, when the dialog is cancelled or when
-    // the document could not be started.
+    // Prints the pages through a TfrxPrintJob (print_job.h).
     bool Print();
+    // Decoded pages go, and pages read back from the swap file go back to it; pages held
+    // elsewhere stay alive with their holders.
+    void ReleaseDecodedPages() { ClearCache(); }
 
 private:
-    friend class TfrxPrintLoop;
-
     // A decoded page stands for its element as long as the element is unchanged.
     struct CachedPage {
         int index = 0;

@@ -1,4 +1,5 @@
-// Printing the prepared pages: the job around the print loop.
+#include "print_job.h"
+
 #include "preview_pages.h"
 #include "print_hooks.h"
 #include "print_layout.h"
@@ -54,14 +55,15 @@ TfrxPrintHooks& frxPrintHooks()
     return hooks;
 }
 
-bool TfrxPreviewPages::Print()
+bool TfrxPrintJob::Run()
 {
+    TfrxReport& report = *pages_.Report();
     TfrxPrinters& printers = frxPrinters();
     if (!printers.HasPhysicalPrinters()) {
         ErrorBox(kNoPrintersText);
         return false;
     }
-    TfrxPrintOptions& options = *report_->PrintOptions();
+    TfrxPrintOptions& options = *report.PrintOptions();
     RestoredAfterJob restore(options, printers);
     TfrxDuplexMode duplex = options.Duplex();
     const int named = printers.IndexOf(options.Printer());
@@ -70,7 +72,7 @@ bool TfrxPreviewPages::Print()
 
     const TfrxPrintHooks& hooks = frxPrintHooks();
     if (options.ShowDialog() && hooks.ShowPrintDialog) {
-        if (!hooks.ShowPrintDialog(*report_, duplex))
+        if (!hooks.ShowPrintDialog(report, duplex))
             return false;
         options.SetDuplex(duplex);
     }
@@ -82,15 +84,17 @@ bool TfrxPreviewPages::Print()
         return false;
     }
     const QSizeF sheet = options.PrintMode() == pmDefault ? QSizeF() : MeasureSheet(printer, options.PrintOnSheet());
-    if (report_->OnPrintReport)
-        report_->OnPrintReport(report_);
-    const std::optional<std::vector<int>> pageList = ParsePageList(options.PageNumbers(), Count());
-    ClearCache();
-    TfrxPrintLoop loop(*this, printer, options, duplex, sheet);
+    if (report.OnPrintReport)
+        report.OnPrintReport(&report);
+    const std::optional<std::vector<int>> pageList = ParsePageList(options.PageNumbers(), pages_.Count());
+    pages_.ReleaseDecodedPages();
+    TfrxPrintLoop loop(pages_, printer, options, duplex, sheet);
     const bool printed = loop.Run(pageList);
     if (loop.Unfinished())
         ErrorBox(printer.LastError());
-    if (report_->OnAfterPrintReport)
-        report_->OnAfterPrintReport(report_);
+    if (report.OnAfterPrintReport)
+        report.OnAfterPrintReport(&report);
     return printed;
 }
+
+bool TfrxPreviewPages::Print() { return TfrxPrintJob(*this).Run(); }

@@ -205,7 +205,7 @@ void TfrxPrintLoop::FinishSheet(int number)
     printer_.EndPage();
     ++sheetsInPass_;
     QCoreApplication::processEvents();
-    pages_.ClearCache();
+    pages_.ReleaseDecodedPages();
 }
 
 double TfrxPrintLoop::ToDeviceX(double millimetres) const { return millimetres * printer_.DPIX() / kMillimetresPerInch; }

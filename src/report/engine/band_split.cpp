@@ -1,5 +1,6 @@
 #include "band_split.h"
 
+#include "scope_exit.h"
 #include "shift_area.h"
 
 #include "report/model/band.h"
@@ -16,19 +17,6 @@ constexpr double eps = TfrxRectArea::kTolerance;
 double Bottom(const TfrxComponent& object) { return object.Top() + object.Height(); }
 
 TfrxStretcheable* AsStretcheable(TfrxComponent& object) { return qobject_cast<TfrxStretcheable*>(&object); }
-
-// Runs its action when the scope ends, also when an exception leaves it.
-template <typename Action>
-class ScopeExit {
-public:
-    explicit ScopeExit(Action action) : action_(std::move(action)) {}
-    ~ScopeExit() { action_(); }
-    ScopeExit(const ScopeExit&) = delete;
-    ScopeExit& operator=(const ScopeExit&) = delete;
-
-private:
-    Action action_;
-};
 
 }  // namespace
 

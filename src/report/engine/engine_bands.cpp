@@ -3,6 +3,7 @@
 #include "report_engine.h"
 
 #include "engine_band_tree.h"
+#include "scope_exit.h"
 
 #include "report/expressions/variant.h"
 #include "report/model/band_kinds.h"
@@ -153,8 +154,9 @@ void TfrxEngine::PutOut(TfrxBand& band)
                 curBand_ = &band;
                 NewColumn();
             }
+            // The band gets its designed state back even when putting out a part fails.
+            const ScopeExit unstretch([this, &band] { UnStretch(band); });
             TfrxBandSplitter(band, *this).Split();
-            UnStretch(band);
             return;
         }
         // A value left out as repeated is shown again at the top of the next page.

@@ -10,6 +10,7 @@
 #include "report/model/data_band.h"
 #include "report/views/custom_memo_view.h"
 
+#include "platform/errors.h"
 #include "platform/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -181,6 +182,29 @@ TEST(ReportEngine, AnEntryTallerThanAPageBodyIsSplitOverPagesAfterStartingOnAFre
     EXPECT_EQ(bands[3].page, 2);
     EXPECT_NEAR(bands[3].top, rest.Top() + rest.Height(), 1e-6);
     EXPECT_EQ(headings[3], build.headings[2]);
+}
+
+// A failure while a split band goes out still gives the template back in its designed state, so
+// the next build starts from the design, also when the report keeps no copy of it to restore.
+TEST(ReportEngine, ASplitEntryWhoseNextPageFailsLeavesTheTemplateAsDesigned)
+{
+    DiaryBuild build;
+    build.report.EngineOptions()->SetDestroyForms(false);
+    build.SetEntries({70});
+    build.store.OnProgress = [](int page) {
+        if (page == 2)
+            throw Exception(QStringLiteral("no room for another page"));
+    };
+    EXPECT_FALSE(build.report.PrepareReport(true));
+    ASSERT_EQ(build.store.Count(), 2) << "the split had put out its first part";
+
+    const auto& templateBand = *qobject_cast<TfrxBand*>(build.report.FindObject(QStringLiteral("MasterData1")));
+    EXPECT_NEAR(templateBand.Height(), 86.92919, 1e-9);
+    ASSERT_EQ(templateBand.Objects().size(), 3);
+    const auto& text = *qobject_cast<TfrxCustomMemoView*>(templateBand.Objects()[1]);
+    EXPECT_EQ(text.Name(), "frxUserDataSet1Data2");
+    EXPECT_NEAR(text.Height(), DiaryBuild::kDesignedTextHeight, 1e-9);
+    EXPECT_NEAR(templateBand.Objects()[2]->Top(), 79.37013, 1e-9) << "the dotted line";
 }
 
 template <typename T>

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -32,13 +33,26 @@ struct Diary {
     QTemporaryDir dir;
     SqliteConnection connection;
 
-    std::string texts;  // every text as stored, one after the other
+    std::string texts;          // every text as stored, one after the other
+    std::vector<size_t> ends;   // where each ends in `texts`
 
     explicit Diary(int entries)
     {
         WriteDiaryDays(connection, dir.filePath(QStringLiteral("Kalvo.db")), entries, EntryText);
-        for (int i = 0; i < entries; ++i)
+        for (int i = 0; i < entries; ++i) {
             texts += EntryText(i).toStdString();
+            ends.push_back(texts.size());
+        }
+    }
+
+    template <typename Each>
+    void ForEachText(Each each) const
+    {
+        size_t begin = 0;
+        for (const size_t end : ends) {
+            each(std::string_view(texts).substr(begin, end - begin));
+            begin = end;
+        }
     }
 };
 
@@ -72,6 +86,31 @@ void BM_ByteSearchOnly(benchmark::State& state)
         benchmark::DoNotOptimize(memmem(texts.data(), texts.size(), "zebra", 5));
 }
 BENCHMARK(BM_ByteSearchOnly)->Arg(3650)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+// Folding alone, every text into a buffer that is already there, beside the reference of copying
+// them (second argument 0: copied, 1: folded).
+void BM_FoldTexts(benchmark::State& state)
+{
+    const Diary& diary = DiaryWith(int(state.range(0)));
+    FoldedUtf8 folded;
+    folded.bytes.reserve(diary.texts.size());
+    for (auto _ : state) {
+        folded.bytes.clear();
+        folded.changedAt.clear();
+        folded.changedFrom.clear();
+        diary.ForEachText([&](std::string_view text) {
+            if (state.range(1) == 1) {
+                AppendFoldedUtf8(text, folded);
+            } else {
+                folded.bytes.resize(folded.bytes.size() + text.size());
+                std::memcpy(folded.bytes.data() + folded.bytes.size() - text.size(), text.data(), text.size());
+            }
+        });
+        benchmark::DoNotOptimize(folded.bytes.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(diary.texts.size()));
+}
+BENCHMARK(BM_FoldTexts)->ArgsProduct({{50000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // The first search after opening the window or after a change: rows read and folded, then matched.
 void BM_FindAfterAChange(benchmark::State& state)

@@ -1,10 +1,13 @@
 #include "diary_index.h"
 
+#include "byte_search.h"
+
 #include <algorithm>
 #include <cstring>
 #include <functional>
 #include <limits>
 #include <numeric>
+#include <utility>
 
 namespace {
 
@@ -33,18 +36,6 @@ std::optional<DiaryHit> MatchText(TDateTime day, const QString& text, const QStr
     return LineHit(day, text, *match);
 }
 
-size_t FindBytes(std::string_view haystack, size_t from, std::string_view needle)
-{
-#ifdef __GLIBC__
-    const void* at = memmem(haystack.data() + from, haystack.size() - from, needle.data(), needle.size());
-    return at ? size_t(static_cast<const char*>(at) - haystack.data()) : std::string_view::npos;
-#else
-    const auto at = std::search(haystack.begin() + from, haystack.end(),
-                                std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
-    return at == haystack.end() ? std::string_view::npos : size_t(at - haystack.begin());
-#endif
-}
-
 bool HasUnpairedSurrogate(const QString& text)
 {
     for (qsizetype at = 0; at < text.size(); ++at) {
@@ -55,6 +46,9 @@ bool HasUnpairedSurrogate(const QString& text)
     }
     return false;
 }
+
+// What is searched at a time while adding: about what a processor core keeps in its own cache.
+constexpr size_t kSearchBlock = size_t(256) << 10;
 
 template <typename Container>
 void ShrinkWhenLoose(Container& c)
@@ -71,6 +65,15 @@ size_t BytesOf(const Container& c)
 
 }  // namespace
 
+// What is looked for, folded, in both forms.
+struct DiaryIndex::Needle {
+    QString folded;
+    std::string bytes;
+    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher{bytes.begin(), bytes.end()};
+
+    explicit Needle(const QString& f) : folded(f), bytes(f.toUtf8().toStdString()) {}
+};
+
 void DiaryIndex::Reserve(size_t textBytes) { folded_.bytes.reserve(textBytes); }
 
 void DiaryIndex::Add(TDateTime day, std::string_view text)
@@ -85,6 +88,7 @@ void DiaryIndex::Add(TDateTime day, std::string_view text)
     entry.end = folded_.bytes.size();
     folded_.bytes.push_back(kEntryEnd);
     entries_.push_back(entry);
+    SearchAdded(kSearchBlock);
 }
 
 void DiaryIndex::Add(TDateTime day, const QString& text)
@@ -106,10 +110,30 @@ void DiaryIndex::AddWhole(TDateTime day, const QString& text)
     entry.originalEnd = originals_.size();
     entry.whole = true;
     entries_.push_back(entry);
+    SearchAdded(kSearchBlock);
 }
 
-void DiaryIndex::Finish()
+// Half a character has no UTF-8 form; a needle holding one is matched text by text, after adding.
+void DiaryIndex::FindWhileAdding(const QString& text)
 {
+    const QString folded = FoldCase(text);
+    const bool asBytes = !text.isEmpty() && !HasUnpairedSurrogate(folded);
+    watch_ = {text, asBytes ? std::make_shared<const Needle>(folded) : nullptr, 0, {}};
+}
+
+// Searches the entries added since the last time, once they hold `atLeast` bytes.
+void DiaryIndex::SearchAdded(size_t atLeast)
+{
+    if (!watch_.needle || watch_.searched == entries_.size() ||
+        entries_.back().end - entries_[watch_.searched].begin < atLeast)
+        return;
+    Occurrences(*watch_.needle, watch_.searched, uint32_t(entries_.size()), watch_.found);
+    watch_.searched = uint32_t(entries_.size());
+}
+
+QVector<DiaryHit> DiaryIndex::Finish()
+{
+    SearchAdded(0);
     byRank_.resize(entries_.size());
     std::iota(byRank_.begin(), byRank_.end(), 0u);
     const auto newer = [this](uint32_t a, uint32_t b) { return entries_[a].day > entries_[b].day; };
@@ -129,6 +153,8 @@ void DiaryIndex::Finish()
     ShrinkWhenLoose(folded_.changedFrom);
     ShrinkWhenLoose(originals_);
     ShrinkWhenLoose(entries_);
+    Watch watch = std::exchange(watch_, {});
+    return watch.needle ? NewestFirst(std::move(watch.found)) : Find(watch.text);
 }
 
 size_t DiaryIndex::MemoryBytes() const
@@ -137,24 +163,23 @@ size_t DiaryIndex::MemoryBytes() const
            BytesOf(entries_) + BytesOf(byRank_) + BytesOf(rankOf_);
 }
 
-// What is looked for, folded, in both forms.
-struct DiaryIndex::Needle {
-    QString folded;
-    std::string bytes;
-    std::boyer_moore_horspool_searcher<std::string::const_iterator> searcher{bytes.begin(), bytes.end()};
-
-    explicit Needle(const QString& f) : folded(f), bytes(f.toUtf8().toStdString()) {}
-};
-
 QVector<DiaryHit> DiaryIndex::Find(const QString& text) const
 {
     if (text.isEmpty())
         return {};
     const QString foldedNeedle = FoldCase(text);
-    // Half a character has no UTF-8 form; such a needle is matched text by text.
     if (HasUnpairedSurrogate(foldedNeedle))
         return FindEachEntry(foldedNeedle);
-    std::vector<Found> found = Occurrences(Needle(foldedNeedle));
+    std::vector<Found> found;
+    Occurrences(Needle(foldedNeedle), 0, uint32_t(entries_.size()), found);
+    return NewestFirst(std::move(found));
+}
+
+// The hits of the entries found, newest day first and each day once.
+QVector<DiaryHit> DiaryIndex::NewestFirst(std::vector<Found> found) const
+{
+    for (Found& f : found)
+        f.place = rankOf_[f.place];
     SortByRank(found);
     QVector<DiaryHit> hits;
     hits.reserve(qsizetype(found.size()));
@@ -165,14 +190,16 @@ QVector<DiaryHit> DiaryIndex::Find(const QString& text) const
     return hits;
 }
 
-// The first match of each entry that holds the needle as whole characters, in the buffer's order.
-// Each hit is made while its text is still in the processor's cache.
-std::vector<DiaryIndex::Found> DiaryIndex::Occurrences(const Needle& needle) const
+// The first match of each entry from `first` to before `last` that holds the needle as whole
+// characters, in the buffer's order. Each hit is made while its text is still in the processor's
+// cache.
+void DiaryIndex::Occurrences(const Needle& needle, uint32_t first, uint32_t last, std::vector<Found>& found) const
 {
-    std::vector<Found> found;
+    if (first == last)
+        return;
     std::string line;  // one buffer for every line, not an allocation each
-    const std::string_view all(folded_.bytes.data(), folded_.bytes.size());
-    for (uint32_t index = 0; index < entries_.size(); ++index) {
+    const std::string_view all(folded_.bytes.data(), entries_[last - 1].end);
+    for (uint32_t index = first; index < last; ++index) {
         const Entry* entry = &entries_[index];
         // When many entries hold the needle, the next one likely does too: looking there first
         // spares a long search its cost of setting out.
@@ -182,24 +209,23 @@ std::vector<DiaryIndex::Found> DiaryIndex::Occurrences(const Needle& needle) con
             at = FindBytes(all, entry->end, needle.bytes);
             if (at == std::string_view::npos)
                 break;
-            const auto next = std::upper_bound(entries_.begin() + index, entries_.end(), at,
+            const auto next = std::upper_bound(entries_.begin() + index, entries_.begin() + last, at,
                                                [](size_t place, const Entry& e) { return place < e.begin; });
             index = uint32_t(next - entries_.begin() - 1);
             entry = &entries_[index];
         }
         if (!entry->whole) {
-            found.push_back({rankOf_[index], HitAt(index, at, needle, line)});
+            found.push_back({index, HitAt(index, at, needle, line)});
         } else if (std::optional<DiaryHit> hit = MatchText(entry->day, WholeText(*entry), needle.folded)) {
             // Where folding changed lengths an occurrence may hold half of a character's fold.
-            found.push_back({rankOf_[index], std::move(*hit)});
+            found.push_back({index, std::move(*hit)});
         }
     }
-    return found;
 }
 
 void DiaryIndex::SortByRank(std::vector<Found>& found)
 {
-    const auto byRank = [](const Found& a, const Found& b) { return a.rank < b.rank; };
+    const auto byRank = [](const Found& a, const Found& b) { return a.place < b.place; };
     if (std::is_sorted(found.rbegin(), found.rend(), byRank))
         std::reverse(found.begin(), found.end());
     else if (!std::is_sorted(found.begin(), found.end(), byRank))

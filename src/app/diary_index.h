@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -25,9 +26,13 @@ public:
     // `text` is UTF-8; bytes that are not are read as QString reads them.
     void Add(TDateTime day, std::string_view text);
     void Add(TDateTime day, const QString& text);
-    // To be called once every entry has been added.
-    void Finish();
     void Reserve(size_t textBytes);
+    // Looks for `text` in the entries as they are added, a block at a time while their folded
+    // bytes are still in the processor's cache, rather than in one more pass over all of them.
+    void FindWhileAdding(const QString& text);
+    // To be called once every entry has been added. Gives what Find gives for the text passed to
+    // FindWhileAdding; nothing when there was none.
+    QVector<DiaryHit> Finish();
 
     // The entries that hold `text` ignoring case, a day only once (its first matching entry);
     // nothing for an empty text.
@@ -47,14 +52,23 @@ private:
         bool whole = false;
     };
     struct Found {
-        uint32_t rank;
+        uint32_t place;  // its entry's index, then its rank
         DiaryHit hit;
     };
     struct Needle;
+    // A search made as entries are added: how far it has got and what it found.
+    struct Watch {
+        QString text;
+        std::shared_ptr<const Needle> needle;  // none when it is matched text by text
+        uint32_t searched = 0;
+        std::vector<Found> found;
+    };
 
     void AddWhole(TDateTime day, const QString& text);
+    void SearchAdded(size_t atLeast);
 
-    std::vector<Found> Occurrences(const Needle& needle) const;
+    void Occurrences(const Needle& needle, uint32_t first, uint32_t last, std::vector<Found>& found) const;
+    QVector<DiaryHit> NewestFirst(std::vector<Found> found) const;
     static void SortByRank(std::vector<Found>& found);
     DiaryHit HitAt(uint32_t index, size_t at, const Needle& needle, std::string& line) const;
     void Original(uint32_t index, size_t from, size_t to, std::string& text) const;
@@ -66,4 +80,5 @@ private:
     std::vector<Entry> entries_;
     std::vector<uint32_t> byRank_;  // entries newest day first
     std::vector<uint32_t> rankOf_;
+    Watch watch_;
 };

@@ -1,19 +1,13 @@
 #include "diary_search.h"
 
+#include "row_day.h"
+
 #include "store/diary_sql.h"
 #include "store/sqlite_query.h"
 
 #include <sqlite3.h>
 
 namespace {
-
-// The day of a `date` value as the day page reads it; 0 for a value that is no day of the years
-// 1 to 9999.
-TDateTime DayOf(sqlite3_stmt* stmt, int column)
-{
-    const std::optional<TDateTime> value = ColumnDateTime(stmt, column);
-    return value ? DateOf(*value) : 0;
-}
 
 std::string_view TextOf(sqlite3_stmt* stmt, int column)
 {
@@ -39,18 +33,19 @@ QVector<DiaryHit> DiarySearch::Find(const QString& text)
     if (text.isEmpty())
         return {};
     if (readAtChanges_ != connection_.TotalChanges())
-        Refresh();
+        return Refresh(text);
     return index_.Find(text);
 }
 
 // The rows are folded as SQLite hands them over, without a copy of the table in between.
-void DiarySearch::Refresh()
+QVector<DiaryHit> DiarySearch::Refresh(const QString& text)
 {
     index_ = {};
     readAtChanges_.reset();
     sqlite3* db = connection_.Handle();
     DiaryIndex index;
     index.Reserve(FileBytes(db));
+    index.FindWhileAdding(text);
     const QByteArray sql = DiarySql::kSearchSelect.toUtf8();
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
@@ -58,13 +53,14 @@ void DiarySearch::Refresh()
     SqliteStatement stmt(raw);
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
-        if (const TDateTime day = DayOf(raw, 0); day != 0)
+        if (const TDateTime day = RowDay(raw, 0); day != 0)
             index.Add(day, TextOf(raw, 1));
     }
     if (rc != SQLITE_DONE)
         connection_.Fail();
     stmt.reset();
-    index.Finish();
+    QVector<DiaryHit> hits = index.Finish();
     index_ = std::move(index);
     readAtChanges_ = connection_.TotalChanges();
+    return hits;
 }

@@ -21,7 +21,8 @@ public:
     size_t MemoryBytes() const { return index_.MemoryBytes(); }
 
 private:
-    void Refresh();
+    // Reads the rows again, finding `text` in them as they come.
+    QVector<DiaryHit> Refresh(const QString& text);
 
     SqliteConnection& connection_;
     DiaryIndex index_;

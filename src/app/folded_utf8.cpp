@@ -5,24 +5,14 @@
 #include <QChar>
 #include <QtGlobal>
 
-#include <array>
 #include <bit>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
-
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-
-// The high bit of each of eight bytes that is one of "A" to "Z": folding adds 0x20 to those.
-// Bytes above 0x7F are left out, and no sum carries into the next byte.
-uint64_t UpperCaseBits(uint64_t word)
-{
-    const uint64_t low7 = word & ~kHighBits;
-    const uint64_t aboveZ = low7 + (0x7F - 'Z') * kOnes;
-    const uint64_t fromA = low7 + (0x80 - 'A') * kOnes;
-    return fromA & ~aboveZ & ~word & kHighBits;
-}
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
@@ -85,23 +75,27 @@ int Encode(char32_t c, unsigned char* out)
 }
 
 // The three-byte lead bytes (0xE0 to 0xEF) of whose 4,096 characters every one folds to itself and
-// is no noncharacter: Japanese and Chinese text lies there and is copied as it stands.
-const std::array<bool, 16>& UnchangedBlocks()
+// is no noncharacter, one bit for each low nibble: Japanese and Chinese text lies there and is
+// copied as it stands.
+uint16_t UnchangedBlocks()
 {
-    static const std::array<bool, 16> blocks = [] {
+    static const uint16_t blocks = [] {
         const UnitFolds& folds = TheUnitFolds();
-        std::array<bool, 16> unchanged{};
+        uint16_t unchanged = 0;
         for (char32_t block = 0; block < 16; ++block) {
-            unchanged[block] = true;
-            for (char32_t c = block << 12; c < (block + 1) << 12 && unchanged[block]; ++c)
-                unchanged[block] = !folds.slow[c] && folds.fold[c] == c && !QChar::isNonCharacter(c);
+            bool all = true;
+            for (char32_t c = block << 12; c < (block + 1) << 12 && all; ++c)
+                all = !folds.slow[c] && folds.fold[c] == c && !QChar::isNonCharacter(c);
+            unchanged |= uint16_t(all) << block;
         }
         return unchanged;
     }();
     return blocks;
 }
 
-// Folds into a buffer as long as the text, recording changed bytes relative to `base`.
+// Folds into a buffer as long as the text, recording changed bytes relative to `base`. Sixteen
+// bytes are looked at together where the text is plain ASCII or runs of three-byte characters
+// that folding leaves alone, which is most of any diary; the rest goes character by character.
 class Folder {
 public:
     Folder(std::string_view text, unsigned char* out, FoldedUtf8& into, size_t base)
@@ -113,46 +107,79 @@ public:
     bool Run()
     {
         while (at_ < size_) {
-            if (in_[at_] < 0x80) {
-                if (size_ - at_ < 8 || !FoldAsciiPrefix())
-                    FoldAscii();
-            } else if (!CopyUnchangedRun() && !FoldMultiByte()) {
+            if (FoldChunk())
+                continue;
+            if (in_[at_] < 0x80)
+                FoldAscii();
+            else if (!FoldMultiByte())
                 return false;
-            }
         }
         return true;
     }
 
 private:
-    // Folds the ASCII bytes at the start of the next eight at once; false when there are none.
-    bool FoldAsciiPrefix()
+#ifdef __SSE2__
+    // Folds what the next sixteen bytes begin with, and on while whole chunks are alike, when it
+    // is ASCII or whole unchanged three-byte characters; false when neither, or fewer than sixteen
+    // bytes are left. A whole chunk moves on by a fixed step, so the next can be read before this
+    // one is looked at.
+    bool FoldChunk()
     {
-        uint64_t word;
-        std::memcpy(&word, in_ + at_, 8);
-        const int ascii = std::countr_zero(word & kHighBits) / 8;  // 8 when all are
-        if (ascii == 0)
-            return false;
-        const uint64_t inPrefix = ascii == 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * ascii)) - 1;
-        const uint64_t upper = UpperCaseBits(word) & inPrefix;
-        for (uint64_t bits = upper; bits; bits &= bits - 1)
-            Changed(at_ + size_t(std::countr_zero(bits) / 8));
-        word |= upper >> 2;
-        std::memcpy(out_ + at_, &word, 8);  // the bytes after the prefix are written again later
-        at_ += size_t(ascii);
-        return true;
+        const size_t from = at_;
+        while (size_ - at_ >= 16) {
+            const __m128i chunk = Load();
+            const unsigned nonAscii = unsigned(_mm_movemask_epi8(chunk));
+            if (nonAscii == 0) {
+                FoldAsciiChunk(chunk, 16);
+                at_ += 16;
+            } else if (const size_t ascii = size_t(std::countr_zero(nonAscii)); ascii > 0) {
+                FoldAsciiChunk(chunk, ascii);
+                at_ += ascii;
+            } else {
+                const size_t characters = UnchangedThreeByteCharacters(chunk);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out_ + at_), chunk);
+                at_ += 3 * characters;
+                if (characters < 5)
+                    break;
+            }
+        }
+        return at_ > from;
     }
 
-    bool CopyUnchangedRun()
+    __m128i Load() const { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(in_ + at_)); }
+
+    // Folds the chunk's first `ascii` bytes; the bytes after them are written again later.
+    void FoldAsciiChunk(__m128i chunk, size_t ascii)
     {
-        size_t end = at_;
-        while (size_ - end >= 3 && in_[end] >= 0xE0 && in_[end] <= 0xEF && unchanged_[in_[end] - 0xE0] &&
-               IsContinuation(in_[end + 1]) && IsContinuation(in_[end + 2]))
-            end += 3;
-        std::memcpy(out_ + at_, in_ + at_, end - at_);
-        const bool copied = end > at_;
-        at_ = end;
-        return copied;
+        // Bytes from 0x80 up compare as negative, so only "A" to "Z" count as capitals.
+        const __m128i capitals =
+            _mm_and_si128(_mm_cmpgt_epi8(chunk, _mm_set1_epi8('A' - 1)), _mm_cmplt_epi8(chunk, _mm_set1_epi8('Z' + 1)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out_ + at_), _mm_or_si128(chunk, _mm_and_si128(capitals, _mm_set1_epi8(0x20))));
+        const unsigned changed = unsigned(_mm_movemask_epi8(capitals)) & unsigned((uint32_t(1) << ascii) - 1);
+        for (unsigned bits = changed; bits; bits &= bits - 1)
+            Changed(at_ + size_t(std::countr_zero(bits)));
     }
+
+    // How many of the five three-byte characters the chunk could begin with are there, whole,
+    // and fold to themselves.
+    size_t UnchangedThreeByteCharacters(__m128i chunk) const
+    {
+        constexpr unsigned kLeads = 0b001001001001001;
+        constexpr unsigned kContinuations = 0b110110110110110;
+        const unsigned leads =
+            unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(chunk, _mm_set1_epi8(char(0xF0))), _mm_set1_epi8(char(0xE0)))));
+        const unsigned continuations =
+            unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_and_si128(chunk, _mm_set1_epi8(char(0xC0))), _mm_set1_epi8(char(0x80)))));
+        const unsigned wrong = ((leads ^ kLeads) | (continuations ^ kContinuations)) & 0x7FFF;
+        const size_t whole = size_t(std::countr_zero(wrong | 0x8000u)) / 3;
+        size_t characters = 0;
+        while (characters < whole && (unchanged_ >> (in_[at_ + 3 * characters] & 0x0F)) & 1)
+            ++characters;
+        return characters;
+    }
+#else
+    bool FoldChunk() { return false; }
+#endif
 
     void FoldAscii()
     {
@@ -205,7 +232,7 @@ private:
     FoldedUtf8& into_;
     size_t base_;
     const UnitFolds& folds_;
-    const std::array<bool, 16>& unchanged_;
+    uint16_t unchanged_;
     size_t at_ = 0;
 };
 

@@ -1,10 +1,14 @@
+#include "app/byte_search.h"
 #include "app/case_folding.h"
 #include "app/diary_index.h"
 #include "app/diary_search.h"
 #include "app/find_window.h"
+#include "app/folded_utf8.h"
 #include "app/full_case_folds.h"
 #include "app/main_window.h"
 #include "app/memo_lines.h"
+#include "app/row_day.h"
+#include "store/sqlite_query.h"
 #include "diary_rows.h"
 #include "controls/month_calendar.h"
 #include "platform/locale_info.h"
@@ -22,7 +26,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <sqlite3.h>
 
 namespace {
 
@@ -195,6 +201,126 @@ TEST(DiaryIndex, GivesEachTextAsWrittenWhateverItsCharacters)
         ASSERT_EQ(hits.size(), 1);
         EXPECT_EQ(hits[0].line, c.line);
         EXPECT_EQ(hits[0].match, c.match);
+    }
+}
+
+// The first search is made block by block as the texts are read: it must find what a search of
+// the finished index finds, across the blocks' edges, in texts kept whole and with days out of order.
+TEST(DiaryIndex, ASearchMadeWhileAddingFindsWhatTheFinishedIndexFinds)
+{
+    const auto text = [](int i) {
+        QString t = QStringLiteral("Entry %1: walked to the HARBOUR and back.\r\n今日は港まで歩いた。\r\n").arg(i).repeated(3);
+        if (i % 7 == 0)
+            t += QStringLiteral("Took the train to KYOTO.\r\n");
+        if (i % 11 == 0)
+            t += QStringLiteral("Die Straße nach Kyoto\r\n");  // kept whole: folding lengthens it
+        return t;
+    };
+    for (const QString& needle : {QStringLiteral("kyoto"), QStringLiteral("STRASSE"), QStringLiteral("entry 29"),
+                                  QStringLiteral("港"), QStringLiteral("zebra"), QString(QChar(0xD800))}) {
+        SCOPED_TRACE(needle.toStdString());
+        DiaryIndex index;
+        index.FindWhileAdding(needle);
+        for (int i = 0; i < 3000; ++i)
+            index.Add(TDateTime((i * 7919) % 2000), text(i));  // some days have two rows
+        const QVector<DiaryHit> whileAdding = index.Finish();
+        const QVector<DiaryHit> afterwards = index.Find(needle);
+        ASSERT_EQ(whileAdding.size(), afterwards.size());
+        EXPECT_EQ(whileAdding.isEmpty(), needle == QStringLiteral("zebra") || needle[0].isSurrogate());
+        for (qsizetype i = 0; i < afterwards.size(); ++i) {
+            EXPECT_EQ(whileAdding[i].day, afterwards[i].day);
+            EXPECT_EQ(whileAdding[i].line, afterwards[i].line);
+            EXPECT_EQ(whileAdding[i].match, afterwards[i].match);
+        }
+    }
+}
+
+// Texts are folded sixteen bytes at a time where they allow it; each case is tried at every place
+// against those sixteen bytes, and must give exactly what folding it as a QString gives, or be
+// refused and kept whole.
+TEST(FoldedUtf8, FoldsAsQStringDoesWhereverTheTextLies)
+{
+    struct Case {
+        const char* why;
+        QByteArray text;
+        bool folded;  // false: to be kept whole
+    };
+    const Case cases[] = {
+        {"ASCII with capitals", "Walked to the HARBOUR, wrote to Kyoto AND Zermatt @[`{ az AZ", true},
+        {"Japanese between ASCII", QStringLiteral("Went to KYOTO 今日は港まで歩いて、手紙を書いた。\r\nHOME").toUtf8(), true},
+        {"capitals right after other characters", QStringLiteral("xéY 日Z aBΣC Ab").toUtf8(), true},
+        {"Hangul and Chinese", QStringLiteral("한국어 텍스트 中文文本 ABC").toUtf8(), true},
+        {"Greek, Cyrillic and fullwidth letters", QStringLiteral("ΣΊΣΥΦΟΣ Мой ДНЕВНИК ＡＢＣ ａｂｃ").toUtf8(), true},
+        {"beyond the Basic Multilingual Plane", QStringLiteral("𐐀𐐁 and 😀 HERE 今日").toUtf8(), true},
+        {"sharp s", QStringLiteral("今日は STRAßE").toUtf8(), false},
+        {"a three-byte character cut short", "ABCDEFGH\xE6\xB8", false},
+        {"a lead byte without continuation", "ABC \xE6\x41\x42 DEF", false},
+        {"an overlong form", "ABC \xE0\x80\xAF DEF", false},
+        {"an encoded surrogate", "ABC \xED\xA0\x80 DEF", false},
+        {"a noncharacter", "ABC \xEF\xBF\xBE DEF", false},
+        {"a stray continuation byte after Japanese", QStringLiteral("今日は").toUtf8() + "\x80" + "ABC", false},
+    };
+    for (const Case& c : cases) {
+        for (int shift = 0; shift <= 16; ++shift) {
+            SCOPED_TRACE(std::string(c.why) + ", after " + std::to_string(shift) + " bytes");
+            const QByteArray text = QByteArray(shift, 'x') + c.text + c.text;
+            FoldedUtf8 folded;
+            folded.bytes.assign(3, 'p');  // what was there before stays
+            ASSERT_EQ(AppendFoldedUtf8(std::string_view(text.constData(), size_t(text.size())), folded), c.folded);
+            if (!c.folded) {
+                EXPECT_EQ(std::string(folded.bytes.begin(), folded.bytes.end()), "ppp");
+                EXPECT_TRUE(folded.changedAt.empty());
+                continue;
+            }
+            std::string bytes(folded.bytes.begin() + 3, folded.bytes.end());
+            EXPECT_EQ(bytes, FoldCase(QString::fromUtf8(text)).toUtf8().toStdString());
+            ASSERT_EQ(folded.changedAt.size(), folded.changedFrom.size());
+            // Looked up by place: each place once, in order.
+            EXPECT_EQ(std::adjacent_find(folded.changedAt.begin(), folded.changedAt.end(), std::greater_equal<>()),
+                      folded.changedAt.end());
+            for (size_t i = 0; i < folded.changedAt.size(); ++i)
+                bytes[folded.changedAt[i] - 3] = folded.changedFrom[i];
+            EXPECT_EQ(bytes, text.toStdString());
+        }
+    }
+}
+
+// Searching looks at 32 bytes a step and compares in full only where the first and last bytes
+// fit: every place must be found as a plain search finds it, before, across and after the steps.
+TEST(FindBytes, FindsWhatAPlainSearchFinds)
+{
+    const std::string text = "walked to the harbour, then to kyoto; kyoto again at the very end: kyotO kyoto";
+    const std::string needles[] = {"kyoto", "k", "ky", "kyo", "harbour, then to kyoto; kyoto again at", "kyotO kyoto",
+                                   "zebra", "kyoto kyoto kyoto"};
+    for (int shift = 0; shift < 40; ++shift) {
+        const std::string haystack = std::string(size_t(shift), '.') + text;
+        for (const std::string& needle : needles) {
+            for (size_t from : {size_t(0), size_t(shift) + 31, haystack.size() - 5, haystack.size()}) {
+                SCOPED_TRACE(needle + " after " + std::to_string(shift) + " from " + std::to_string(from));
+                EXPECT_EQ(FindBytes(haystack, from, needle), std::string_view(haystack).find(needle, from));
+            }
+        }
+    }
+}
+
+// The day key is read by a shortcut; every value must give the day the store's reading gives.
+TEST(RowDay, GivesTheDayTheStoreReads)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(":memory:", &db), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closing(db, sqlite3_close);
+    const char* values[] = {"'2021-06-30'", "'2020-02-29'", "'2021-02-29'", "'2021-13-01'", "'2021-00-10'",
+                            "'2021-06-00'", "'0000-01-01'", "'0001-01-01'", "'9999-12-31'", "'1899-12-30'",
+                            "'2021-6-30'", "'2021-06-3a'", "'2021-06-30 18:45'", "'2021-06-30x'", "'30.06.2021'",
+                            "' 2459396.5'", "2459396", "2459396.75", "'abc'", "NULL", "X'323032312D30362D3330'"};
+    for (const char* value : values) {
+        SCOPED_TRACE(value);
+        sqlite3_stmt* raw = nullptr;
+        ASSERT_EQ(sqlite3_prepare_v2(db, (std::string("SELECT ") + value).c_str(), -1, &raw, nullptr), SQLITE_OK);
+        const SqliteStatement stmt(raw);
+        ASSERT_EQ(sqlite3_step(raw), SQLITE_ROW);
+        const std::optional<TDateTime> stored = ColumnDateTime(raw, 0);
+        EXPECT_EQ(RowDay(raw, 0), stored ? DateOf(*stored) : 0);
     }
 }
 

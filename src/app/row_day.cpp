@@ -24,11 +24,20 @@ bool ReadDayKey(sqlite3_stmt* stmt, int column, TDateTime& day)
 {
     if (sqlite3_column_type(stmt, column) != SQLITE_TEXT)
         return false;
+    // SQLite ends every text with a zero byte, so its length need not be asked for: the bytes are
+    // looked at in order, each only after the ones before it were no zero. A zero after ten
+    // characters is the end, or one after which the store's reading finds no time of day either.
     const unsigned char* text = sqlite3_column_text(stmt, column);
-    if (sqlite3_column_bytes(stmt, column) != 10 || text[4] != '-' || text[7] != '-')
+    if (!text)
         return false;
-    const int year = DigitsAt(text, 4), month = DigitsAt(text + 5, 2), dayOfMonth = DigitsAt(text + 8, 2);
-    if (year < 0 || month < 0 || dayOfMonth < 0)
+    const int year = DigitsAt(text, 4);
+    if (year < 0 || text[4] != '-')
+        return false;
+    const int month = DigitsAt(text + 5, 2);
+    if (month < 0 || text[7] != '-')
+        return false;
+    const int dayOfMonth = DigitsAt(text + 8, 2);
+    if (dayOfMonth < 0 || text[10] != 0)
         return false;
     if (!TryEncodeDate(year, month, dayOfMonth, day))
         day = 0;

@@ -52,6 +52,10 @@ struct TfrxPreparedContent {
 // under the aliases of their template objects with only their differences as attributes),
 // "logicalpagenumbers", "outline", "anchors", and the sections a save adds. The template pages
 // are copied once per build; their objects get the aliases the dictionary keeps.
+//
+// The store keeps the tree and the pages decoded from it; painting (TfrxPagePainter), files
+// (TfrxPreparedFile) and printing (TfrxPrintJob) are classes of their own that work through its
+// public operations, which the operations below hand on to.
 class TfrxPreviewPages {
 public:
     explicit TfrxPreviewPages(TfrxReport* report);

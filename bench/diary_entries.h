@@ -27,18 +27,25 @@ inline const QString kDiarySentences[] = {
     kLongDiaryParagraph,
 };
 
+// The text of entry `e`: `minLines` to `minLines + lineSpread - 1` lines, taken in turn from
+// `sentences`, each ending in CR LF as stored.
+inline QString DiaryEntryText(int e, int minLines, int lineSpread, std::span<const QString> sentences = kDiarySentences)
+{
+    QString text;
+    for (int l = 0; l < minLines + e % lineSpread; ++l)
+        text += sentences[size_t(e * 7 + l * 3) % sentences.size()] + QStringLiteral("\r\n");
+    return text;
+}
+
 // Gives the diary template `count` entries, as the main window gives it its rows: a heading and
-// `minLines` to `minLines + lineSpread - 1` lines each, taken in turn from `sentences`. Answers
-// the bytes of UTF-8 text the entries hold.
+// the text of DiaryEntryText each. Answers the bytes of UTF-8 text the entries hold.
 inline qint64 AddDiaryEntries(DiaryBuild& build, int count, int minLines, int lineSpread,
                               std::span<const QString> sentences = kDiarySentences)
 {
     qint64 bytes = 0;
     for (int e = 0; e < count; ++e) {
         build.headings << QStringLiteral("%1/%2/%3 (Tue)").arg(2000 + e / 336).arg(e / 28 % 12 + 1).arg(e % 28 + 1);
-        QString text;
-        for (int l = 0; l < minLines + e % lineSpread; ++l)
-            text += sentences[size_t(e * 7 + l * 3) % sentences.size()] + QStringLiteral("\r\n");
+        const QString text = DiaryEntryText(e, minLines, lineSpread, sentences);
         build.texts << text;
         bytes += build.headings.back().toUtf8().size() + text.toUtf8().size();
     }

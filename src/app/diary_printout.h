@@ -1,9 +1,8 @@
 #pragma once
 
-#include "report_data.h"
+#include "printout_entries.h"
 #include "platform/date_time.h"
 
-#include <QList>
 #include <QVariant>
 
 class SqliteConnection;
@@ -15,12 +14,14 @@ class TfrxUserDataSet;
 // How a printed day reads: Japanese in a Japanese locale.
 QString PrintoutDayFormat();
 
-// The entries from `first` to `last`, both included, oldest first, each day formatted.
-QList<TReportData> ReadPrintoutEntries(SqliteConnection& connection, TDateTime first, TDateTime last,
-                                       const QString& dayFormat);
+// Reads the entries from `first` to `last`, both included, oldest first, each day formatted, into
+// `entries`, emptied first. The rows are taken one by one as SQLite gives them, so the diary is
+// never held twice; the entries read before an error stay.
+void ReadPrintoutEntries(SqliteConnection& connection, TDateTime first, TDateTime last, const QString& dayFormat,
+                         PrintoutEntries& entries);
 
 // Makes the data source run over `count` records.
 void SetPrintoutRecordCount(TfrxUserDataSet& dataSet, int count);
 
-// The value of field Data1 (the day) or Data2 (the text) of record `recNo`; nothing outside the list.
-void PrintoutValue(const QList<TReportData>& entries, int recNo, const QString& varName, QVariant& value);
+// The value of field Data1 (the day) or Data2 (the text) of record `recNo`; nothing outside the entries.
+void PrintoutValue(const PrintoutEntries& entries, int recNo, const QString& varName, QVariant& value);

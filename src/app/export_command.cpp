@@ -6,20 +6,15 @@
 #include "diary_import.h"
 #include "diary_printout.h"
 #include "partial_file.h"
+#include "printout_report.h"
 #include "window_options.h"
 #include "platform/dialogs.h"
 #include "platform/error_box.h"
 #include "platform/errors.h"
 #include "platform/font_desc.h"
 #include "platform/paths.h"
-#include "platform/printers.h"
-#include "report/views/diary_report.h"
 #include "report/document/document_texts.h"
-#include "report/document/preview_pages_sink.h"
-#include "report/model/engine_options.h"
-#include "report/model/print_options.h"
-#include "report/model/report.h"
-#include "report/model/user_dataset.h"
+#include "report/document/preview_pages.h"
 #include "store/diary_sql.h"
 
 #include <QApplication>
@@ -89,7 +84,7 @@ private:
 
 // Opened as the window opens it, lock included, so that a diary a Kalvo has open is reported as
 // locked; but a missing diary is not created, and no table either.
-QList<TReportData> ReadDiary(const ExportRequest& request, const QString& dayFormat)
+PrintoutEntries ReadDiary(const ExportRequest& request, const QString& dayFormat)
 {
     const QString path = DiaryFilePath();
     if (!QFileInfo(path).isFile())
@@ -101,7 +96,9 @@ QList<TReportData> ReadDiary(const ExportRequest& request, const QString& dayFor
     connection.CreateIfMissing = false;
     try {
         connection.Open();
-        return ReadPrintoutEntries(connection, request.first, request.last, dayFormat);
+        PrintoutEntries entries;
+        ReadPrintoutEntries(connection, request.first, request.last, dayFormat, entries);
+        return entries;
     } catch (const Exception& error) {
         throw Exception(QStringLiteral("cannot read the diary ") + Native(path) + QStringLiteral(": ") + error.Message());
     }
@@ -111,11 +108,7 @@ QList<TReportData> ReadDiary(const ExportRequest& request, const QString& dayFor
 void WritePdf(TfrxPreviewPages& pages, const QString& fileName, const QuietDialogs& dialogs)
 {
     PartialFile partial(fileName);
-    TfrxPrintOptions& options = *pages.Report()->PrintOptions();
-    options.SetPrinter(kPdfPrinterName);
-    options.SetShowDialog(false);
-    options.SetPrnOutFileName(partial.FileName());
-    if (!pages.Print())
+    if (!PrintToPdfFile(pages, partial.FileName()))
         throw Exception(dialogs.FirstMessage().isEmpty() ? QStringLiteral("printing to PDF did not start")
                                                          : dialogs.FirstMessage());
     if (QFileInfo(partial.FileName()).size() == 0)
@@ -139,27 +132,17 @@ void WritePreparedReport(TfrxPreviewPages& pages, const QString& fileName)
 void BuildAndWrite(const ExportRequest& request, const QuietDialogs& dialogs)
 {
     if (request.format == ExportFormat::Text || request.format == ExportFormat::Json) {
-        const QList<TReportData> entries = ReadDiary(request, QStringLiteral("yyyy-MM-dd"));
+        const QList<TReportData> entries = ReadDiary(request, QStringLiteral("yyyy-MM-dd")).ToList();
         WriteWholeFile(request.fileName, request.format == ExportFormat::Text ? DiaryAsText(entries) : DiaryAsJson(entries));
         return;
     }
-    const QList<TReportData> entries = ReadDiary(request, PrintoutDayFormat());
-    QObject owner;
-    owner.setObjectName(QStringLiteral("Form1"));  // the main window's name, as saved reports carry it
-    const DiaryReport diary = CreateDiaryReport(&owner);
-    TfrxPreviewPages& pages = InstallPreviewPages(*diary.report);
-    TfrxUserDataSet& dataSet = *diary.dataSet;
-    dataSet.OnGetValue = [&entries, &dataSet](const QString& varName, QVariant& value) {
-        PrintoutValue(entries, dataSet.RecNo(), varName, value);
-    };
-    SetPrintoutRecordCount(dataSet, int(entries.size()));
-    diary.report->EngineOptions()->SetNewSilentMode(frx::simReThrow);
-    if (!diary.report->PrepareReport())
-        throw Exception(QStringLiteral("the report was not built"));
+    const PrintoutEntries entries = ReadDiary(request, PrintoutDayFormat());
+    PrintoutReport printout(entries);
+    printout.Build();
     if (request.format == ExportFormat::PreparedReport)
-        WritePreparedReport(pages, request.fileName);
+        WritePreparedReport(printout.Pages(), request.fileName);
     else
-        WritePdf(pages, request.fileName, dialogs);
+        WritePdf(printout.Pages(), request.fileName, dialogs);
 }
 
 // Messages of the report and the store may span lines; the command says one.

@@ -93,7 +93,7 @@ void TForm1::FormCreate()
     FilledColorEdit->SetSelectedColor(FilledFont->color);
     ToDatePicker->SetDateTime(Now());
     FromDatePicker->SetDateTime(ToDatePicker->DateTime() - kPrintRangeHours / kHoursPerDay);
-    ReportList = std::make_unique<QList<TReportData>>();
+    ReportList = std::make_unique<PrintoutEntries>();
     if (FilledFont->style & fsBold)
         BoldCheck->setChecked(true);
     if (FilledFont->style & fsItalic)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report_data.h"
+#include "printout_entries.h"
 #include "platform/date_time.h"
 #include "platform/font_desc.h"
 #include "store/sqlite_query.h"
@@ -43,7 +43,7 @@ public:
     QString DBPath;
     std::unique_ptr<QList<TDateTime>> DChk;
     std::unique_ptr<TFontDesc> FilledFont;
-    std::unique_ptr<QList<TReportData>> ReportList;
+    std::unique_ptr<PrintoutEntries> ReportList;
     QString DayFormat;
 
     // Controls, named as the window's designed layout names them.

@@ -23,8 +23,7 @@ void TForm1::CreateReport()
 
 void TForm1::BuildReportList()
 {
-    ReportList->clear();
-    *ReportList = ReadPrintoutEntries(FDConnection1, FromDatePicker->DateTime(), ToDatePicker->DateTime(), DayFormat);
+    ReadPrintoutEntries(FDConnection1, FromDatePicker->DateTime(), ToDatePicker->DateTime(), DayFormat, *ReportList);
 }
 
 void TForm1::BtnPrintPreviewClick()

@@ -9,6 +9,7 @@
 #include "report/views/custom_memo_view.h"
 #include "report/views/diary_report.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -269,9 +270,12 @@ TEST(ExportCommand, ASignalEndsTheExportWithoutAPartialFileAndWithTheTargetAsItW
 
         QProcess process;
         folder.Start(process, {QStringLiteral("--export"), QStringLiteral("2001-01-01"), QStringLiteral("2010-12-31"), target});
-        // Waits for the partial file: the signal must come while the export writes.
+        // Waits for the partial file: the signal must come while the export writes. A program that
+        // did not start, or never writes, ends the wait rather than the test run.
+        ASSERT_TRUE(process.waitForStarted(30000)) << c.name << ": " << process.errorString().toStdString();
+        const QDeadlineTimer deadline(60000);
         QStringList added;
-        while (added.isEmpty() && !process.waitForFinished(1)) {
+        while (added.isEmpty() && !deadline.hasExpired() && !process.waitForFinished(1)) {
             added = folder.Listing();
             for (const QString& name : before)
                 added.removeOne(name);

@@ -3,25 +3,11 @@
 #include "japanese_texts.h"
 #include "report/model/user_dataset.h"
 #include "store/diary_sql.h"
+#include "store/sqlite_rows.h"
 
 #include <sqlite3.h>
 
 namespace {
-
-int ColumnIndex(sqlite3_stmt* statement, const char* name)
-{
-    for (int c = 0; c < sqlite3_column_count(statement); ++c)
-        if (sqlite3_stricmp(sqlite3_column_name(statement, c), name) == 0)
-            return c;
-    throw SqliteError(QLatin1String(kDataAccessTag) + QStringLiteral(" Field '%1' not found").arg(QLatin1String(name)));
-}
-
-// A text column as its UTF-8 bytes, read in place; NULL reads as no text.
-QByteArrayView ColumnText(sqlite3_stmt* statement, int column)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-    return text ? QByteArrayView(text, sqlite3_column_bytes(statement, column)) : QByteArrayView();
-}
 
 // While the rows of a printout are read, SQLite would keep every page it reads in the page cache
 // and sort the rows in memory up to the cache's size: for a range of years, as much again as the
@@ -69,22 +55,14 @@ void ReadPrintoutEntries(SqliteConnection& connection, TDateTime first, TDateTim
 {
     entries.clear();
     const SmallPageCache smallCache(connection);
-    const QByteArray sql = DiarySql::PrintoutSelect(first, last).toUtf8();
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(connection.Handle(), sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
-        connection.Fail();
-    const SqliteStatement statement(raw);
-    const int date = ColumnIndex(raw, "date");
-    const int diary = ColumnIndex(raw, "diary");
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
+    SqliteRows rows(connection, DiarySql::PrintoutSelect(first, last).toUtf8());
+    const int date = rows.ColumnIndex("date");
+    const int diary = rows.ColumnIndex("diary");
+    while (rows.Next()) {
         // A date that reads as no day prints as day 0, as an empty date field does.
-        const TDateTime day = ColumnDateTime(raw, date).value_or(0);
-        entries.append(FormatDateTime(dayFormat, day).toUtf8(), ColumnText(raw, diary));
+        const TDateTime day = ColumnDateTime(rows.Statement(), date).value_or(0);
+        entries.append(FormatDateTime(dayFormat, day).toUtf8(), rows.Text(diary));
     }
-    // A failed step is an error, never the end of a shorter printout.
-    if (rc != SQLITE_DONE)
-        connection.Fail();
     entries.squeeze();
 }
 

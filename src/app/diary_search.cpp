@@ -3,17 +3,11 @@
 #include "row_day.h"
 
 #include "store/diary_sql.h"
-#include "store/sqlite_query.h"
+#include "store/sqlite_rows.h"
 
 #include <sqlite3.h>
 
 namespace {
-
-std::string_view TextOf(sqlite3_stmt* stmt, int column)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-    return text ? std::string_view(text, size_t(sqlite3_column_bytes(stmt, column))) : std::string_view();
-}
 
 // The diary file's size: more than its texts take, so the folded texts need no second allocation.
 size_t FileBytes(sqlite3* db)
@@ -46,19 +40,13 @@ QVector<DiaryHit> DiarySearch::Refresh(const QString& text)
     DiaryIndex index;
     index.Reserve(FileBytes(db));
     index.FindWhileAdding(text);
-    const QByteArray sql = DiarySql::kSearchSelect.toUtf8();
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &raw, nullptr) != SQLITE_OK)
-        connection_.Fail();
-    SqliteStatement stmt(raw);
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(raw)) == SQLITE_ROW) {
-        if (const TDateTime day = RowDay(raw, 0); day != 0)
-            index.Add(day, TextOf(raw, 1));
+    {
+        SqliteRows rows(connection_, DiarySql::kSearchSelect.toUtf8());
+        while (rows.Next()) {
+            if (const TDateTime day = RowDay(rows.Statement(), 0); day != 0)
+                index.Add(day, rows.Text(1));
+        }
     }
-    if (rc != SQLITE_DONE)
-        connection_.Fail();
-    stmt.reset();
     QVector<DiaryHit> hits = index.Finish();
     index_ = std::move(index);
     readAtChanges_ = connection_.TotalChanges();

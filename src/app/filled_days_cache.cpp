@@ -1,7 +1,7 @@
 #include "filled_days_cache.h"
 
 #include "store/diary_sql.h"
-#include "store/sqlite_query.h"
+#include "store/sqlite_rows.h"
 
 #include <QFile>
 #include <QDir>
@@ -18,40 +18,25 @@ constexpr int kRebuildDelayMs = 1000;
 const QString kVal1 = QStringLiteral("Val1");
 const QString kInsertDay = QStringLiteral("INSERT INTO MyDb (\"date\") VALUES (:Val1)");
 
-struct StatementDeleter {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
-
-Statement Prepare(SqliteConnection& connection, const char* sql)
-{
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(connection.Handle(), sql, -1, &statement, nullptr) != SQLITE_OK)
-        connection.Fail();
-    return Statement(statement);
-}
-
 // Every row's value as it is stored, whatever its type, so the copy answers range queries as
 // the diary does.
 void CopyDays(SqliteConnection& diary, SqliteConnection& copy)
 {
     MappedReads mapped(diary);
-    const Statement read = Prepare(diary, "SELECT date FROM MyDb");
-    const Statement write = Prepare(copy, "INSERT INTO MyDb (date) VALUES (?)");
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(read.get())) == SQLITE_ROW) {
-        sqlite3_bind_value(write.get(), 1, sqlite3_column_value(read.get(), 0));
+    SqliteRows read(diary, "SELECT date FROM MyDb");
+    const SqliteStatement write = PrepareStatement(copy, "INSERT INTO MyDb (date) VALUES (?)");
+    while (read.Next()) {
+        sqlite3_bind_value(write.get(), 1, sqlite3_column_value(read.Statement(), 0));
         if (sqlite3_step(write.get()) != SQLITE_DONE)
             copy.Fail();
         sqlite3_reset(write.get());
     }
-    if (rc != SQLITE_DONE)
-        diary.Fail();
 }
 
 void WriteStamp(SqliteConnection& copy, const DiaryStamp& stamp)
 {
-    const Statement write = Prepare(copy, "INSERT OR REPLACE INTO Stamp (id, dateType, state) VALUES (1, ?, ?)");
+    const SqliteStatement write =
+        PrepareStatement(copy, "INSERT OR REPLACE INTO Stamp (id, dateType, state) VALUES (1, ?, ?)");
     sqlite3_bind_blob(write.get(), 1, stamp.dateType.constData(), int(stamp.dateType.size()), SQLITE_TRANSIENT);
     sqlite3_bind_blob(write.get(), 2, stamp.bytes.constData(), int(stamp.bytes.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(write.get()) != SQLITE_DONE)
@@ -60,10 +45,10 @@ void WriteStamp(SqliteConnection& copy, const DiaryStamp& stamp)
 
 std::optional<DiaryStamp> ReadStamp(SqliteConnection& copy)
 {
-    const Statement format = Prepare(copy, "PRAGMA user_version");
+    const SqliteStatement format = PrepareStatement(copy, "PRAGMA user_version");
     if (sqlite3_step(format.get()) != SQLITE_ROW || sqlite3_column_int(format.get(), 0) != kFormat)
         return std::nullopt;
-    const Statement read = Prepare(copy, "SELECT dateType, state FROM Stamp WHERE id = 1");
+    const SqliteStatement read = PrepareStatement(copy, "SELECT dateType, state FROM Stamp WHERE id = 1");
     if (sqlite3_step(read.get()) != SQLITE_ROW)
         return std::nullopt;
     auto blob = [&read](int column) {

@@ -1,5 +1,7 @@
 #include "sqlite_query.h"
 
+#include "sqlite_rows.h"
+
 #include "sqlite_values.h"
 
 #include <sqlite3.h>
@@ -150,12 +152,7 @@ void SqliteQuery::ReadRow(sqlite3_stmt* stmt) const
 
 SqliteStatement SqliteQuery::Prepare() const
 {
-    sqlite3* db = connection_->Handle();
-    const QByteArray utf8 = sql_.toUtf8();
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), &raw, nullptr) != SQLITE_OK)
-        connection_->Fail();
-    SqliteStatement stmt(raw);
+    SqliteStatement stmt = PrepareStatement(*connection_, sql_.toUtf8());
     BindParams(stmt.get());
     return stmt;
 }

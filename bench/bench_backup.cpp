@@ -3,7 +3,7 @@
 // read of the same file, and a plain copy of its bytes synced to disk as the backup is. Last, the
 // window's close after a change on the ten-year diary: the time it stands still while it closes.
 #include "diary_rows.h"
-#include "app/diary_backups.h"
+#include "diary/safety/diary_backups.h"
 #include "app/main_window.h"
 #include "controls/month_calendar.h"
 #include "platform/paths.h"

@@ -4,7 +4,7 @@
 // same texts held in memory (what any search while typing has to pay at least), and a plain copy
 // of the texts beside folding them.
 #include "diary_rows.h"
-#include "app/diary_search.h"
+#include "diary/find/diary_search.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -9,8 +9,8 @@
 #include "diary_rows.h"
 #include "process_memory.h"
 
-#include "app/diary_printout.h"
-#include "app/printout_report.h"
+#include "diary/printout/diary_printout.h"
+#include "diary/printout/printout_report.h"
 #include "platform/font_desc.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 // diary) are measured apart. The launched copies use this process's platform: offscreen by
 // default; `QT_QPA_PLATFORM=xcb xvfb-run -a build/bin/bench_startup` includes a display server.
 #include "diary_rows.h"
-#include "app/filled_days_cache.h"
+#include "diary/days/filled_days_cache.h"
 #include "app/main_window.h"
 #include "app/style_manager.h"
 #include "controls/month_calendar.h"

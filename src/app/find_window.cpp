@@ -1,7 +1,7 @@
 #include "find_window.h"
 
 #include "found_days_view.h"
-#include "japanese_texts.h"
+#include "diary/base/japanese_texts.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <optional>
 
 namespace {
 
@@ -133,7 +132,11 @@ void FindWindow::Refresh()
     if (!isVisible() || FindEdit->text().isEmpty())
         return;
     const QModelIndex current = ResultList->currentIndex();
-    const std::optional<TDateTime> day = current.isValid() ? std::optional(Hits()[current.row()].day) : std::nullopt;
+    if (!current.isValid()) {
+        Find();
+        return;
+    }
+    const TDateTime day = Hits()[current.row()].day;
     Find();
     const auto kept = std::find_if(Hits().begin(), Hits().end(), [&](const DiaryHit& hit) { return hit.day == day; });
     if (kept != Hits().end())

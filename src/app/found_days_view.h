@@ -1,6 +1,6 @@
 #pragma once
 
-#include "diary_search.h"
+#include "diary/find/diary_search.h"
 
 #include <QAbstractListModel>
 #include <QStyledItemDelegate>

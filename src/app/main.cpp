@@ -1,4 +1,4 @@
-#include "export_command.h"
+#include "commands/command_line.h"
 #include "main_window.h"
 #include "shutdown_signals.h"
 #include "style_manager.h"

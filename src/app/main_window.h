@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printout_entries.h"
+#include "diary/printout/printout_entries.h"
 #include "platform/date_time.h"
 #include "platform/font_desc.h"
 #include "store/sqlite_query.h"

@@ -1,7 +1,7 @@
 // The day page: loading a day into the memo, writing it back, and marking the filled days.
 #include "main_window.h"
 
-#include "filled_days_cache.h"
+#include "diary/days/filled_days_cache.h"
 #include "memo_lines.h"
 #include "controls/month_calendar.h"
 #include "platform/dialogs.h"

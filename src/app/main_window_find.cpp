@@ -1,7 +1,7 @@
 // Find in Diary: the window that finds days by their text, and showing a day found there.
 #include "main_window.h"
 
-#include "diary_search.h"
+#include "diary/find/diary_search.h"
 #include "find_window.h"
 #include "controls/month_calendar.h"
 #include "platform/error_box.h"

@@ -1,7 +1,7 @@
 // Preferences kept in the settings file between runs, and the settings panel's own commands.
 #include "main_window.h"
 
-#include "data_location.h"
+#include "diary/base/data_location.h"
 #include "style_manager.h"
 #include "platform/dialogs.h"
 #include "platform/error_box.h"

@@ -2,7 +2,7 @@
 #include "main_window.h"
 
 #include "date_time_picker.h"
-#include "diary_printout.h"
+#include "diary/printout/diary_printout.h"
 #include "preview/preview_window.h"
 #include "report/views/diary_report.h"
 #include "report/document/preview_pages_sink.h"

@@ -1,5 +1,5 @@
 // Runs the real executable the way a user does and ends it the way the system does.
-#include "app/filled_days_cache.h"
+#include "diary/days/filled_days_cache.h"
 #include "app/main_window.h"
 #include "kalvo_folder.h"
 #include "scoped_file_modes.h"

@@ -70,8 +70,9 @@ TEST(MainImages, TwentyEightPicturesEachFollowedByItsGreyCopy)
             for (int x = 0; x < 16; ++x) {
                 const QRgb p = b.pixel(x, y);
                 ASSERT_EQ(qAlpha(p), qAlpha(a.pixel(x, y))) << i << " at " << x << "," << y;
-                if (qAlpha(p) == 255)
+                if (qAlpha(p) == 255) {
                     ASSERT_TRUE(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p) && qRed(p) >= 128) << i;
+                }
             }
         distinct.insert(QByteArray(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes()));
     }

@@ -129,6 +129,21 @@ const QList<std::pair<QString, ExpressionOp>> kMultiplications = {{QStringLitera
 
 NodePtr MakeNode(ExpressionNode node) { return std::make_shared<const ExpressionNode>(std::move(node)); }
 
+NodePtr LiteralNode(QVariant value)
+{
+    ExpressionNode node;
+    node.value = std::move(value);
+    return MakeNode(std::move(node));
+}
+
+NodePtr NameNode(QString name)
+{
+    ExpressionNode node;
+    node.kind = ExpressionNode::Kind::Name;
+    node.name = std::move(name);
+    return MakeNode(std::move(node));
+}
+
 class Parser {
 public:
     explicit Parser(const QString& text) : tokens_(Tokenizer(text).Tokens()) {}
@@ -199,7 +214,7 @@ private:
         const Token t = Take();
         switch (t.type) {
         case TokenType::Number:
-        case TokenType::String: return MakeNode({ExpressionNode::Kind::Literal, t.value});
+        case TokenType::String: return LiteralNode(t.value);
         case TokenType::Name: return NameOrCall(t);
         case TokenType::Symbol:
             if (t.text == u'(') {
@@ -221,11 +236,11 @@ private:
         if (IsWord(t, "not"))
             return MakeNode({ExpressionNode::Kind::Unary, {}, {}, ExpressionOp::Not, {Factor()}});
         if (IsWord(t, "true") || IsWord(t, "false"))
-            return MakeNode({ExpressionNode::Kind::Literal, IsWord(t, "true")});
+            return LiteralNode(IsWord(t, "true"));
         if (IsWord(t, "null"))
-            return MakeNode({ExpressionNode::Kind::Literal, NullVariant()});
+            return LiteralNode(NullVariant());
         if (!IsSymbol("("))
-            return MakeNode({ExpressionNode::Kind::Name, {}, t.text});
+            return NameNode(t.text);
         if (!IsWord(t, "iif"))
             Fail(QStringLiteral("Undeclared identifier: '%1'").arg(t.text));
         Take();

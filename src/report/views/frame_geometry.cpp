@@ -39,7 +39,7 @@ void AddPiece(std::vector<FramePiece>& pieces, const SideLine& line, int positio
         return;
     pieces.push_back(
         {SideRect(line, AcrossFirst(position, width), AcrossLast(position, width), alongFirst, alongLast), line.color,
-         round});
+         round, {}, false});
 }
 
 // The side's pixels from `from` up to `to` (left out), w across, in a repeated on/off pattern.
@@ -48,11 +48,8 @@ void AddDashed(std::vector<FramePiece>& pieces, const SideLine& line, int width,
     if (line.to <= line.from)
         return;
     const int position = line.position;
-    FramePiece piece{SideRect(line, AcrossFirst(position, width), AcrossLast(position, width), line.from, line.to - 1),
-                     line.color};
-    piece.dashes = std::move(dashes);
-    piece.vertical = line.vertical;
-    pieces.push_back(std::move(piece));
+    pieces.push_back({SideRect(line, AcrossFirst(position, width), AcrossLast(position, width), line.from, line.to - 1),
+                      line.color, false, std::move(dashes), line.vertical});
 }
 
 // A line of width w with square caps from `from` to `to`: the caps reach w/2 beyond both ends.
@@ -147,8 +144,8 @@ std::vector<FramePiece> ShadowPieces(const ViewDeviceRect& r, const TfrxFrame& f
     if (!frame.DropShadow() || (r.shadowX <= 0 && r.shadowY <= 0))
         return {};
     const TColor color = frame.ShadowColor();
-    return {{QRect(QPoint(r.x1, r.y0 + r.shadowY), QPoint(r.x1 + r.shadowX - 1, r.y1 + r.shadowY - 1)), color},
-            {QRect(QPoint(r.x0 + r.shadowX, r.y1), QPoint(r.x1 + r.shadowX - 1, r.y1 + r.shadowY - 1)), color}};
+    return {{QRect(QPoint(r.x1, r.y0 + r.shadowY), QPoint(r.x1 + r.shadowX - 1, r.y1 + r.shadowY - 1)), color, false, {}, false},
+            {QRect(QPoint(r.x0 + r.shadowX, r.y1), QPoint(r.x1 + r.shadowX - 1, r.y1 + r.shadowY - 1)), color, false, {}, false}};
 }
 
 std::vector<FramePiece> FramePieces(const ViewDeviceRect& r, const TfrxFrame& frame)

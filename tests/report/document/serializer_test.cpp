@@ -232,8 +232,9 @@ TEST(Serializer, NumbersReadAsTheCLocaleReadsThem)
         const double expected = QLocale::c().toDouble(normal, &ok);
         double value = 0;
         EXPECT_EQ(TryReadXMLFloat(QString::fromUtf8(text), value), ok && std::isfinite(expected));
-        if (ok && std::isfinite(expected))
+        if (ok && std::isfinite(expected)) {
             EXPECT_EQ(value, expected);
+        }
     }
 }
 

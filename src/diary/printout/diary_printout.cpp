@@ -1,6 +1,6 @@
 #include "diary_printout.h"
 
-#include "japanese_texts.h"
+#include "diary/base/japanese_texts.h"
 #include "report/model/user_dataset.h"
 #include "store/diary_sql.h"
 #include "store/sqlite_rows.h"

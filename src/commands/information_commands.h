@@ -1,5 +1,7 @@
 #pragma once
 
+#include "command_output.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -7,10 +9,7 @@
 // `Kalvo --where` and `Kalvo --version`: what the program can tell about itself, no window.
 enum class InformationCommand { Where, Version };
 
-struct InformationCommandParse {
-    std::optional<InformationCommand> command;  // none when the arguments are wrong
-    QString error;                              // then: one line
-};
+using InformationCommandParse = CommandParse<InformationCommand>;
 
 // None when the arguments name neither option.
 std::optional<InformationCommandParse> ParseInformationCommand(const QStringList& arguments);

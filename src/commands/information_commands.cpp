@@ -1,10 +1,10 @@
 #include "information_commands.h"
 
-#include "data_location.h"
+#include "command_output.h"
+#include "diary/base/data_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <cstdio>
 
 namespace {
 
@@ -50,6 +50,6 @@ int RunInformationCommand(InformationCommand command, int argc, char** argv)
     // The executable's folder is found through the application object.
     QCoreApplication app(argc, argv);
     const QString text = command == InformationCommand::Where ? WhereText() : VersionText();
-    std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+    PrintLine(stdout, text);
     return 0;
 }

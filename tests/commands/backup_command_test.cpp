@@ -1,7 +1,7 @@
 // Kalvo --check, --backup and --restore: the arguments as a table, and the real executable run with
 // no display on a diary beside it.
-#include "app/diary_backups.h"
-#include "app/export_command.h"
+#include "diary/safety/diary_backups.h"
+#include "commands/command_line.h"
 #include "app/main_window.h"
 #include "diary_rows.h"
 #include "kalvo_folder.h"

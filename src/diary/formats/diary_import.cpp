@@ -1,7 +1,7 @@
 #include "diary_import.h"
 
 #include "diary_formats.h"
-#include "data_location.h"
+#include "diary/base/data_location.h"
 #include "platform/paths.h"
 #include "store/diary_sql.h"
 

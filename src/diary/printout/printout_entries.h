@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report_data.h"
+#include "diary/formats/report_data.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,7 +1,7 @@
 // Processes killed with SIGKILL at random moments while they write the diary and back it up: the
 // diary, and every backup that has its final name, must pass the integrity check afterwards.
 // KALVO_FAULT_ROUNDS=<n> runs n rounds instead of the short default (the long run).
-#include "app/diary_backups.h"
+#include "diary/safety/diary_backups.h"
 #include "kalvo_folder.h"
 #include "store/diary_check.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "command_output.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -16,10 +18,7 @@ struct BackupCommand {
 
 // The command the arguments ask for, or the one line that says what is wrong with them; nothing
 // when they name none of these options.
-struct BackupCommandParse {
-    std::optional<BackupCommand> command;
-    QString error;
-};
+using BackupCommandParse = CommandParse<BackupCommand>;
 std::optional<BackupCommandParse> ParseBackupCommand(const QStringList& arguments);
 
 // The command's exit code: 0 when done, 1 when the diary is not sound (--check) or nothing was done.

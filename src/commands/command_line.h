@@ -1,25 +1,16 @@
 #pragma once
 
-#include "diary_import.h"
 #include "backup_commands.h"
 #include "information_commands.h"
-#include "platform/date_time.h"
+#include "diary/formats/diary_import.h"
+#include "diary/printout/diary_export.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-// `Kalvo --export FROM TO FILE` and `Kalvo --help`: the diary printout of a range of days written
-// to a file, with no window.
-
-enum class ExportFormat { Pdf, PreparedReport, Text, Json };
-
-struct ExportRequest {
-    TDateTime first = 0;
-    TDateTime last = 0;
-    QString fileName;
-    ExportFormat format = ExportFormat::Pdf;
-};
+// Kalvo's command line: which command the arguments ask for, --help, and running the command
+// without a window.
 
 struct CommandLine {
     enum class Action { ShowWindow, Help, Export, Backup, Import, Information, Invalid };
@@ -31,16 +22,11 @@ struct CommandLine {
     QString error;          // for Invalid: one line
 };
 
-// Reads the arguments that follow the program's name. Arguments that name neither --export nor
-// --help leave the window to start as usual, unless one of them is an option that neither this
-// program nor Qt knows.
+// Reads the arguments that follow the program's name. Arguments that name no command leave the
+// window to start as usual, unless one of them is an option that neither this program nor Qt knows.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 QString UsageText();
-
-// Writes the printout of the diary beside the executable. Empty on success, else the one line
-// that says why nothing was written.
-QString ExportDiary(const ExportRequest& request);
 
 // Runs the command the arguments ask for, without a display, and gives its exit code; none when
 // they ask for the window. Call it before creating the application object.

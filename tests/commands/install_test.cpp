@@ -1,6 +1,6 @@
 // Where an installed and a portable Kalvo keep the diary and the settings, with the real
 // executable installed the way the package installs it.
-#include "app/data_location.h"
+#include "diary/base/data_location.h"
 #include "scoped_file_modes.h"
 #include "platform/error_box.h"
 #include "test_env.h"

@@ -1,6 +1,6 @@
 #include "diary_backups.h"
 
-#include "partial_file.h"
+#include "diary/formats/partial_file.h"
 #include "platform/errors.h"
 #include "store/diary_check.h"
 

@@ -1,7 +1,7 @@
 // The diary in open formats: --export to .txt and .json and --import of a .json, in process for the
 // formats themselves and through the real executable, in a folder of its own, for the commands.
-#include "app/diary_formats.h"
-#include "app/export_command.h"
+#include "diary/formats/diary_formats.h"
+#include "commands/command_line.h"
 #include "diary_texts.h"
 #include "kalvo_folder.h"
 #include "test_env.h"

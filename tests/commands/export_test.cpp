@@ -1,6 +1,6 @@
 // Kalvo --export: the arguments read as a table, and the real executable run with no display at all
 // on a diary seeded beside it.
-#include "app/export_command.h"
+#include "commands/command_line.h"
 #include "kalvo_folder.h"
 #include "test_env.h"
 

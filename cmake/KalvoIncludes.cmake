@@ -1,0 +1,55 @@
+# The configure-time check that keeps Kalvo's layers one-way: a library lists the folders its files
+# may include from, and the configure fails when one of its files includes anything else of
+# Kalvo's, or (for the rooms without a window) one of Qt's widget headers.
+
+# The names of Qt's widget headers (QWidget, QDialog, ...), read once from Qt's own include folder.
+function(kalvo_widget_headers out)
+  get_target_property(dirs Qt6::Widgets INTERFACE_INCLUDE_DIRECTORIES)
+  set(names)
+  foreach(dir IN LISTS dirs)
+    if(dir MATCHES "QtWidgets$")
+      file(GLOB headers RELATIVE ${dir} ${dir}/Q*)
+      list(FILTER headers EXCLUDE REGEX "\\.h$")
+      list(APPEND names ${headers})
+    endif()
+  endforeach()
+  if(NOT names)
+    message(FATAL_ERROR "Qt's widget headers were not found: the include check cannot run")
+  endif()
+  set(${out} ${names} PARENT_SCOPE)
+endfunction()
+
+# kalvo_check_includes(<who> SOURCES <files...> MAY_USE <folder prefixes...>
+#                      [NO_WIDGETS] [WIDGETS_ALLOWED <Qt widget headers...>])
+# A quoted include with a folder in it ("store/diary_sql.h") must start with one of the prefixes
+# ("store/", "diary/find/"); an include without a folder is the file's own folder. With NO_WIDGETS,
+# no Qt widget header may be included, but those named after WIDGETS_ALLOWED.
+function(kalvo_check_includes who)
+  cmake_parse_arguments(C "NO_WIDGETS" "" "SOURCES;MAY_USE;WIDGETS_ALLOWED" ${ARGN})
+  if(C_NO_WIDGETS)
+    kalvo_widget_headers(widgets)
+    list(REMOVE_ITEM widgets ${C_WIDGETS_ALLOWED})
+  endif()
+  foreach(file IN LISTS C_SOURCES)
+    file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]|Q_MOC_INCLUDE")
+    foreach(line IN LISTS lines)
+      if(line MATCHES "\"([^\"]*/[^\"]*)\"")
+        set(included ${CMAKE_MATCH_1})
+        set(allowed FALSE)
+        foreach(prefix IN LISTS C_MAY_USE)
+          string(FIND "${included}" "${prefix}" at)
+          if(at EQUAL 0)
+            set(allowed TRUE)
+          endif()
+        endforeach()
+        if(NOT allowed)
+          message(FATAL_ERROR "${file}: ${who} may not use ${included} (it may use ${C_MAY_USE}): ${line}")
+        endif()
+      elseif(C_NO_WIDGETS AND line MATCHES "<(QtWidgets/)?([A-Za-z]+)>")
+        if(CMAKE_MATCH_1 OR CMAKE_MATCH_2 IN_LIST widgets)
+          message(FATAL_ERROR "${file}: ${who} has no window and may not include the widget header ${CMAKE_MATCH_2}: ${line}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

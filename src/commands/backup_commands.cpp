@@ -17,14 +17,17 @@ BackupCommandParse Expected(const QString& usage)
     return {std::nullopt, QStringLiteral("expected: Kalvo %1 (see Kalvo --help)").arg(usage)};
 }
 
+// "ok" or the findings, then the notes: a day with two rows is no damage, so the first line and
+// the exit code still say whether the diary is sound.
 int Check()
 {
-    QStringList findings = DiaryFindings();
-    if (findings.isEmpty())
-        findings = {QStringLiteral("ok")};
-    for (const QString& line : findings)
+    const DiaryCheckResult check = CheckDiaryInUse();
+    const bool sound = check.findings.isEmpty();
+    for (const QString& line : sound ? QStringList{QStringLiteral("ok")} : check.findings)
         PrintLine(stdout, line);
-    return findings == QStringList{QStringLiteral("ok")} ? 0 : kFailedExitCode;
+    for (const QString& note : check.notes)
+        PrintLine(stdout, note);
+    return sound ? 0 : kFailedExitCode;
 }
 
 int Run(const BackupCommand& command)
@@ -71,10 +74,13 @@ int RunBackupCommand(const BackupCommand& command, int argc, char** argv)
 QString BackupUsageText()
 {
     return QStringLiteral(
-        "  --check                checks the diary (see --where; SQLite's integrity check and\n"
-        "                         the table MyDb with its columns ID, date and diary) and prints\n"
-        "                         \"ok\", exit code 0, or what is wrong, one finding a line,\n"
-        "                         exit code 1.\n"
+        "  --check                checks the diary (see --where; SQLite's integrity check, the\n"
+        "                         table MyDb with its columns ID, date and diary, and the table\n"
+        "                         Earlier, when there is one, with day, text, kept and why) and\n"
+        "                         prints \"ok\", exit code 0, or what is wrong, one finding a line,\n"
+        "                         exit code 1. Then, one a line, the days that hold two or more\n"
+        "                         entries (\"2026-12-02 has 2 entries\"), which are no damage:\n"
+        "                         Kalvo keeps them as they are.\n"
         "  --backup FILE          writes a checked copy of the diary to FILE, which is the old\n"
         "                         FILE or the complete copy, never a part of one.\n"
         "  --restore FILE         puts the diary FILE in the place of Kalvo.db: FILE is checked\n"

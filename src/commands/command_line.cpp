@@ -46,6 +46,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return Command(*information, Action::Information, [](CommandLine& c, InformationCommand r) { c.information = r; });
     if (const auto backup = ParseBackupCommand(arguments))
         return Command(*backup, Action::Backup, [](CommandLine& c, const BackupCommand& r) { c.backup = r; });
+    if (const auto earlier = ParseEarlierCommand(arguments))
+        return Command(*earlier, Action::Earlier, [](CommandLine& c, const EarlierCommand& r) { c.earlier = r; });
     if (const auto exportRange = ParseExportCommand(arguments))
         return Command(*exportRange, Action::Export, [](CommandLine& c, const ExportRequest& r) { c.request = r; });
     // Checked before anything starts: a mistyped option is said at once, even without a display.
@@ -59,10 +61,12 @@ QString UsageText()
     return QStringLiteral(
         "Usage: Kalvo [--export FROM TO FILE | --import FILE.json [--replace]]\n"
         "       Kalvo [--check | --backup FILE | --restore FILE | --where | --version | --help]\n"
+        "       Kalvo [--earlier DATE | --undelete DATE]\n"
         "Without arguments Kalvo opens its window; Qt's own options for it (-platform, -style,\n"
         "-display, -geometry, -reverse and the like) are passed on. Any other option is refused\n"
         "with exit code 2.\n")
-        + ExportUsageText() + ImportUsageText() + BackupUsageText() + InformationUsageText()
+        + ExportUsageText() + ImportUsageText() + BackupUsageText() + EarlierUsageText()
+        + InformationUsageText()
         + QStringLiteral("  --help                 shows this text.");
 }
 
@@ -84,6 +88,8 @@ std::optional<int> RunCommandLine(int argc, char** argv)
         return RunBackupCommand(command.backup, argc, argv);
     case CommandLine::Action::Information:
         return RunInformationCommand(command.information, argc, argv);
+    case CommandLine::Action::Earlier:
+        return RunEarlierCommand(command.earlier, argc, argv);
     case CommandLine::Action::Export:
         return RunExportCommand(command.request, argc, argv);
     }

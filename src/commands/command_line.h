@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backup_commands.h"
+#include "earlier_commands.h"
 #include "information_commands.h"
 #include "diary/formats/diary_import.h"
 #include "diary/printout/diary_export.h"
@@ -13,11 +14,12 @@
 // without a window.
 
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Export, Backup, Import, Information, Invalid };
+    enum class Action { ShowWindow, Help, Export, Backup, Import, Information, Earlier, Invalid };
     Action action = Action::ShowWindow;
     ExportRequest request;  // for Export
     BackupCommand backup;   // for Backup
     ImportRequest import;   // for Import
+    EarlierCommand earlier;  // for Earlier
     InformationCommand information = InformationCommand::Version;  // for Information
     QString error;          // for Invalid: one line
 };

@@ -40,8 +40,13 @@ QString ImportUsageText()
         "                         missing. A day the diary lacks is added; a day it holds with\n"
         "                         the same text is passed by; a day it holds with another text\n"
         "                         is told on standard output and kept, or with --replace all\n"
-        "                         its rows get the file's text. A last line gives the counts.\n"
-        "                         All or nothing: a fault in the file (named by line and\n"
-        "                         column, or by entry), a day given twice, or a diary another\n"
-        "                         Kalvo has open changes nothing. Exit codes as for --export.\n");
+        "                         its rows get the file's text, and the texts they held are\n"
+        "                         kept (see --earlier). A day the file gives more than once, as\n"
+        "                         the export of a day with several entries does, is added as\n"
+        "                         that many entries to a diary without it, passed by when the\n"
+        "                         diary holds just those texts, and refused otherwise. A last\n"
+        "                         line gives the counts. All or nothing: a fault in the file\n"
+        "                         (named by line and column, or by entry), a text over 10 MiB,\n"
+        "                         a refused day, or a diary another Kalvo has open changes\n"
+        "                         nothing. Exit codes as for --export.\n");
 }

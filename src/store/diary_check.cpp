@@ -2,7 +2,12 @@
 
 #include "sqlite_query.h"
 
+#include <QFile>
 #include <sqlite3.h>
+
+#include <algorithm>
+
+#include <optional>
 
 namespace {
 
@@ -27,21 +32,41 @@ QStringList CheckFindings(SqliteConnection& connection, CheckDepth depth)
     return findings;
 }
 
+// The columns `table` lacks of those named; none at all when the table itself is missing.
+std::optional<QStringList> MissingColumns(SqliteConnection& connection, const QString& table, QStringList columns)
+{
+    SqliteQuery info(connection);
+    info.SetSQL(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    info.Open();
+    if (info.Eof())
+        return std::nullopt;
+    for (info.First(); !info.Eof(); info.Next()) {
+        const QString name = info.AsString(QStringLiteral("name"));
+        columns.removeIf([&name](const QString& column) { return column.compare(name, Qt::CaseInsensitive) == 0; });
+    }
+    return columns;
+}
+
 QStringList TableProblems(SqliteConnection& connection)
 {
-    SqliteQuery columns(connection);
-    columns.SetSQL(QStringLiteral("PRAGMA table_info(MyDb)"));
-    columns.Open();
-    if (columns.Eof())
-        return {QStringLiteral("the table MyDb is missing")};
-    QStringList missing = {QStringLiteral("ID"), QStringLiteral("date"), QStringLiteral("diary")};
-    for (columns.First(); !columns.Eof(); columns.Next()) {
-        const QString name = columns.AsString(QStringLiteral("name"));
-        missing.removeIf([&name](const QString& column) { return column.compare(name, Qt::CaseInsensitive) == 0; });
-    }
+    struct Table {
+        QString name;
+        QStringList columns;
+        bool required;
+    };
+    // Earlier comes with the first write of a newer Kalvo: a diary without it is sound.
+    const Table tables[] = {
+        {QStringLiteral("MyDb"), {QStringLiteral("ID"), QStringLiteral("date"), QStringLiteral("diary")}, true},
+        {QStringLiteral("Earlier"), {QStringLiteral("day"), QStringLiteral("text"), QStringLiteral("kept"), QStringLiteral("why")}, false},
+    };
     QStringList problems;
-    for (const QString& column : missing)
-        problems << QStringLiteral("the table MyDb has no column %1").arg(column);
+    for (const Table& table : tables) {
+        const std::optional<QStringList> missing = MissingColumns(connection, table.name, table.columns);
+        if (!missing && table.required)
+            problems << QStringLiteral("the table %1 is missing").arg(table.name);
+        for (const QString& column : missing.value_or(QStringList()))
+            problems << QStringLiteral("the table %1 has no column %2").arg(table.name, column);
+    }
     return problems;
 }
 
@@ -71,6 +96,35 @@ void CopyDatabase(SqliteConnection& source, const QString& target)
                           SQLITE_CORRUPT);
 }
 
+bool CopyDatabaseFile(SqliteConnection& source, const QString& target)
+{
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(source.Handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file ||
+        !file->pMethods)
+        return false;
+    sqlite3_int64 size = 0;
+    if (file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        return false;
+    QFile copy(target);
+    if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    constexpr sqlite3_int64 kChunk = 1 << 20;
+    QByteArray chunk;
+    for (sqlite3_int64 offset = 0; offset < size; offset += kChunk) {
+        chunk.resize(qsizetype(std::min(kChunk, size - offset)));
+        if (file->pMethods->xRead(file, chunk.data(), int(chunk.size()), offset) != SQLITE_OK ||
+            copy.write(chunk) != chunk.size()) {
+            copy.remove();
+            return false;
+        }
+    }
+    if (!copy.flush()) {
+        copy.remove();
+        return false;
+    }
+    return true;
+}
+
 QStringList DiaryProblems(SqliteConnection& connection, CheckDepth depth)
 {
     QStringList problems = CheckFindings(connection, depth);
@@ -81,6 +135,21 @@ QStringList DiaryProblems(SqliteConnection& connection, CheckDepth depth)
     }
     return problems;
 }
+
+QStringList DiaryNotes(SqliteConnection& connection)
+{
+    // Only TEXT keys: the day statements compare texts, so only those rows make up a day.
+    SqliteQuery days(connection);
+    days.SetSQL(QStringLiteral("SELECT date || '' AS day, count(*) AS entries FROM MyDb WHERE typeof(date) = 'text'"
+                               " GROUP BY date HAVING count(*) > 1 ORDER BY date"));
+    days.Open();
+    QStringList notes;
+    for (days.First(); !days.Eof(); days.Next())
+        notes << QStringLiteral("%1 has %2 entries").arg(days.AsString(QStringLiteral("day"))).arg(days.AsInteger(QStringLiteral("entries")));
+    return notes;
+}
+
+QStringList IntegrityFindings(SqliteConnection& connection, CheckDepth depth) { return CheckFindings(connection, depth); }
 
 QStringList DiaryFileProblems(const QString& path, CheckDepth depth)
 {

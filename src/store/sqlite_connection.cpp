@@ -102,6 +102,20 @@ void SqliteConnection::Fail() const
     throw SqliteError(SqliteErrorText(text), db_ ? sqlite3_extended_errcode(db_) : SQLITE_NOMEM);
 }
 
+void WriteTransaction(SqliteConnection& connection, const std::function<void()>& work)
+{
+    connection.ExecSQL(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        work();
+        connection.ExecSQL(QStringLiteral("COMMIT"));
+    } catch (...) {
+        // A failed COMMIT may leave the transaction open too.
+        if (!sqlite3_get_autocommit(connection.Handle()))
+            sqlite3_exec(connection.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
 namespace {
 
 // Larger files are mapped up to this size and read plainly beyond it.

@@ -76,6 +76,10 @@ private:
     QString lastOpenError_;
 };
 
+// Runs `work` as one write transaction (BEGIN IMMEDIATE ... COMMIT). When anything in it fails, or
+// the commit itself, the transaction is rolled back and the error goes on to the caller.
+void WriteTransaction(SqliteConnection& connection, const std::function<void()>& work);
+
 // While it lives, the connection reads its file through a memory mapping instead of one read
 // call per page. That makes a read of the whole file much cheaper, but a disk that fails under a
 // mapping ends the process rather than the statement, so keep it to short, read-only work.

@@ -87,7 +87,7 @@ void Damage(const QString& file) { WriteFile(file, QByteArray("no database, just
 
 TEST(CheckCommand, SaysOkOrWhatIsWrong)
 {
-    enum class Diary { Sound, Damaged, NoDiaryColumn, Locked, Missing };
+    enum class Diary { Sound, Damaged, NoDiaryColumn, Locked, Missing, TwoEntries, EarlierWithoutWhy };
     struct Case {
         const char* name;
         Diary diary;
@@ -101,6 +101,8 @@ TEST(CheckCommand, SaysOkOrWhatIsWrong)
         {"no diary column", Diary::NoDiaryColumn, 1, "the table MyDb has no column diary\n", nullptr},
         {"locked", Diary::Locked, 1, "", "is open in another Kalvo; close that Kalvo and try again"},
         {"missing", Diary::Missing, 1, "", "no diary at "},
+        {"two entries on a day: no damage", Diary::TwoEntries, 0, "ok\n2021-06-30 has 2 entries\n", nullptr},
+        {"kept texts without their why", Diary::EarlierWithoutWhy, 1, "the table Earlier has no column why\n", nullptr},
     };
     for (const Case& c : cases) {
         DiaryFolder folder;
@@ -113,6 +115,10 @@ TEST(CheckCommand, SaysOkOrWhatIsWrong)
             QFile::remove(folder.Diary());
             folder.OpenDiary()->ExecSQL(QStringLiteral("DROP TABLE MyDb; CREATE TABLE MyDb(ID integer PRIMARY KEY, date datetime)"));
         }
+        if (c.diary == Diary::TwoEntries)
+            folder.Store({{kJune30, QStringLiteral("a second entry")}, {kJune30 + 1, QStringLiteral("one entry")}});
+        if (c.diary == Diary::EarlierWithoutWhy)
+            folder.OpenDiary()->ExecSQL(QStringLiteral("CREATE TABLE Earlier(day TEXT, text BLOB, kept TEXT)"));
         const QByteArray before = Contents(folder.Diary());
         if (c.diary == Diary::Locked)
             otherKalvo = folder.OpenDiary();
@@ -248,6 +254,35 @@ TEST(RestoreCommand, KeepsADamagedDiaryByteForByteAndNoJournalBesideTheRestoredO
     ASSERT_TRUE(kept.hasMatch()) << run.out.toStdString();
     EXPECT_EQ(Contents(kept.captured(1)), damaged);
     EXPECT_FALSE(QFile::exists(folder.Diary() + QStringLiteral("-journal"))) << "it would be played into the restored diary";
+    EXPECT_EQ(TextOf(folder.Diary()), QStringLiteral("older words\r\n"));
+    EXPECT_EQ(folder.Run({QStringLiteral("--check")}).out, QStringLiteral("ok\n"));
+}
+
+// A diary damaged inside opens (its first page is whole) but fails when some pages are read: it
+// cannot be copied through SQLite, so it is kept byte for byte before the restore.
+TEST(RestoreCommand, KeepsADiaryDamagedInsideByteForByte)
+{
+    DiaryFolder folder;
+    folder.SeedLongDays(300);
+    const QString file = folder.OtherDiary(QStringLiteral("old.db"), QStringLiteral("older words\r\n"));
+    {
+        QFile diary(folder.Diary());
+        ASSERT_TRUE(diary.open(QIODevice::ReadWrite));
+        ASSERT_GT(diary.size(), 40 * 4096);
+        diary.seek(20 * 4096);
+        diary.write(QByteArray(64, '\x7f'));
+    }
+    ASSERT_NO_THROW(folder.OpenDiary()) << "the damage shows only when those pages are read";
+    ASSERT_EQ(DiaryFileProblems(folder.Diary(), CheckDepth::Quick), QStringList{QStringLiteral("database disk image is malformed")});
+    const QByteArray damaged = Contents(folder.Diary());
+
+    const Outcome run = folder.Run({QStringLiteral("--restore"), file});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QString());
+    const QRegularExpressionMatch kept =
+        QRegularExpression(QStringLiteral("^restored .+; the diary it replaced is kept as (.+/backups/Kalvo-.+-damaged\\.db)\\n$")).match(run.out);
+    ASSERT_TRUE(kept.hasMatch()) << run.out.toStdString();
+    EXPECT_EQ(Contents(kept.captured(1)), damaged);
     EXPECT_EQ(TextOf(folder.Diary()), QStringLiteral("older words\r\n"));
     EXPECT_EQ(folder.Run({QStringLiteral("--check")}).out, QStringLiteral("ok\n"));
 }

@@ -1,20 +1,40 @@
 // Processes killed with SIGKILL at random moments while they write the diary and back it up: the
-// diary, and every backup that has its final name, must pass the integrity check afterwards.
+// diary, and every backup that has its final name, must pass the integrity check afterwards; and
+// a day's writes leave every day its old row, or its new row with the old text kept.
 // KALVO_FAULT_ROUNDS=<n> runs n rounds instead of the short default (the long run).
 #include "diary/safety/diary_backups.h"
 #include "kalvo_folder.h"
 #include "store/diary_check.h"
+#include "store/sqlite_rows.h"
+#include "versioned_days.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
+#include <sqlite3.h>
 
 namespace {
 
 constexpr int kDefaultRounds = 30;
 constexpr int kDefaultSeconds = 25;
+
+// How many rounds a test runs: the short default, within its time, or KALVO_FAULT_ROUNDS, however
+// long they take.
+struct Rounds {
+    int count;
+    QDeadlineTimer budget;
+};
+
+Rounds RoundsToRun()
+{
+    const int requested = qEnvironmentVariableIntValue("KALVO_FAULT_ROUNDS");
+    if (requested > 0)
+        return {requested, QDeadlineTimer(QDeadlineTimer::Forever)};
+    return {kDefaultRounds, QDeadlineTimer(kDefaultSeconds * 1000)};
+}
 
 // Runs `program` and kills it with SIGKILL after `ms`, unless it ended before.
 void RunAndKill(QProcess& process, int ms)
@@ -92,15 +112,13 @@ QStringList DiaryProblemsAfterOpening(const KalvoFolder& folder)
 
 TEST(FaultInjection, KilledWritersBackupsAndRestoresLeaveTheDiaryAndEveryFinishedBackupSound)
 {
-    const int requested = qEnvironmentVariableIntValue("KALVO_FAULT_ROUNDS");
-    const int rounds = requested > 0 ? requested : kDefaultRounds;
-    const QDeadlineTimer budget(requested > 0 ? QDeadlineTimer::Forever : QDeadlineTimer(kDefaultSeconds * 1000));
+    const Rounds rounds = RoundsToRun();
     KalvoFolder folder;
     folder.SeedLongDays(3000);
     std::mt19937 random(20211230);
     std::uniform_int_distribution<int> writerMs(0, 40), kalvoMs(0, 500), writingMs(0, 15);
     int finishedBackups = 0, killedBackups = 0, killedWriting = 0, restores = 0, writes = 0, round = 0;
-    for (; round < rounds && !budget.hasExpired(); ++round) {
+    for (; round < rounds.count && !rounds.budget.hasExpired(); ++round) {
         const QByteArray diaryBefore = Contents(folder.Diary());
         QProcess writer;
         writer.start(QStringLiteral(DIARY_WRITER), {folder.Diary()});
@@ -135,6 +153,95 @@ TEST(FaultInjection, KilledWritersBackupsAndRestoresLeaveTheDiaryAndEveryFinishe
     EXPECT_GT(killedWriting, 0) << "no command was killed while it wrote a copy";
     EXPECT_GT(finishedBackups, 0) << "no command ever finished: the kills come too early to test anything";
     EXPECT_GT(killedBackups, 0) << "no command was ever killed";
+}
+
+// What a day's texts are now, read by SQL of its own: its rows' versions, and its kept versions
+// with why they were kept.
+struct DayVersions {
+    QList<int> rows;
+    std::map<int, QStringList> kept;
+};
+
+DayVersions VersionsOf(const SqliteConnection& diary, TDateTime day, bool hasEarlier)
+{
+    const QByteArray key = DiarySql::DayKey(day).toUtf8();
+    DayVersions versions;
+    SqliteRows rows(diary, "SELECT CAST(diary AS BLOB) FROM MyDb WHERE date = ?1");
+    sqlite3_bind_text(rows.Statement(), 1, key.constData(), int(key.size()), SQLITE_TRANSIENT);
+    while (rows.Next())
+        versions.rows << VersionOf(QByteArray(rows.Text(0).data(), qsizetype(rows.Text(0).size())));
+    if (!hasEarlier)
+        return versions;
+    SqliteRows kept(diary, "SELECT text, why FROM Earlier WHERE day = ?1");
+    sqlite3_bind_text(kept.Statement(), 1, key.constData(), int(key.size()), SQLITE_TRANSIENT);
+    while (kept.Next())
+        versions.kept[VersionOf(QByteArray(kept.Text(0).data(), qsizetype(kept.Text(0).size())))]
+            << QString::fromUtf8(kept.Text(1).data(), qsizetype(kept.Text(1).size()));
+    return versions;
+}
+
+// Every version a day ever had is in its row or kept, once; the newest is its row, or was kept
+// for "delete" when the day has no row. A write that was not whole shows as a version that is
+// nowhere, one found twice, or a day without a row whose newest text was kept for "post".
+QStringList LostTexts(const SqliteConnection& diary, int& newestVersions, int& deletedDays)
+{
+    SqliteRows earlier(diary, "SELECT 1 FROM sqlite_master WHERE name = 'Earlier'");
+    const bool hasEarlier = earlier.Next();
+    QStringList faults;
+    for (int i = 0; i < kVersionedDays; ++i) {
+        const QString key = DiarySql::DayKey(VersionedDay(i));
+        const DayVersions versions = VersionsOf(diary, VersionedDay(i), hasEarlier);
+        int newest = versions.rows.isEmpty() ? 0 : *std::max_element(versions.rows.cbegin(), versions.rows.cend());
+        if (!versions.kept.empty())
+            newest = std::max(newest, versions.kept.rbegin()->first);
+        newestVersions += newest;
+        if (versions.rows.size() > 1)
+            faults << key + QStringLiteral(": %1 rows").arg(versions.rows.size());
+        for (int version = 1; version <= newest; ++version) {
+            const auto kept = versions.kept.find(version);
+            const qsizetype found = versions.rows.count(version) + (kept == versions.kept.end() ? 0 : kept->second.size());
+            if (found != 1)
+                faults << key + QStringLiteral(": version %1 found %2 times").arg(version).arg(found);
+        }
+        if (versions.rows.isEmpty() && newest > 0) {
+            ++deletedDays;
+            if (versions.kept.at(newest) != QStringList{QStringLiteral("delete")})
+                faults << key + QStringLiteral(": no row, and its newest text was not kept for delete");
+        }
+        if (!versions.rows.isEmpty() && versions.rows.first() != newest)
+            faults << key + QStringLiteral(": its row is version %1 of %2").arg(versions.rows.first()).arg(newest);
+    }
+    return faults;
+}
+
+TEST(FaultInjection, KilledDayWritesLeaveEveryDayItsOldRowOrItsNewRowWithTheOldTextKept)
+{
+    const Rounds rounds = RoundsToRun();
+    KalvoFolder folder;
+    folder.SeedLongDays(300);
+    std::mt19937 random(20261211);
+    std::uniform_int_distribution<int> writerMs(0, 60);
+    int writes = 0, round = 0, versions = 0, deletedDays = 0;
+    for (; round < rounds.count && !rounds.budget.hasExpired(); ++round) {
+        const QByteArray diaryBefore = Contents(folder.Diary());
+        QProcess writer;
+        writer.start(QStringLiteral(DIARY_WRITER), {folder.Diary(), QStringLiteral("--day-writes")});
+        KillAfterItWrote(writer, folder.Diary(), writerMs(random));
+        ASSERT_EQ(writer.exitStatus(), QProcess::CrashExit) << "round " << round << ": the writer ended by itself";
+        ASSERT_EQ(writer.readAllStandardError().toStdString(), "") << "round " << round;
+        writes += Contents(folder.Diary()) != diaryBefore;
+
+        // A fresh connection, opened as Kalvo opens it: a write the kill cut short is rolled back.
+        const auto diary = folder.OpenDiary();
+        versions = 0;
+        deletedDays = 0;
+        ASSERT_EQ(LostTexts(*diary, versions, deletedDays).join(QStringLiteral("; ")).toStdString(), "") << "round " << round;
+        ASSERT_EQ(DiaryProblems(*diary), QStringList()) << "round " << round;
+    }
+    std::printf("%d rounds: the writer changed the diary in %d; %d versions written in all, %d days deleted at the end\n",
+                round, writes, versions, deletedDays);
+    EXPECT_GT(writes, 0) << "the writer was always killed before it wrote";
+    EXPECT_GT(versions, 2 * kVersionedDays) << "too few writes to tell anything";
 }
 
 }  // namespace

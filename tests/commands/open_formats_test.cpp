@@ -6,6 +6,7 @@
 #include "kalvo_folder.h"
 #include "test_env.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -71,9 +72,6 @@ TEST(DiaryJson, NamesTheFirstFaultOfAFile)
         {"[{\"date\": \"2021-06-01\", \"text\": [\"a\"]}]", "entry 1: \"text\" is not a text"},
         {"[{\"date\": \"2021-06-01\", \"text\": \"a\", \"mood\": \"fine\"}]", "entry 1: unknown field \"mood\""},
         {"[{\"date\": \"2021-06-01\", \"text\": \"x\\ud800y\"}]", "entry 1: 2021-06-01: the text holds a lone surrogate, which is no character"},
-        {"[{\"date\": \"2021-06-01\", \"text\": \"a\"}, {\"date\": \"2021-06-02\", \"text\": \"b\"}, "
-         "{\"date\": \"2021-06-01\", \"text\": \"a\"}]",
-         "entry 3: 2021-06-01 is already given by entry 1"},
     };
     for (const Case& c : cases) {
         try {
@@ -82,6 +80,33 @@ TEST(DiaryJson, NamesTheFirstFaultOfAFile)
         } catch (const Exception& error) {
             EXPECT_EQ(error.Message().toStdString(), c.message) << c.json;
         }
+    }
+}
+
+// The export of a diary that holds two rows for a day gives the day twice, in row order.
+TEST(DiaryJson, KeepsADayGivenTwiceInTheFilesOrder)
+{
+    const QList<TReportData> read = DiaryFromJson(R"([{"date": "2021-06-01", "text": "b"}, {"date": "2021-06-02", "text": "x"},
+                                                     {"date": "2021-06-01", "text": "a"}])");
+    ASSERT_EQ(read.size(), 3);
+    EXPECT_EQ(read[0].Data1 + read[0].Data2 + read[2].Data1 + read[2].Data2, QStringLiteral("2021-06-01b2021-06-01a"));
+}
+
+// The limit counts the bytes a text takes in UTF-8, as the diary stores it: a Japanese character
+// is three.
+TEST(DiaryJson, RefusesATextOverTenMebibytes)
+{
+    const auto json = [](const QString& text) {
+        return DiaryAsJson({{QStringLiteral("2021-06-01"), QStringLiteral("short")}, {QStringLiteral("2021-06-02"), text}});
+    };
+    const QString most = QString(kMostDayTextBytes / 3, QChar(0x65E5)) + u'a';
+    ASSERT_EQ(most.toUtf8().size(), kMostDayTextBytes);
+    EXPECT_EQ(DiaryFromJson(json(most)).last().Data2, most);
+    try {
+        DiaryFromJson(json(most + u'!'));
+        ADD_FAILURE() << "a text over the limit was accepted";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("entry 2: 2021-06-02: the text is over the limit of 10 MiB a day (10485761 bytes)"));
     }
 }
 
@@ -234,6 +259,86 @@ TEST(OpenFormatsCommand, ImportTellsDifferingDaysAndReplacesThemOnlyWhenAsked)
     EXPECT_EQ(again.out, QStringLiteral("0 days added, 0 replaced, 0 differing kept, 4 already the same\n"));
 }
 
+// A diary that holds two rows for a day goes out as two entries and comes back as two rows: into a
+// new diary, and passed by in one that holds them already.
+TEST(OpenFormatsCommand, ADayWithTwoEntriesGoesOutAndComesBackAsTwoRows)
+{
+    KalvoFolder source;
+    source.Store({{EncodeDate(2021, 6, 1), QStringLiteral("one\r\n")},
+                  {EncodeDate(2021, 6, 2), QStringLiteral("second row first\r\n")},
+                  {EncodeDate(2021, 6, 3), QStringLiteral("three\r\n")},
+                  {EncodeDate(2021, 6, 2), QStringLiteral("and another\r\n")}});
+    const QString json = source.File(QStringLiteral("June.json"));
+    ASSERT_EQ(source.Run({QStringLiteral("--export"), kJuneFirst, kJuneLast, json}).exitCode, 0);
+
+    KalvoFolder target;
+    WriteFile(target.File(QStringLiteral("June.json")), Contents(json));
+    const Outcome imported = target.Run({QStringLiteral("--import"), QStringLiteral("June.json")});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, QStringLiteral("3 days added, 0 replaced, 0 differing kept, 0 already the same\n"));
+    QStringList expected = StoredRows(source);
+    expected.move(3, 2);  // the target's rows come in date order
+    EXPECT_EQ(StoredRows(target), expected);
+
+    const Outcome again = target.Run({QStringLiteral("--import"), QStringLiteral("June.json"), QStringLiteral("--replace")});
+    EXPECT_EQ(again.out, QStringLiteral("0 days added, 0 replaced, 0 differing kept, 3 already the same\n"));
+    EXPECT_EQ(StoredRows(target), expected);
+    const Outcome check = target.Run({QStringLiteral("--check")});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_EQ(check.out, QStringLiteral("ok\n2021-06-02 has 2 entries\n"));
+}
+
+// The kept texts as SQL shows them: day, storage class, bytes, why; and whether each was kept
+// between `from` and `to`.
+QStringList KeptTexts(const KalvoFolder& folder, const QString& from, const QString& to)
+{
+    const auto connection = folder.OpenDiary();
+    SqliteQuery query(*connection);
+    query.SetSQL(QStringLiteral("SELECT day || ' ' || typeof(text) || ' ' || hex(text) || ' ' || why AS kept, kept AS stamp "
+                                "FROM Earlier ORDER BY rowid"));
+    query.Open();
+    QStringList kept;
+    for (query.First(); !query.Eof(); query.Next()) {
+        const QString stamp = query.AsString(QStringLiteral("stamp"));
+        kept << query.AsString(QStringLiteral("kept")) + (stamp >= from && stamp <= to ? QString() : QStringLiteral(" at ") + stamp);
+    }
+    return kept;
+}
+
+QString UtcStamp() { return QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'")); }
+
+TEST(OpenFormatsCommand, ImportReplaceKeepsEveryTextItReplacesExactlyAsStored)
+{
+    KalvoFolder folder;
+    folder.Store({{EncodeDate(2021, 6, 1), QStringLiteral("same\r\n")}, {EncodeDate(2021, 6, 2), QStringLiteral("the diary's\r\n")}});
+    {
+        // Another program's row: bytes that are no UTF-8, beside a row that holds the file's text.
+        const auto connection = folder.OpenDiary();
+        connection->ExecSQL(QStringLiteral("INSERT INTO MyDb (date, diary) VALUES ('2021-06-03', x'FF0041'), ('2021-06-03', 'same')"));
+    }
+    WriteFile(folder.File(QStringLiteral("in.json")), R"([
+        {"date": "2021-06-01", "text": "same\r\n"},
+        {"date": "2021-06-02", "text": "the file's\r\n"},
+        {"date": "2021-06-03", "text": "same"},
+        {"date": "2021-06-04", "text": "new"}
+    ])");
+
+    const Outcome kept = folder.Run({QStringLiteral("--import"), QStringLiteral("in.json")});
+    EXPECT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+    EXPECT_EQ(CreateStatement(folder), QString(DiarySql::kCreateTable).remove(QStringLiteral("IF NOT EXISTS ")))
+        << "an import that replaces nothing keeps nothing";
+
+    const QString from = UtcStamp();
+    const Outcome replaced = folder.Run({QStringLiteral("--import"), QStringLiteral("in.json"), QStringLiteral("--replace")});
+    const QString to = UtcStamp();
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err.toStdString();
+    EXPECT_EQ(replaced.out.count(u'\n'), 3) << replaced.out.toStdString();
+    EXPECT_EQ(KeptTexts(folder, from, to),
+              (QStringList{QStringLiteral("2021-06-02 blob ") + QString::fromLatin1(QByteArray("the diary's\r\n").toHex().toUpper()) +
+                               QStringLiteral(" import"),
+                           QStringLiteral("2021-06-03 blob FF0041 import")}));
+}
+
 // Every failure says one line, changes no byte of the diary and creates none.
 TEST(OpenFormatsCommand, AFailedImportChangesNothing)
 {
@@ -246,6 +351,8 @@ TEST(OpenFormatsCommand, AFailedImportChangesNothing)
         const char* errorPart;
     };
     const char* good = R"([{"date": "2021-06-01", "text": "new"}, {"date": "2021-06-02", "text": "changed"}])";
+    const QByteArray huge = DiaryAsJson({{QStringLiteral("2021-06-02"), QStringLiteral("changed")},
+                                         {QStringLiteral("2021-06-03"), QString(kMostDayTextBytes + 1, u'x')}});
     const Case cases[] = {
         {"bad json", Diary::Seeded, "[{\"date\": \"2021-06-01\", \"text\": \"new\"},\n {\"date\"}]", 1, "in.json: line 2, column 9: missing name separator"},
         {"bad json, no diary", Diary::Missing, "[{\"date\": \"2021-06-01\"", 1, "in.json: line 1, column 23: unterminated string"},
@@ -253,8 +360,11 @@ TEST(OpenFormatsCommand, AFailedImportChangesNothing)
          "entry 2: \"2021-06-31\" is not a date"},
         {"missing field", Diary::Seeded, R"([{"date": "2021-06-01", "text": "new"}, {"date": "2021-06-03"}])", 1, "entry 2: no \"text\""},
         {"non-text field", Diary::Seeded, R"([{"date": "2021-06-01", "text": 7}])", 1, "entry 1: \"text\" is not a text"},
-        {"day twice", Diary::Seeded, R"([{"date": "2021-06-03", "text": "a"}, {"date": "2021-06-03", "text": "b"}])", 1,
-         "entry 2: 2021-06-03 is already given by entry 1"},
+        {"day twice, the diary holding it otherwise", Diary::Seeded,
+         R"([{"date": "2021-06-01", "text": "new"}, {"date": "2021-06-02", "text": "a"}, {"date": "2021-06-02", "text": "kept\r\n"}])", 1,
+         "in.json: entry 3: 2021-06-02 is already given by entry 2, and the diary holds other texts for that day"},
+        {"text over 10 MiB", Diary::Seeded, huge.constData(), 1,
+         "in.json: entry 2: 2021-06-03: the text is over the limit of 10 MiB a day (10485761 bytes)"},
         {"no file", Diary::Seeded, nullptr, 1, "cannot read "},
         {"locked diary", Diary::Locked, good, 1, "database is locked"},
         {"not a database", Diary::NotADatabase, good, 1, "nothing imported into the diary "},

@@ -106,6 +106,10 @@ TEST_F(DiaryCheck, FindsWhatIsWrongWithADiaryFile)
         {"an older table of its own", "CREATE TABLE MyDb(id INTEGER PRIMARY KEY, DATE text, Diary text, mood text)", ""},
         {"no table", "CREATE TABLE Notes(ID integer PRIMARY KEY)", "the table MyDb is missing"},
         {"no diary column", "CREATE TABLE MyDb(ID integer PRIMARY KEY, date datetime)", "the table MyDb has no column diary"},
+        {"the kept texts' table", "CREATE TABLE MyDb(ID integer PRIMARY KEY,date datetime , diary string);"
+                                  "CREATE TABLE Earlier(day TEXT, text BLOB, kept TEXT, why TEXT)", ""},
+        {"kept texts without when", "CREATE TABLE MyDb(ID integer PRIMARY KEY,date datetime , diary string);"
+                                    "CREATE TABLE Earlier(day TEXT, text BLOB, why TEXT)", "the table Earlier has no column kept"},
     };
     for (const Case& c : cases) {
         const QString file = dir.filePath(QString::fromLatin1(c.name) + QStringLiteral(".db"));

@@ -5,7 +5,6 @@
 #include "report/document/document_texts.h"
 
 #include <QFile>
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -77,6 +76,8 @@ TReportData EntryOf(const QJsonValue& value)
     // A lone surrogate escaped as \ud800 would be stored as a replacement character, not as written.
     if (!text.isValidUtf16())
         throw Exception(QStringLiteral("%1: the text holds a lone surrogate, which is no character").arg(day));
+    if (const qsizetype bytes = text.toUtf8().size(); bytes > kMostDayTextBytes)
+        throw Exception(QStringLiteral("%1: the text is over the limit of 10 MiB a day (%2 bytes)").arg(day).arg(bytes));
     return {day, text};
 }
 
@@ -118,18 +119,12 @@ QList<TReportData> DiaryFromJson(const QByteArray& json)
 {
     const QJsonArray array = ParsedArray(json);
     QList<TReportData> entries;
-    QHash<QString, qsizetype> entryOfDay;
     for (qsizetype i = 0; i < array.size(); ++i) {
-        const QString name = QStringLiteral("entry %1").arg(i + 1);
         try {
             entries.append(EntryOf(array.at(i)));
         } catch (const Exception& error) {
-            throw Exception(name + QStringLiteral(": ") + error.Message());
+            throw Exception(QStringLiteral("entry %1: ").arg(i + 1) + error.Message());
         }
-        const QString& day = entries.last().Data1;
-        if (entryOfDay.contains(day))
-            throw Exception(QStringLiteral("%1: %2 is already given by entry %3").arg(name, day).arg(entryOfDay[day] + 1));
-        entryOfDay.insert(day, i);
     }
     return entries;
 }

@@ -22,10 +22,14 @@ QByteArray DiaryAsText(const QList<TReportData>& entries);
 // A JSON array of {"date": "yyyy-MM-dd", "text": "..."}, UTF-8, one entry per row in order.
 QByteArray DiaryAsJson(const QList<TReportData>& entries);
 
-// The entries of a JSON file as DiaryAsJson writes it. Raises Exception naming the first fault: the
-// line and column of a syntax error, else the first entry that is no object, has a missing or
-// non-text field or one it does not know, a date that is no day, a text that is not whole
-// Unicode, or a day another entry already gave.
+// The most a day's text may hold in UTF-8 to be read from a file: 10 MiB.
+constexpr qsizetype kMostDayTextBytes = 10 * 1024 * 1024;
+
+// The entries of a JSON file as DiaryAsJson writes it, in the file's order; a day may come more
+// than once, as it does in the export of a diary that holds two rows for it. Raises Exception
+// naming the first fault: the line and column of a syntax error, else the first entry that is no
+// object, has a missing or non-text field or one it does not know, a date that is no day, or a
+// text that is not whole Unicode or is over kMostDayTextBytes.
 QList<TReportData> DiaryFromJson(const QByteArray& json);
 
 // Writes the whole file beside the target first and then puts it in the target's place.

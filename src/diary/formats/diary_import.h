@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report_data.h"
+#include "platform/date_time.h"
 
 #include <QList>
 #include <QString>
@@ -26,8 +27,12 @@ struct ImportCounts {
 
 // Puts the entries into the open diary in one transaction: a day it lacks is inserted, a day whose
 // rows all hold the entry's text is passed by, any other day is counted as differing and, when
-// `replace` is set, all its rows get the entry's text. Nothing is changed when anything fails.
-ImportCounts ImportEntries(SqliteConnection& connection, const QList<TReportData>& entries, bool replace);
+// `replace` is set, all its rows get the entry's text, and each text they held that it replaces by
+// other bytes is kept in the table Earlier ("import", kept at `now`). A day the entries give more than once is
+// inserted as that many rows, in their order, into a diary that lacks it, passed by when the
+// diary holds just those texts for it, and refused otherwise. Nothing is changed when anything
+// fails.
+ImportCounts ImportEntries(SqliteConnection& connection, const QList<TReportData>& entries, bool replace, TDateTime now);
 
 struct ImportResult {
     QStringList lines;  // what to tell on success: the differing days, then the counts

@@ -95,8 +95,10 @@ void WriteBackup(SqliteConnection& diary, const QString& target)
     try {
         CopyDatabase(diary, partial.FileName());
     } catch (const SqliteError& error) {
-        throw Exception(QStringLiteral("cannot write the backup ") + QDir::toNativeSeparators(target) +
-                        QStringLiteral(": ") + error.Message());
+        // Still SQLite's error, so that a caller can tell a damaged diary from a full disk.
+        throw SqliteError(QStringLiteral("cannot write the backup ") + QDir::toNativeSeparators(target) +
+                              QStringLiteral(": ") + error.Message(),
+                          error.ResultCode());
     }
     partial.Commit();
 }

@@ -17,9 +17,9 @@ namespace {
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-// Opened as the window opens it, lock included, so that a diary another Kalvo has open is refused;
-// but a missing diary is not created, and no table either.
-void OpenDiary(SqliteConnection& diary)
+}  // namespace
+
+void OpenDiaryInUse(SqliteConnection& diary)
 {
     const QString path = DiaryFilePath();
     if (!QFileInfo(path).isFile())
@@ -38,6 +38,8 @@ void OpenDiary(SqliteConnection& diary)
     }
 }
 
+namespace {
+
 void RefuseTheDiaryItself(const QString& file)
 {
     const QString diary = QFileInfo(DiaryFilePath()).canonicalFilePath();
@@ -45,14 +47,17 @@ void RefuseTheDiaryItself(const QString& file)
         throw Exception(Native(file) + QStringLiteral(" is the diary itself"));
 }
 
-// A diary SQLite cannot open is kept byte for byte beside the backups, under a name that no
-// clearing of old backups ever takes, with its journal, which may hold what it needs to heal.
-QString KeepDamagedDiary(const QString& diaryPath)
+// A damaged diary is kept byte for byte beside the backups, under a name that no clearing of old
+// backups ever takes, with its journal, which may hold what it needs to heal. One that is open on
+// `open` is read through that connection's own file handle: opening and closing the file once more
+// would drop the connection's lock on it.
+QString KeepDamagedDiary(const QString& diaryPath, SqliteConnection& open)
 {
     const QString folder = BackupFolderOf(diaryPath);
     QDir().mkpath(folder);
     const QString kept = folder + BackupName(Now()).replace(QStringLiteral(".db"), QStringLiteral("-damaged.db"));
-    if (!QFile::copy(diaryPath, kept))
+    const bool copied = open.Connected() ? CopyDatabaseFile(open, kept) : QFile::copy(diaryPath, kept);
+    if (!copied)
         throw Exception(QStringLiteral("cannot keep the damaged diary as ") + Native(kept) + QStringLiteral(", nothing was changed"));
     const QString journal = diaryPath + QStringLiteral("-journal");
     if (QFileInfo::exists(journal) && !QFile::copy(journal, kept + QStringLiteral("-journal")))
@@ -76,18 +81,48 @@ void RefuseUnsoundFile(const QString& file)
                         problems.join(QStringLiteral("; ")));
 }
 
-}  // namespace
-
-QStringList DiaryFindings()
+// Whether the diary open on `diary` can be copied through SQLite: its quick check passes.
+bool PassesQuickCheck(SqliteConnection& diary)
 {
-    SqliteConnection diary;
     try {
-        OpenDiary(diary);
-        return DiaryProblems(diary);
+        return IntegrityFindings(diary, CheckDepth::Quick).isEmpty();
     } catch (const SqliteError& error) {
         if (!IsDamagedDatabase(error))
             throw;
-        return {PlainMessage(error)};
+        return false;
+    }
+}
+
+// Keeps the diary open on `current` in the backups folder before it is replaced: a checked copy,
+// or its bytes when it is damaged.
+QString KeepReplacedDiary(SqliteConnection& current, const QString& diaryPath)
+{
+    if (PassesQuickCheck(current)) {
+        try {
+            return BackUpDiary(current, diaryPath, Now());
+        } catch (const SqliteError& error) {
+            if (!IsDamagedDatabase(error))
+                throw;
+        }
+    }
+    return KeepDamagedDiary(diaryPath, current);
+}
+
+}  // namespace
+
+DiaryCheckResult CheckDiaryInUse()
+{
+    SqliteConnection diary;
+    try {
+        OpenDiaryInUse(diary);
+        DiaryCheckResult result{DiaryProblems(diary), {}};
+        if (result.findings.isEmpty())
+            result.notes = DiaryNotes(diary);
+        return result;
+    } catch (const SqliteError& error) {
+        if (!IsDamagedDatabase(error))
+            throw;
+        return {{PlainMessage(error)}, {}};
     }
 }
 
@@ -95,7 +130,7 @@ void BackUpDiaryTo(const QString& file)
 {
     RefuseTheDiaryItself(file);
     SqliteConnection diary;
-    OpenDiary(diary);
+    OpenDiaryInUse(diary);
     WriteBackup(diary, file);
 }
 
@@ -108,7 +143,7 @@ QString RestoreDiary(const QString& file)
     bool damaged = false;
     if (QFileInfo::exists(diaryPath)) {
         try {
-            OpenDiary(current);
+            OpenDiaryInUse(current);
         } catch (const SqliteError& error) {
             if (!IsDamagedDatabase(error))
                 throw;
@@ -124,9 +159,9 @@ QString RestoreDiary(const QString& file)
     CopyDatabase(source, restored.FileName());
     QString kept;
     if (current.Connected())
-        kept = BackUpDiary(current, diaryPath, Now());
+        kept = KeepReplacedDiary(current, diaryPath);
     else if (damaged)
-        kept = KeepDamagedDiary(diaryPath);
+        kept = KeepDamagedDiary(diaryPath, current);
     restored.Commit();
     // The journal of a damaged diary was kept with it; beside the restored one it would be taken
     // for the journal of an interrupted change and played into it.

@@ -29,11 +29,13 @@ std::vector<QRect> AlignRects(const QRect& client, const std::vector<AlignedWidg
 {
     QRect free = client;
     std::vector<QRect> rects;
-    // Client-aligned children take what the others leave, whatever their place in the list.
+    // A hidden child takes no room and keeps its place. Client-aligned children take what the
+    // others leave, whatever their place in the list.
+    auto hidden = [](const AlignedWidget& c) { return c.widget && c.widget->isHidden(); };
     for (const AlignedWidget& c : children)
-        rects.push_back(c.align == alClient ? QRect() : Place(free, c));
+        rects.push_back(hidden(c) ? c.widget->geometry() : c.align == alClient ? QRect() : Place(free, c));
     for (size_t i = 0; i < children.size(); ++i)
-        if (children[i].align == alClient)
+        if (children[i].align == alClient && !hidden(children[i]))
             rects[i] = Place(free, children[i]);
     return rects;
 }

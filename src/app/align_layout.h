@@ -9,7 +9,7 @@
 
 // A child placed by alignment the way the designed forms arrange their controls: top and bottom
 // children take the full width in turn, left and right ones the remaining height, and the client
-// child what is left, each inside its margins.
+// child what is left, each inside its margins. A hidden child takes no room.
 struct AlignedWidget {
     QWidget* widget = nullptr;
     TAlign align = alNone;

@@ -1,16 +1,19 @@
 #include "main_window.h"
 
 #include "diary/safety/automatic_backups.h"
+#include "diary/safety/diary_backups.h"
 #include "date_time_picker.h"
 #include "diary/printout/diary_printout.h"
 #include "diary/find/diary_search.h"
 #include "diary/days/filled_days_cache.h"
+#include "diary/history/earlier_texts.h"
 #include "diary/base/japanese_texts.h"
 #include "split_view.h"
 #include "style_manager.h"
 #include "controls/color_edit.h"
 #include "controls/month_calendar.h"
 #include "platform/clock.h"
+#include "platform/dialogs.h"
 #include "platform/error_box.h"
 #include "diary/base/data_location.h"
 #include "platform/paths.h"
@@ -30,6 +33,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 
@@ -68,12 +72,14 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form1"));  // saved reports name their data source after it
     CreateControls();
+    SetErrorInterceptor([this](const std::exception& error) { return ReportDamagedDiary(error); });
     Guarded([this] { FormCreate(); });
     backups_ = std::make_unique<AutomaticBackups>(FDConnection1, DBPath);
 }
 
 TForm1::~TForm1()
 {
+    SetErrorInterceptor({});
     // The report outlives this object's members; it must not reach the binding any more.
     if (frxReport1)
         frxReport1->SetPreview(nullptr);
@@ -100,24 +106,44 @@ void TForm1::FormCreate()
         ItalicCheck->setChecked(true);
     FillStyleBox();
     ApplyLocale();
+    // The memo starts as the page of the calendar's day, so that typing into it is kept. Loading
+    // it reads the whole table, so the window is drawn first.
+    QTimer::singleShot(0, this, [this] { Guarded([this] { LoadStartDay(); }); });
+}
+
+void TForm1::LoadStartDay()
+{
+    if (!FDConnection1.Connected() || loaded_.day != 0)
+        return;
+    if (Memo1->document()->isEmpty())
+        LoadDay(RzCalendar1->Date());
+    else
+        loaded_ = {RzCalendar1->Date(), 0, QString()};  // typed already: the day's page, written on leaving
 }
 
 // A damaged diary is left closed and untouched; the box names the backup that can replace it.
 void TForm1::OpenDiaryReportingDamage()
 {
-    try {
-        OpenDiaryDatabase();
-    } catch (const SqliteError& error) {
-        if (!IsDamagedDatabase(error)) {
-            ShowApplicationError(error);
-            return;
-        }
-        // Damage found by the first query rather than by opening must not leave it open either.
-        FDConnection1.Close();
-        ShowApplicationError(DamagedDiaryMessage(DBPath, PlainMessage(error)));
-    } catch (const std::exception& error) {
-        ShowApplicationError(error);
+    // An empty file where a diary was is a lost diary, not a new one, while a backup can bring
+    // it back: opening it would make it a new, empty diary.
+    if (QFileInfo(DBPath).isFile() && QFileInfo(DBPath).size() == 0 && !NewestGoodBackup(DBPath).isEmpty()) {
+        ShowApplicationError(DamagedDiaryMessage(DBPath, QStringLiteral("the file is empty")));
+        return;
     }
+    // A diary found damaged by opening it or by its first query is closed by ReportDamagedDiary.
+    Guarded([this] { OpenDiaryDatabase(); });
+}
+
+// Damage inside a diary that opened well shows up when a page of it is read: the diary is closed
+// at once, so nothing more is written into it, and the box names the backup that replaces it.
+bool TForm1::ReportDamagedDiary(const std::exception& error)
+{
+    const auto* sqlite = dynamic_cast<const SqliteError*>(&error);
+    if (!sqlite || !IsDamagedDatabase(*sqlite) || DBPath.isEmpty())
+        return false;
+    FDConnection1.Close();
+    Dialogs().MessageBox(ErrorBoxText(DamagedDiaryMessage(DBPath, PlainMessage(*sqlite))), ApplicationTitle(), MB_OK | MB_ICONERROR);
+    return true;
 }
 
 void TForm1::FillStyleBox()
@@ -154,11 +180,20 @@ void TForm1::OpenDiaryDatabase()
     FDConnection1.Open();
     FDQuery1->SetSQL(DiarySql::kSelectAll);
     FDQuery1->Open();
+    // Its rows are never read; a statement left open would keep the file locked after the
+    // connection closes.
+    FDQuery1->Close();
 }
 
 
 void TForm1::FormClose()
 {
+    // Whatever happens to the memo's day, the preferences are saved after it.
+    Guarded([this] { SaveEditedDay(); });
+    Guarded([this] {
+        if (FDConnection1.Connected())
+            PruneEarlierTexts(FDConnection1, Now());
+    });
     DChk.reset();
     SavePreferences();
     FilledFont.reset();

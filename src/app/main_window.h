@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diary_undo.h"
+#include "diary/history/day_writes.h"
 #include "diary/printout/printout_entries.h"
 #include "platform/date_time.h"
 #include "platform/font_desc.h"
@@ -32,6 +34,10 @@ class AutomaticBackups;
 class DiarySearch;
 class FindWindow;
 class FilledDaysCache;
+class WriteNotice;
+struct DeletedDay;
+struct EarlierVersion;
+enum class WriteKind;
 
 // The main window: toolbar, calendar, memo and the settings panel that slides over the memo.
 class TForm1 : public QWidget {
@@ -80,6 +86,7 @@ public:
     TfrxUserDataSet* frxUserDataSet1 = nullptr;
     std::unique_ptr<SqliteQuery> FDQuery1;
     FindWindow* FindDiaryWindow = nullptr;  // Find in Diary, made at its first use
+    WriteNotice* Notice = nullptr;          // names the last write, with its Undo button
 
     // Handlers.
     void FormCreate();
@@ -105,8 +112,17 @@ public:
     void ShowFindWindow();             // Ctrl+F
     void ShowFoundDay(TDateTime day);  // a day picked in Find in Diary
     void DiaryChanged();               // after Insert, Post and Delete
+    void UndoDiaryWrite();             // Ctrl+Z when the memo has nothing to undo
+    void RedoDiaryWrite();             // Ctrl+Shift+Z, Ctrl+Y
+    void ShowEarlierVersions(TDateTime day);  // Ctrl+E, and the calendar's menu on a day
+    void ShowDeletedDays();                   // Ctrl+Shift+E, and the calendar's menu
+    void RestoreDeletedDays(const QList<TDateTime>& days);
 
     // Steps the handlers share.
+    void LoadDay(TDateTime day);
+    void LoadStartDay();      // once the window is first drawn
+    bool MemoEdited() const;  // since the day on show was loaded or written
+    void SaveEditedDay();     // before the memo's day is left
     void OpenDiaryDatabase();
     void LoadPreferences();
     void SavePreferences();
@@ -135,7 +151,30 @@ private:
     void ApplyStyleColors();
     void ApplyLocale();
     void OpenDiaryReportingDamage();
+    bool ReportDamagedDiary(const std::exception& error);
     FilledDaysCache& FilledDays();  // made at the first look at the calendar's days
+    DayWrites& Writes();
+    DayChange WriteMemo(TDateTime day);
+    void RecordWrite(const DayChange& change);
+    static WriteKind WriteKindOf(const DayChange& change);
+    void FollowDay(TDateTime day, qsizetype rows);
+    enum class UndoDirection { Undo, Redo };
+    void PutBack(UndoDirection direction);
+    void CreateNotice();
+    void CreateHistoryCommands();
+    void ShowCalendarMenu(const QPoint& point);
+    QList<EarlierVersion> EarlierVersionsOf(TDateTime day);
+    QList<DeletedDay> DeletedDayList();
+
+    // The day the memo shows, its rows then, and the memo's text as loaded or last written.
+    struct LoadedDay {
+        TDateTime day = 0;
+        qsizetype rows = 0;
+        QString shown;
+    };
+    LoadedDay loaded_;
+    std::unique_ptr<DayWrites> writes_;
+    DiaryUndo undo_;
 
     TFontDesc memoFont_;
     std::unique_ptr<TfrxPreviewWindowBinding> previewBinding_;  // opens the preview window for frxReport1

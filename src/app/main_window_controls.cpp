@@ -7,6 +7,7 @@
 #include "panel.h"
 #include "split_view.h"
 #include "style_manager.h"
+#include "write_notice.h"
 #include "controls/color_edit.h"
 #include "controls/image_list.h"
 #include "controls/main_images.h"
@@ -80,7 +81,14 @@ void TForm1::CreateControls()
     Panel1->OnResize = [this] { Panel1Resize(); };
 
     CreateSettingsPanel();
+    CreateNotice();
+    CreateHistoryCommands();
     Connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this), &QShortcut::activated, this, &TForm1::ShowFindWindow);
+    // The memo keeps these keys while it has typing of its own to undo or redo.
+    LeaveSpentUndoKeys(*Memo1);
+    Connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this, &TForm1::UndoDiaryWrite);
+    for (const QKeySequence& redo : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        Connect(new QShortcut(redo, this), &QShortcut::activated, this, &TForm1::RedoDiaryWrite);
     CreateSettingsFile();
     previewBinding_ = std::make_unique<TfrxPreviewWindowBinding>();
     CreateReport();
@@ -184,6 +192,17 @@ void TForm1::CreateSettingsPanel()
     CloseSetBtn = Make<QPushButton>("CloseSetBtn", SplitView1, {250, 121, 59, 25}, QStringLiteral("Close"));
     CloseSetBtn->setIcon(QIcon(QPixmap::fromImage(ImageList1->Image(24))));
     Connect(CloseSetBtn, &QPushButton::clicked, this, &TForm1::CloseSetBtnClick);
+}
+
+void TForm1::CreateNotice()
+{
+    // Below the memo, so the calendar keeps its room.
+    Notice = new WriteNotice(Panel1);
+    Notice->setFixedHeight(Notice->sizeHint().height());
+    Notice->OnUndo = [this] { UndoDiaryWrite(); };
+    Notice->OnShownOrHidden = [this] { Panel1->Realign(); };
+    Panel1->AddAligned(Notice, alBottom, QMargins(3, 0, 3, 3));
+    QObject::connect(Memo1, &QPlainTextEdit::textChanged, Notice, [this] { Notice->UserWentOn(); });
 }
 
 void TForm1::SetTabOrder()

@@ -2,80 +2,162 @@
 #include "main_window.h"
 
 #include "diary/days/filled_days_cache.h"
+#include "diary/history/day_writes.h"
 #include "memo_lines.h"
+#include "write_notice.h"
 #include "controls/month_calendar.h"
 #include "platform/dialogs.h"
+#include "platform/clock.h"
 #include "platform/error_box.h"
 #include "store/diary_sql.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <sqlite3.h>
 
 #include <optional>
 
 namespace {
 
-const QString kVal1 = QStringLiteral("Val1");
+const QString kDuplicateDayMessage = QStringLiteral("日付が重複しています");
 constexpr double kFilledRangeDays = 744 / kHoursPerDay;
 
 }  // namespace
 
 void TForm1::RzCalendar1Click()
 {
+    // What the user typed for the day on show is written before another day replaces it.
+    SaveEditedDay();
+    LoadDay(RzCalendar1->Date());
+    Notice->UserWentOn();
+}
+
+void TForm1::LoadDay(TDateTime day)
+{
     // The day is read before the memo changes, so a failed read leaves the memo as it was.
-    FDQuery1->SetSQL(DiarySql::DaySelect(RzCalendar1->Date()));
+    FDQuery1->SetSQL(DiarySql::DaySelect(day));
     FDQuery1->Open();
-    const QString text = FDQuery1->Eof() ? QString() : FDQuery1->AsString(QStringLiteral("diary"));
+    QStringList texts;
+    for (FDQuery1->First(); !FDQuery1->Eof(); FDQuery1->Next())
+        texts << FDQuery1->AsString(QStringLiteral("diary"));
     FDQuery1->Close();
-    Memo1->clear();
-    SetMemoToLine(*Memo1, text);
+    ShowDayTexts(*Memo1, texts);
+    loaded_ = {day, texts.size(), MemoRawText(*Memo1)};
     Memo1->verticalScrollBar()->setValue(0);
     Memo1->moveCursor(QTextCursor::Start);
     Memo1->setFocus();
 }
 
+bool TForm1::MemoEdited() const { return loaded_.day != 0 && MemoRawText(*Memo1) != loaded_.shown; }
+
+void TForm1::SaveEditedDay()
+{
+    if (MemoEdited() && FDConnection1.Connected())
+        RecordWrite(WriteMemo(loaded_.day));
+}
+
+// Post's write: a day without a row gets one, a day with rows gets the memo's text. A day whose
+// several rows the memo showed together keeps one row, holding what the user made of them.
+DayChange TForm1::WriteMemo(TDateTime day)
+{
+    const QString text = AssembleMemoText(*Memo1);
+    if (day != loaded_.day || loaded_.rows < 2)
+        return Writes().Post(day, text, Now());
+    DayRows joined = Writes().Rows(day).mid(0, 1);
+    if (joined.isEmpty())
+        return Writes().Post(day, text, Now());
+    joined.first().textType = SQLITE_BLOB;  // as Post binds it: no affinity turns "007" into 7
+    joined.first().text = text.toUtf8();
+    DayChange change = Writes().PutRows(day, joined, Now());
+    change.kind = DayChange::Kind::Post;
+    return change;
+}
+
 void TForm1::BtnInsertRecordClick()
 {
     try {
-        const QString text = AssembleMemoText(*Memo1);
-        FDQuery1->SetSQL(DiarySql::kInsert);
-        FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
-        DiarySql::SetDiaryParam(*FDQuery1, text);
-        FDQuery1->ExecSQL();
-        DChk->append(RzCalendar1->Date());
-        FilledDays().Inserted(RzCalendar1->Date());
-        RzCalendar1->update();
-        RzCalendar1->repaint();
-        DiaryChanged();
+        RecordWrite(Writes().Insert(RzCalendar1->Date(), AssembleMemoText(*Memo1), Now()));
+    } catch (const DuplicateDay&) {
+        Dialogs().MessageBox(kDuplicateDayMessage, QStringLiteral("情報"), MB_OK | MB_ICONINFORMATION);
     } catch (const std::exception& error) {
         QString message = ErrorMessage(error);
         if (message.contains(QLatin1String("UNIQUE")))
-            message = QStringLiteral("日付が重複しています");
+            message = kDuplicateDayMessage;
         Dialogs().MessageBox(message, QStringLiteral("情報"), MB_OK | MB_ICONINFORMATION);
     }
 }
 
 void TForm1::BtnPostClick()
 {
-    const QString text = AssembleMemoText(*Memo1);
-    FDQuery1->SetSQL(DiarySql::kUpdate);
-    FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
-    DiarySql::SetDiaryParam(*FDQuery1, text);
-    FDQuery1->ExecSQL();
-    FilledDays().TextsChanged();
-    DiaryChanged();
+    const TDateTime day = RzCalendar1->Date();
+    // An unedited memo holds the day's stored text: posting it would change nothing.
+    if (day == loaded_.day && !MemoEdited())
+        return;
+    RecordWrite(WriteMemo(day));
 }
 
-void TForm1::BtnDeleteRecordClick()
+void TForm1::BtnDeleteRecordClick() { RecordWrite(Writes().Delete(RzCalendar1->Date(), Now())); }
+
+DayWrites& TForm1::Writes()
 {
-    FDQuery1->SetSQL(DiarySql::kDelete);
-    FDQuery1->SetDateTimeParam(kVal1, RzCalendar1->Date());
-    FDQuery1->ExecSQL();
-    DChk->removeOne(RzCalendar1->Date());
-    FilledDays().Deleted(RzCalendar1->Date());
+    if (!writes_)
+        writes_ = std::make_unique<DayWrites>(FDConnection1);
+    return *writes_;
+}
+
+void TForm1::RecordWrite(const DayChange& change)
+{
+    undo_.Record(change);
+    FollowDay(change.day, change.after.size());
+    // The memo now holds what the day page shows for the day; a deleted text stays on show, and
+    // leaving it writes nothing back.
+    if (change.day == RzCalendar1->Date() || change.day == loaded_.day)
+        loaded_ = {change.day, change.after.size(), MemoRawText(*Memo1)};
+    if (change.Changed())
+        Notice->Show(NoticeText(WriteKindOf(change), FormatDateTime(DayFormat, change.day)), true);
+}
+
+WriteKind TForm1::WriteKindOf(const DayChange& change)
+{
+    switch (change.kind) {
+    case DayChange::Kind::Insert: return WriteKind::Added;
+    case DayChange::Kind::Delete: return WriteKind::Deleted;
+    case DayChange::Kind::Restore: return WriteKind::Restored;
+    case DayChange::Kind::Post: break;
+    }
+    return change.before.isEmpty() ? WriteKind::Added : WriteKind::Saved;
+}
+
+// The calendar, its copy of the filled days and Find in Diary follow a write of the day.
+void TForm1::FollowDay(TDateTime day, qsizetype rows)
+{
+    DChk->removeAll(day);
+    for (qsizetype i = 0; i < rows; ++i)
+        DChk->append(day);
+    FilledDays().DayHasRows(day, rows);
     RzCalendar1->update();
     RzCalendar1->repaint();
     DiaryChanged();
+}
+
+void TForm1::UndoDiaryWrite() { PutBack(UndoDirection::Undo); }
+
+void TForm1::RedoDiaryWrite() { PutBack(UndoDirection::Redo); }
+
+void TForm1::PutBack(UndoDirection direction)
+{
+    const bool undo = direction == UndoDirection::Undo;
+    const DayChange* step = undo ? undo_.NextUndo() : undo_.NextRedo();
+    if (!step || !FDConnection1.Connected())
+        return;
+    const TDateTime day = step->day;
+    const bool showsDay = day == loaded_.day && !MemoEdited();
+    const DayChange change = Writes().PutRows(day, undo ? step->before : step->after, Now());
+    undo ? undo_.Undone() : undo_.Redone();
+    FollowDay(day, change.after.size());
+    if (showsDay)
+        LoadDay(day);
+    Notice->Show(NoticeText(undo ? WriteKind::Undone : WriteKind::Redone, FormatDateTime(DayFormat, day)), false);
 }
 
 FilledDaysCache& TForm1::FilledDays()

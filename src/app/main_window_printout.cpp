@@ -28,6 +28,8 @@ void TForm1::BuildReportList()
 
 void TForm1::BtnPrintPreviewClick()
 {
+    // The printout shows what the memo holds for its day.
+    SaveEditedDay();
     BuildReportList();
     SetPrintoutRecordCount(*frxUserDataSet1, int(ReportList->size()));
     // Opens the modal preview window at once; the pages appear in it as they are built.

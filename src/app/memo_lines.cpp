@@ -6,6 +6,8 @@
 namespace {
 
 const QString kLineBreak = QStringLiteral("\r\n");
+// Between the texts of a day that has several rows.
+const QString kRowRule = QStringLiteral("\n") + QString(24, QChar(0x2500)) + QStringLiteral("\n");
 
 }  // namespace
 
@@ -30,9 +32,15 @@ QString AssembleMemoText(const QPlainTextEdit& memo)
     return text;
 }
 
-void SetMemoToLine(QPlainTextEdit& memo, const QString& text)
+void ShowDayTexts(QPlainTextEdit& memo, const QStringList& texts)
 {
-    QString shown = text + kLineBreak;
-    shown.replace(kLineBreak, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    memo.setPlainText(shown);
+    QStringList shown;
+    for (QString text : texts) {
+        // A text that ends with a line break shows its empty last line, as any editor does.
+        text.replace(kLineBreak, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        shown << text;
+    }
+    memo.setPlainText(shown.join(kRowRule));
 }
+
+QString MemoRawText(const QPlainTextEdit& memo) { return memo.document()->toRawText(); }

@@ -13,5 +13,10 @@ QStringList MemoLines(const QPlainTextEdit& memo);
 // The diary text of the memo: every line followed by CR LF.
 QString AssembleMemoText(const QPlainTextEdit& memo);
 
-// Replaces the memo's text with `text` added as one line (the text followed by a line break).
-void SetMemoToLine(QPlainTextEdit& memo, const QString& text);
+// Shows a day's stored texts as they are: their line breaks (CR LF, or a lone CR or LF) as the
+// memo's lines, and nothing added. A day with several rows shows each text in turn, a rule line
+// between them.
+void ShowDayTexts(QPlainTextEdit& memo, const QStringList& texts);
+
+// The memo's text exactly as the memo holds it, for telling whether the user changed it.
+QString MemoRawText(const QPlainTextEdit& memo);

@@ -32,4 +32,21 @@ QString ErrorMessage(const std::exception& error)
     return QString::fromUtf8(error.what());
 }
 
-void ShowApplicationError(const std::exception& error) { ShowApplicationError(ErrorMessage(error)); }
+namespace {
+
+std::function<bool(const std::exception&)>& Interceptor()
+{
+    static std::function<bool(const std::exception&)> interceptor;
+    return interceptor;
+}
+
+}  // namespace
+
+void SetErrorInterceptor(std::function<bool(const std::exception&)> interceptor) { Interceptor() = std::move(interceptor); }
+
+void ShowApplicationError(const std::exception& error)
+{
+    if (Interceptor() && Interceptor()(error))
+        return;
+    ShowApplicationError(ErrorMessage(error));
+}

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <exception>
+#include <functional>
 #include <utility>
 
 // The application title: the executable's file name without its extension ("Kalvo").
@@ -17,6 +18,11 @@ QString ErrorMessage(const std::exception& error);
 // The one place that reports an error no handler caught: error icon, OK, under the title.
 void ShowApplicationError(const QString& message);
 void ShowApplicationError(const std::exception& error);
+
+// A handler that sees every error before the error box does, and answers true when it has told
+// the user itself (the main window names the backup of a diary found damaged). One at a time;
+// an empty function removes it.
+void SetErrorInterceptor(std::function<bool(const std::exception&)> interceptor);
 
 // Runs an event handler; whatever it throws is shown by the error box and the program goes on.
 template <typename Handler>

@@ -172,7 +172,7 @@ void Overwrite(const QString& path, qint64 offset, const QByteArray& bytes)
 
 TEST(DamagedDiary, StartUpNamesTheNewestGoodBackupAndTheCommandAndChangesNothing)
 {
-    enum class Damage { OverwrittenHeader, Truncated };
+    enum class Damage { OverwrittenHeader, Truncated, Inside, Emptied };
     struct Case {
         const char* name;
         Damage damage;
@@ -183,6 +183,10 @@ TEST(DamagedDiary, StartUpNamesTheNewestGoodBackupAndTheCommandAndChangesNothing
         {"overwritten header, backups", Damage::OverwrittenHeader, true, "file is not a database"},
         {"overwritten header, no backups", Damage::OverwrittenHeader, false, "file is not a database"},
         {"truncated, backups", Damage::Truncated, true, "database disk image is malformed"},
+        // Found only once a page in the middle is read: by loading the day on show at start.
+        {"a leaf overwritten inside, backups", Damage::Inside, true, "database disk image is malformed"},
+        // An empty file where the diary was is a lost diary while a backup can bring it back.
+        {"emptied, backups", Damage::Emptied, true, "the file is empty"},
     };
     for (const Case& c : cases) {
         ScopedExecutableDir dir;
@@ -203,15 +207,18 @@ TEST(DamagedDiary, StartUpNamesTheNewestGoodBackupAndTheCommandAndChangesNothing
             ASSERT_TRUE(QFile::copy(diary, folder + Backup(2021, 6, 20)));
             Overwrite(folder + Backup(2021, 6, 20), 0, "a damaged backup");  // newer, but no good
         }
-        if (c.damage == Damage::OverwrittenHeader)
-            Overwrite(diary, 0, "overwritten head");
-        else
-            QFile::resize(diary, 5 * 4096);
+        switch (c.damage) {
+        case Damage::OverwrittenHeader: Overwrite(diary, 0, "overwritten head"); break;
+        case Damage::Truncated: QFile::resize(diary, 5 * 4096); break;
+        case Damage::Inside: Overwrite(diary, 9 * 4096, QByteArray(16, '\xff')); break;
+        case Damage::Emptied: QFile::resize(diary, 0); break;
+        }
         const QByteArray damaged = Contents(diary);
         const QString command = QStringLiteral("\"") + dir.File(QStringLiteral("app_tests")) + QStringLiteral("\"");
         {
             TForm1 form;
             form.show();
+            QCoreApplication::processEvents();
             // The window then finds its diary closed, as with any diary that cannot be opened.
             ASSERT_FALSE(dialogs.Messages().isEmpty()) << c.name;
             const QString expected =

@@ -50,6 +50,9 @@ protected:
     }
 
     void Store(TDateTime day, const QString& text) { StoreDiaryRow(form->FDConnection1, day, text); }
+
+    // The day's `diary` values exactly as SQLite holds them, one after the other.
+    QByteArray StoredBytes(TDateTime day) { return DayBytes(form->FDConnection1, day); }
 };
 
 // Words numbered from `first`: `count` of them, or as many as make `length` characters.
@@ -75,22 +78,47 @@ int ScreenLineCount(const QPlainTextEdit& memo)
 
 }  // namespace
 
-TEST_F(DayPage, DayWithoutARowLeavesOneLineBreak)
+TEST_F(DayPage, DayWithoutARowShowsAnEmptyMemo)
 {
-    form->Memo1->setPlainText(QStringLiteral("typed earlier"));
+    Store(kJune30 - 1, QStringLiteral("yesterday\r\n"));
+    ClickDay(kJune30 - 1);
     ClickDay(kJune30);
-    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("\n"));
+    EXPECT_EQ(form->Memo1->toPlainText(), QString());
     EXPECT_EQ(form->Memo1->textCursor().position(), 0);
-    EXPECT_EQ(AssembleMemoText(*form->Memo1), QStringLiteral("\r\n"));
+    EXPECT_EQ(AssembleMemoText(*form->Memo1), QString());
 }
 
-TEST_F(DayPage, LoadedTextGainsALineAndPostKeepsIt)
+// Whatever a day holds, loading it and pressing Post, twice, leaves its bytes as they were: the
+// memo shows the text as stored and posts nothing the user did not change.
+TEST_F(DayPage, LoadAndPostKeepEveryStoredTextByteForByte)
 {
-    Store(kJune30, QStringLiteral("abc\r\n"));
-    ClickDay(kJune30);
-    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("abc"), QString()}));
-    form->BtnPostClick();
-    EXPECT_EQ(StoredTexts(kJune30), QStringList{QStringLiteral("abc\r\n\r\n")});
+    const QString texts[] = {
+        QString(), QStringLiteral("abc"), QStringLiteral("abc\r\n"), QStringLiteral("abc\r\n\r\n"), QStringLiteral("\r\n"),
+        Line(-1, 0, 120) + QStringLiteral("\r\n"), QStringLiteral("港まで歩いた\r\n海は静かだった\r\n"),
+        QStringLiteral("lone\rcarriage return"), QStringLiteral("lone\nline feed\n"), QStringLiteral("trailing spaces   \r\nand   "),
+    };
+    TDateTime day = kJune30 - 40;
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.left(30).toStdString());
+        day += 1;
+        Store(day, text);
+        const QByteArray stored = StoredBytes(day);
+        for (int round = 0; round < 2; ++round) {
+            ClickDay(day);
+            form->BtnPostClick();
+            ClickDay(kJune30);
+            EXPECT_EQ(StoredBytes(day), stored);
+        }
+        // A character typed and taken back again is no edit.
+        ClickDay(day);
+        form->Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClick(form->Memo1, Qt::Key_X);
+        QTest::keyClick(form->Memo1, Qt::Key_Backspace);
+        form->BtnPostClick();
+        ClickDay(kJune30);
+        EXPECT_EQ(StoredBytes(day), stored);
+    }
+    EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
 // A paragraph that runs over several screen lines is still one line of the diary: the stored text
@@ -109,11 +137,12 @@ TEST_F(DayPage, PostStoresTheSameTextAtEveryWindowWidth)
         Store(day, stored);
         ClickDay(day);
         screenLines << ScreenLineCount(*form->Memo1);
+        form->Memo1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(form->Memo1, QStringLiteral("end"));  // an edit: Post assembles the memo's lines
         form->BtnPostClick();
-        // The loaded memo's empty last line is one more line, as for any loaded text.
-        EXPECT_EQ(StoredTexts(day), QStringList{stored + QStringLiteral("\r\n")});
+        EXPECT_EQ(StoredTexts(day), QStringList{stored + QStringLiteral("end\r\n")});
         ClickDay(day);
-        EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{Line(98, 0), Line(98, 1), Line(98, 2), QString(), QString()}));
+        EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{Line(98, 0), Line(98, 1), Line(98, 2), QStringLiteral("end")}));
     }
     // The widths really changed the wrapping, and the narrowest window did wrap the lines.
     EXPECT_LT(memoWidths[0], memoWidths[1]);
@@ -170,7 +199,6 @@ TEST_F(DayPage, WhatTheUserWroteComesBackByteForByte)
     for (const QString& text : texts) {
         SCOPED_TRACE(text.toStdString());
         const QString inserted = text.isEmpty() ? QString() : text + QStringLiteral("\r\n");
-        const QString posted = inserted + QStringLiteral("\r\n");  // the memo's extra line after a load
 
         ClickDay(kJune30);
         form->Memo1->setPlainText(text);
@@ -178,8 +206,10 @@ TEST_F(DayPage, WhatTheUserWroteComesBackByteForByte)
         EXPECT_EQ(StoredTexts(kJune30), QStringList{inserted});
 
         ClickDay(kJune30);
-        EXPECT_EQ(AssembleMemoText(*form->Memo1), posted);
+        EXPECT_EQ(AssembleMemoText(*form->Memo1), inserted);
+        form->Memo1->setPlainText(text + QStringLiteral("\n"));  // edited: the memo's lines are posted
         form->BtnPostClick();
+        const QString posted = text + QStringLiteral("\r\n");
         EXPECT_EQ(StoredTexts(kJune30), QStringList{posted});
 
         form->BuildReportList();
@@ -190,33 +220,42 @@ TEST_F(DayPage, WhatTheUserWroteComesBackByteForByte)
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
-TEST_F(DayPage, PostOnADayWithoutARowChangesNothing)
+TEST_F(DayPage, PostOnADayWithoutARowInsertsIt)
 {
-    form->RzCalendar1->SetDate(kJune30);
-    form->Memo1->setPlainText(QStringLiteral("lost?"));
-    form->BtnPostClick();
-    EXPECT_TRUE(StoredTexts(kJune30).isEmpty());
+    for (const TDateTime day : {kJune30, kJune30 - 1}) {  // the day on show, and one the arrow keys moved to
+        form->RzCalendar1->SetDate(day);
+        form->Memo1->setPlainText(QStringLiteral("not lost"));
+        form->BtnPostClick();
+        EXPECT_EQ(StoredTexts(day), QStringList{QStringLiteral("not lost\r\n")});
+        EXPECT_EQ(form->DChk->count(day), 1);
+    }
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }
 
-TEST_F(DayPage, InsertTwiceDeleteOnceKeepsTheDayMarked)
+TEST_F(DayPage, InsertOnAWrittenDayWritesNothingAndSaysTheDateIsTaken)
 {
     form->RzCalendar1->SetDate(kJune30);
+    form->Memo1->setPlainText(QStringLiteral("once"));
+    form->BtnInsertRecordClick();
     form->Memo1->setPlainText(QStringLiteral("twice"));
     form->BtnInsertRecordClick();
-    form->BtnInsertRecordClick();
-    EXPECT_EQ(StoredTexts(kJune30).size(), 2);
-    EXPECT_EQ(form->DChk->count(kJune30), 2);
+    EXPECT_EQ(StoredTexts(kJune30), QStringList{QStringLiteral("once\r\n")});
+    EXPECT_EQ(form->DChk->count(kJune30), 1);
+    ASSERT_EQ(dialogs.Messages().size(), 1);
+    EXPECT_EQ(dialogs.Messages()[0].text, QStringLiteral("日付が重複しています"));
+    EXPECT_EQ(dialogs.Messages()[0].caption, QStringLiteral("情報"));
+    EXPECT_EQ(dialogs.Messages()[0].flags, 0x40u);
+
     form->BtnDeleteRecordClick();
     EXPECT_TRUE(StoredTexts(kJune30).isEmpty());
-    EXPECT_EQ(form->DChk->count(kJune30), 1);
+    EXPECT_EQ(form->DChk->count(kJune30), 0);
     EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("twice"));  // delete leaves the memo
 
     const int before = form->DChk->size();
     form->RzCalendar1->SetDate(kJune30 - 1);  // same month: no reload
     form->BtnDeleteRecordClick();
     EXPECT_EQ(form->DChk->size(), before);
-    EXPECT_TRUE(dialogs.Messages().isEmpty());
+    EXPECT_EQ(dialogs.Messages().size(), 1);
 }
 
 TEST_F(DayPage, InsertedDayIsDrawnFilled)
@@ -319,10 +358,10 @@ TEST_F(DayPage, ArrowKeysMoveTheDayWithoutLoadingIt)
     form->RzCalendar1->setFocus();
     QTest::keyClick(form->RzCalendar1, Qt::Key_Left);
     EXPECT_EQ(form->RzCalendar1->Date(), kJune30 - 1);
-    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("old text\n\n"));
-    form->BtnPostClick();  // no row on the 29th: nothing changes
-    form->BtnInsertRecordClick();
-    EXPECT_EQ(StoredTexts(kJune30 - 1), QStringList{QStringLiteral("old text\r\n\r\n")});
+    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("old text\n"));
+    form->BtnPostClick();  // Post writes the memo to the selected day, a new row on the 29th
+    EXPECT_EQ(StoredTexts(kJune30 - 1), QStringList{QStringLiteral("old text\r\n")});
+    EXPECT_EQ(StoredTexts(kJune30), QStringList{QStringLiteral("old text\r\n")});
 }
 
 TEST_F(DayPage, ClickingADayCellLoadsIt)
@@ -338,6 +377,6 @@ TEST_F(DayPage, ClickingADayCellLoadsIt)
     ASSERT_FALSE(target.isNull());
     QTest::mouseClick(form->RzCalendar1, Qt::LeftButton, {}, target);
     EXPECT_EQ(form->RzCalendar1->Date(), kJune30 - 2);
-    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("from a click\n\n"));
+    EXPECT_EQ(form->Memo1->toPlainText(), QStringLiteral("from a click\n"));
     EXPECT_TRUE(form->Memo1->hasFocus() || !form->isActiveWindow());
 }

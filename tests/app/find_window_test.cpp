@@ -159,12 +159,16 @@ TEST_F(FindInDiary, EnterAndDoubleClickLoadTheDayAsAClickOnItDoes)
 {
     FindWindow& find = Type(QStringLiteral("harbour"));
     ASSERT_EQ(find.Hits().size(), 3);
+    const TDateTime blank = kJune30 - 5;
+    form->RzCalendar1->SetDate(blank);
+    form->RzCalendar1Click();
     form->Memo1->setPlainText(QStringLiteral("unsaved typing"));
 
-    // Enter in the text field takes the first day.
+    // Enter in the text field takes the first day, after writing what was typed for the last one.
     QTest::keyClick(find.FindEdit, Qt::Key_Return);
     EXPECT_EQ(form->RzCalendar1->Date(), kJune30);
-    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("港まで歩いた"), QStringLiteral("The harbour was calm."), QString()}));
+    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("港まで歩いた"), QStringLiteral("The harbour was calm.")}));
+    EXPECT_EQ(DayText(form->FDConnection1, blank), QStringLiteral("unsaved typing\r\n"));
 
     // Down walks the list from the text field; the day lies in another month, whose filled days
     // are read as when the calendar's month changes.
@@ -174,15 +178,14 @@ TEST_F(FindInDiary, EnterAndDoubleClickLoadTheDayAsAClickOnItDoes)
     EXPECT_EQ(form->RzCalendar1->Date(), kMay14);
     EXPECT_EQ(form->RzCalendar1->ViewDate(), EncodeDate(2021, 5, 1));
     EXPECT_EQ(*form->DChk, QList<TDateTime>{kMay14});
-    EXPECT_EQ(MemoLines(*form->Memo1),
-              (QStringList{QStringLiteral("Rain all day."), QStringLiteral("Read about the Harbour of Kobe."), QString()}));
+    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("Rain all day."), QStringLiteral("Read about the Harbour of Kobe.")}));
 
     const QRect second = find.ResultList->visualRect(find.ResultList->model()->index(1, 0));
     DoubleClick(*find.ResultList->viewport(), second.center());
     EXPECT_EQ(form->RzCalendar1->Date(), kJune2);
     EXPECT_EQ(form->RzCalendar1->ViewDate(), EncodeDate(2021, 6, 1));
-    EXPECT_EQ(*form->DChk, (QList<TDateTime>{kJune2, kJune30}));
-    EXPECT_EQ(MemoLines(*form->Memo1), (QStringList{QStringLiteral("HARBOUR festival"), QString()}));
+    EXPECT_EQ(*form->DChk, (QList<TDateTime>{kJune2, blank, kJune30}));
+    EXPECT_EQ(MemoLines(*form->Memo1), QStringList{QStringLiteral("HARBOUR festival")});
     EXPECT_TRUE(find.isVisible());  // stays open for the next day
     EXPECT_TRUE(dialogs.Messages().isEmpty());
 }

@@ -233,7 +233,7 @@ TEST(RestoreCommand, PutsTheFileInTheDiarysPlaceKeepingTheOldOneAndTheWindowOpen
         form.show();
         form.RzCalendar1->SetDate(kJune30);
         form.RzCalendar1Click();
-        EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("older words\n\n"));
+        EXPECT_EQ(form.Memo1->toPlainText(), QStringLiteral("older words\n"));
         form.close();
     }
     SetExecutableDirForTesting(QString());

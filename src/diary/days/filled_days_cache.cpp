@@ -184,6 +184,20 @@ void FilledDaysCache::Deleted(TDateTime day)
     });
 }
 
+void FilledDaysCache::DayHasRows(TDateTime day, qsizetype rows)
+{
+    Follow([this, day, rows] {
+        SqliteQuery write(*copy_);
+        write.SetSQL(DiarySql::kDelete);
+        write.SetDateTimeParam(kVal1, day);
+        write.ExecSQL();
+        write.SetSQL(kInsertDay);
+        write.SetDateTimeParam(kVal1, day);
+        for (qsizetype i = 0; i < rows; ++i)
+            write.ExecSQL();
+    });
+}
+
 void FilledDaysCache::TextsChanged()
 {
     Follow([] {});

@@ -42,6 +42,8 @@ public:
     void Inserted(TDateTime day);
     void Deleted(TDateTime day);
     void TextsChanged();
+    // A write that left the day with `rows` rows (undo, redo, a restored day).
+    void DayHasRows(TDateTime day, qsizetype rows);
 
 private:
     void CheckStoredCopy();

@@ -121,6 +121,8 @@ QString BackUpDiary(SqliteConnection& diary, const QString& diaryPath, TDateTime
     return target;
 }
 
+QStringList BackupNames(const QString& diaryPath) { return BackupNamesIn(QDir(BackupFolderOf(diaryPath))); }
+
 QString NewestGoodBackup(const QString& diaryPath)
 {
     const QDir folder(BackupFolderOf(diaryPath));

@@ -29,5 +29,8 @@ void WriteBackup(SqliteConnection& diary, const QString& target);
 // new one makes superfluous. Answers the new backup's path; raises an Exception when there is none.
 QString BackUpDiary(SqliteConnection& diary, const QString& diaryPath, TDateTime moment);
 
+// The names of the backups in the diary's backups folder, oldest first.
+QStringList BackupNames(const QString& diaryPath);
+
 // The newest backup in the diary's backups folder that passes the quick check; empty when none does.
 QString NewestGoodBackup(const QString& diaryPath);

@@ -13,8 +13,10 @@
 
 namespace {
 
-// What the day's statements select: `date` compared with the day bound as they bind it.
-const QByteArray kDayRows = "SELECT ID, date, diary FROM MyDb WHERE date = :Val1 ORDER BY ID";
+// What the day's statements select: `date` compared with the day bound as they bind it. The "+"
+// takes the column's NUMERIC affinity off the comparison; it selects the same rows (the day is no
+// number, so that affinity leaves it TEXT) without trying to read the day as a number at each row.
+const QByteArray kDayRows = "SELECT ID, date, diary FROM MyDb WHERE +date = :Val1 ORDER BY ID";
 // A row put back as it was: its own ID, both values with their own storage classes.
 const QByteArray kPutRow = "INSERT INTO MyDb (ID, \"date\", \"diary\") VALUES (:ID, :Date, :Text)";
 
@@ -81,10 +83,11 @@ void KeepLostTexts(SqliteConnection& diary, const DayChange& change, TDateTime n
     }
 }
 
-// One write of the day, whole or not at all: the rows before it, the write, the rows after it and
-// the texts it lost kept, in one transaction.
+// One write of the day, whole or not at all: the rows before it, the write, which answers the rows
+// it leaves, and the texts it lost kept, in one transaction. The table has no index on `date`, so
+// each look at a day's rows reads all of it: the rows after are told by the write rather than read.
 DayChange Write(SqliteConnection& diary, DayChange::Kind kind, TDateTime day, TDateTime now,
-                const std::function<void(const DayRows& before)>& write)
+                const std::function<DayRows(const DayRows& before)>& write)
 {
     DayChange change;
     change.kind = kind;
@@ -92,11 +95,17 @@ DayChange Write(SqliteConnection& diary, DayChange::Kind kind, TDateTime day, TD
     WriteTransaction(diary, [&] {
         EarlierSql::CreateTable(diary);
         change.before = RowsOf(diary, change.day);
-        write(change.before);
-        change.after = RowsOf(diary, change.day);
+        change.after = write(change.before);
         KeepLostTexts(diary, change, now);
     });
     return change;
+}
+
+// A row as the diary's INSERT leaves it: the day bound as TEXT, which the column's affinity keeps
+// as it is, and the text as the BLOB its bytes were bound as.
+StoredRow InsertedRow(const SqliteConnection& diary, TDateTime day, const QByteArray& text)
+{
+    return StoredRow{sqlite3_last_insert_rowid(diary.Handle()), SQLITE_TEXT, DayParam(day), SQLITE_BLOB, text};
 }
 
 void RefuseADayWithRows(const DayRows& before)
@@ -116,6 +125,7 @@ DayChange DayWrites::Insert(TDateTime day, const QString& text, TDateTime now)
     return Write(diary_, DayChange::Kind::Insert, day, now, [&](const DayRows& before) {
         RefuseADayWithRows(before);
         RunDiaryStatement(diary_, DiarySql::kInsert, DateOf(day), &text);
+        return DayRows{InsertedRow(diary_, DateOf(day), text.toUtf8())};
     });
 }
 
@@ -123,13 +133,23 @@ DayChange DayWrites::Post(TDateTime day, const QString& text, TDateTime now)
 {
     return Write(diary_, DayChange::Kind::Post, day, now, [&](const DayRows& before) {
         RunDiaryStatement(diary_, before.isEmpty() ? DiarySql::kInsert : DiarySql::kUpdate, DateOf(day), &text);
+        if (before.isEmpty())
+            return DayRows{InsertedRow(diary_, DateOf(day), text.toUtf8())};
+        DayRows after = before;
+        for (StoredRow& row : after) {
+            row.textType = SQLITE_BLOB;
+            row.text = text.toUtf8();
+        }
+        return after;
     });
 }
 
 DayChange DayWrites::Delete(TDateTime day, TDateTime now)
 {
-    return Write(diary_, DayChange::Kind::Delete, day, now,
-                 [&](const DayRows&) { RunDiaryStatement(diary_, DiarySql::kDelete, DateOf(day)); });
+    return Write(diary_, DayChange::Kind::Delete, day, now, [&](const DayRows&) {
+        RunDiaryStatement(diary_, DiarySql::kDelete, DateOf(day));
+        return DayRows();
+    });
 }
 
 DayChange DayWrites::Restore(TDateTime day, const QByteArray& text, TDateTime now)
@@ -142,6 +162,7 @@ DayChange DayWrites::Restore(TDateTime day, const QByteArray& text, TDateTime no
         BindValue(diary_, insert.Statement(), ":Val1", SQLITE_TEXT, DayParam(DateOf(day)));
         BindValue(diary_, insert.Statement(), ":Val2", SQLITE_BLOB, text);
         Run(insert);
+        return DayRows{InsertedRow(diary_, DateOf(day), text)};
     });
 }
 
@@ -149,7 +170,7 @@ DayChange DayWrites::PutRows(TDateTime day, const DayRows& rows, TDateTime now)
 {
     return Write(diary_, DayChange::Kind::Post, day, now, [&](const DayRows& before) {
         if (before == rows)
-            return;
+            return before;
         RunDiaryStatement(diary_, DiarySql::kDelete, DateOf(day));
         for (const StoredRow& row : rows) {
             SqliteRows put(diary_, kPutRow);
@@ -158,5 +179,6 @@ DayChange DayWrites::PutRows(TDateTime day, const DayRows& rows, TDateTime now)
             BindValue(diary_, put.Statement(), ":Text", row.textType, row.text);
             Run(put);
         }
+        return rows;
     });
 }

@@ -221,6 +221,12 @@ TEST_F(NothingLost, EarlierVersionsPutAKeptTextIntoTheMemoAndDeletedDaysRestores
     form->Memo1->setPlainText(QStringLiteral("replaced"));
     form->BtnPostClick();
     form->BtnDeleteRecordClick();
+    // Missed after Kalvo was closed and opened again: the kept texts are in the diary itself.
+    form->close();
+    form.reset();
+    form = std::make_unique<TForm1>();
+    form->show();
+    Activate();
     ClickDay(kJune30);
 
     // Earlier versions: newest first; "Put into the memo" writes nothing by itself.

@@ -74,6 +74,31 @@ void BM_PostKeepingTheOldText(benchmark::State& state)
 }
 BENCHMARK(BM_PostKeepingTheOldText)->Unit(benchmark::kMillisecond);
 
+// Post as the user presses it in the window on the ten-year diary: the write, the calendar and
+// its copy of the filled days following it, and the notice.
+void BM_PostInTheWindow(benchmark::State& state)
+{
+    Diary diary;
+    diary.connection.Close();
+    SetExecutableDirForTesting(diary.dir.path());
+    {
+        TForm1 form;
+        form.show();
+        QCoreApplication::processEvents();
+        int round = 0;
+        for (auto _ : state) {
+            state.PauseTiming();
+            form.RzCalendar1->SetDate(kFirstDay + round % kTenYears);
+            form.Memo1->setPlainText(EntryText(round) + QStringLiteral("posted"));
+            ++round;
+            state.ResumeTiming();
+            form.BtnPostClick();
+        }
+    }
+    SetExecutableDirForTesting(QString());
+}
+BENCHMARK(BM_PostInTheWindow)->Unit(benchmark::kMillisecond);
+
 // 10 MiB of lines of about 80 characters, or one paragraph without a break.
 QString LargestDay(bool lines)
 {

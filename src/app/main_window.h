@@ -157,7 +157,7 @@ private:
     DayChange WriteMemo(TDateTime day);
     void RecordWrite(const DayChange& change);
     static WriteKind WriteKindOf(const DayChange& change);
-    void FollowDay(TDateTime day, qsizetype rows);
+    void FollowDay(const DayChange& change);
     enum class UndoDirection { Undo, Redo };
     void PutBack(UndoDirection direction);
     void CreateNotice();

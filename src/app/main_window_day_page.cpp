@@ -108,7 +108,7 @@ DayWrites& TForm1::Writes()
 void TForm1::RecordWrite(const DayChange& change)
 {
     undo_.Record(change);
-    FollowDay(change.day, change.after.size());
+    FollowDay(change);
     // The memo now holds what the day page shows for the day; a deleted text stays on show, and
     // leaving it writes nothing back.
     if (change.day == RzCalendar1->Date() || change.day == loaded_.day)
@@ -128,15 +128,21 @@ WriteKind TForm1::WriteKindOf(const DayChange& change)
     return change.before.isEmpty() ? WriteKind::Added : WriteKind::Saved;
 }
 
-// The calendar, its copy of the filled days and Find in Diary follow a write of the day.
-void TForm1::FollowDay(TDateTime day, qsizetype rows)
+// The calendar, its copy of the filled days and Find in Diary follow a write of the day. Only a
+// write that adds or removes rows changes the marks, and only then is the calendar redrawn at once.
+void TForm1::FollowDay(const DayChange& change)
 {
-    DChk->removeAll(day);
-    for (qsizetype i = 0; i < rows; ++i)
-        DChk->append(day);
-    FilledDays().DayHasRows(day, rows);
-    RzCalendar1->update();
-    RzCalendar1->repaint();
+    const qsizetype rows = change.after.size();
+    if (rows == change.before.size()) {
+        FilledDays().TextsChanged();
+    } else {
+        DChk->removeAll(change.day);
+        for (qsizetype i = 0; i < rows; ++i)
+            DChk->append(change.day);
+        FilledDays().DayHasRows(change.day, rows);
+        RzCalendar1->update();
+        RzCalendar1->repaint();
+    }
     DiaryChanged();
 }
 
@@ -154,7 +160,7 @@ void TForm1::PutBack(UndoDirection direction)
     const bool showsDay = day == loaded_.day && !MemoEdited();
     const DayChange change = Writes().PutRows(day, undo ? step->before : step->after, Now());
     undo ? undo_.Undone() : undo_.Redone();
-    FollowDay(day, change.after.size());
+    FollowDay(change);
     if (showsDay)
         LoadDay(day);
     Notice->Show(NoticeText(undo ? WriteKind::Undone : WriteKind::Redone, FormatDateTime(DayFormat, day)), false);

@@ -53,3 +53,24 @@ function(kalvo_check_includes who)
     endforeach()
   endforeach()
 endfunction()
+
+# kalvo_part(<room> <part> [USES <parts of the room>...] [LINKS <other libraries>...]
+#            [MAY_ALSO_USE <folder prefixes>...] [NO_WIDGETS]), called from the part's own folder:
+# the static library kalvo_<room>_<part> of the folder's files, linking the kalvo_platform, LINKS
+# and the room's parts it USES, and refusing at configure time an include of anything else but
+# those parts and the MAY_ALSO_USE folders.
+function(kalvo_part room part)
+  cmake_parse_arguments(P "NO_WIDGETS" "" "USES;LINKS;MAY_ALSO_USE" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(kalvo_${room}_${part} STATIC ${sources})
+  list(TRANSFORM P_USES PREPEND kalvo_${room}_ OUTPUT_VARIABLE parts)
+  target_link_libraries(kalvo_${room}_${part} PUBLIC kalvo_platform ${P_LINKS} ${parts})
+  set(may_use ${part} ${P_USES})
+  list(TRANSFORM may_use PREPEND ${room}/)
+  list(TRANSFORM may_use APPEND /)
+  set(widgets)
+  if(P_NO_WIDGETS)
+    set(widgets NO_WIDGETS)
+  endif()
+  kalvo_check_includes(${room}/${part} SOURCES ${sources} ${widgets} MAY_USE ${may_use} ${P_MAY_ALSO_USE})
+endfunction()
